@@ -1,0 +1,62 @@
+#pragma once
+// The current floor: the eight tiles around the player and what stands on
+// them, plus the run-long facts the generator keeps between floors.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "world/creature.h"
+#include "world/quibblent_offer.h"
+#include "world/random_source.h"
+
+// Who or what stands on a tile; an empty key is nobody.
+struct TileOccupant {
+  TileOccupant() = default;
+
+  std::string key;
+  std::string description;
+  int stateCode = 0;
+  std::string portraitFile;
+  int visitState = 0;
+};
+
+// How rare a scroll lying on a tile is.
+struct ScrollTier {
+  int tier = 0;
+};
+
+struct Floor {
+  // Tile arrays are indexed by direction: 0 north, then clockwise.
+  std::array<std::string, 8> directionNames = {"north", "northeast", "east", "southeast",
+                                               "south", "southwest", "west", "northwest"};
+  std::array<std::string, 8> tileKinds;
+  std::array<std::string, 8> tileTexts;
+  std::array<Creature, 8> tileCreatures;
+  std::array<QuibblentOffer, 8> tileOffers;
+  std::array<ScrollTier, 8> tileScrollTiers;
+  std::array<TileOccupant, 8> tileOccupants;
+  std::vector<std::string> npcPool;
+  std::string secretRoomKind;
+  bool secretRoomKnown = false;
+  bool secretRoomEntered = false;
+  int floorNumber = 0;
+  int monsterCount = 0;
+  int hintFloor = 0;
+  int doomFloor = 0;
+  int shopFloor = 0;
+  int shop2Floor = 0;
+  int healFloor = 0;
+  RandomDevice rng;
+  bool goblinShopKnown = false;
+  bool wizardMet = false;
+  bool secret2Known = false;
+  bool scrollBonus = false;
+  int highScrollCount = 0;
+  int secretScrollIndex = 0;
+  bool scrollsBelow3Found = false;
+  bool scroll3Found = false;
+  bool scroll4Found = false;
+  bool scroll5Found = false;
+  int ghastsToPlace = 1;
+  int npcMissCount = 0;
+};

@@ -1,0 +1,76 @@
+#pragma once
+// The player's character: equipment, inventory, skills, quibblent, stats and
+// the flags and counters that events and fights set along a run.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "world/action.h"
+#include "world/item_record.h"
+#include "world/random_source.h"
+
+struct GameState;
+
+// How many distinct items the inventory holds, and how many units one stack holds.
+inline constexpr int kInventorySlots = 6;
+inline constexpr int kStackLimit = 10;
+// How many skills the player can know at once.
+inline constexpr int kSkillLimit = 6;
+// The word a run save writes for an empty slot; handing it to a list
+// operation changes nothing.
+inline constexpr const char* kEmptySlotName = "NONE";
+
+struct PlayerRecord {
+  // [0] the weapon, [1] the armor.
+  std::vector<ItemRecord> equipment = std::vector<ItemRecord>(2);
+  // Always six counts, parallel to inventoryNames; counts past the last name are 0.
+  std::vector<int> inventoryCounts = {2, 0, 0, 0, 0, 0};
+  std::vector<std::string> inventoryNames = {"POTION"};
+  std::vector<Action> skills;
+  std::string quibblent = "UNINTERESTING";
+  std::string name;
+  std::string playerClass;
+  std::string itemUseText;
+  int level = 1;
+  int maxHp = 30;
+  int hp = 30;
+  int dodges = 3;
+  int attack = 4;
+  int defence = 0;
+  int exp = 0;
+  int expForNextLevel = 100;
+  int gold = 0;
+  bool stunned = false;
+  bool quibblentTimed = false;
+  bool willpower = false;
+  bool wieldsSwordOfKings = false;
+  bool boonOfConsumption = false;
+  int drankJimmy = 0;
+  int quibblentTurnsLeft = 99;
+  RandomDevice rng;
+  bool poisoned = false;
+  float attackFactor = 1.0f;
+  float damageTakenFactor = 1.0f;
+  int antibioticsUsed = 0;
+  int spicyTolerance = 0;
+  int lsdLevel = 0;
+  int discoveryScore = 0;
+  int killScore = 0;
+  std::string imbuement;
+  int hungerCountdown = 8;
+  std::array<bool, 30> curedDiseases{};
+
+  // Each answers with the message the caller shows.
+  std::string learnSkill(std::string skillName);
+  std::string forgetSkill(std::string skillName);
+  std::string gainItem(std::string itemName, int count);
+  std::string loseItem(std::string itemName);
+
+  // True when a slot holds exactly this name with at least `leastCount` units.
+  bool hasItem(std::string itemName, int leastCount) const;
+  // Adds hit points, never above maxHp.
+  void heal(int amount);
+};
+
+// A to Z become a to z; every other byte, those above 127 included, is kept.
+char toLowerAscii(char c);
