@@ -1,0 +1,32 @@
+#pragma once
+// The meta save "saves/meta-save.txt" keeps what outlives a run: five
+// settings, the 18 achievement slots and three counters, one value a line.
+//
+//   0 "[META]"            1 autosave      2 fullscreen    3 music
+//   4 resolution (1..3)   5 first-combat hint             6 "[ACHIEVEMENTS]"
+//   7..24 achievement slots 0..17 (empty line: locked)
+//   25 deepest floor      26 victories    27 potion progress (no line break)
+//
+// The writer is GameState::saveMeta; the reader runs once at start.
+#include <ostream>
+#include <string>
+
+struct GameState;
+
+extern const char kMetaSavePath[];
+// Written when there is no meta save yet: lines 0..23 only, with the hint on.
+extern const char kDefaultMetaSaveText[];
+
+// The whole file as saveMeta writes it from the values in `state`.
+std::string metaSaveText(const GameState& state);
+
+// Takes the values of a meta save's text into `state` and echoes each line
+// read to `echo`. A first line other than "[META]" takes nothing; a line
+// that holds no number keeps that field's value; a resolution outside 1..3
+// becomes 1. Never throws on what the file holds.
+void readMetaSaveText(GameState& state, const std::string& text, std::ostream& echo);
+
+// Start-up: reads the meta save into `state`, echoing to standard output,
+// or writes the default file when there is none (the values stay as they
+// are until the next start).
+void readOrCreateMetaSave(GameState& state);
