@@ -1,0 +1,92 @@
+#include "world/player_record.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const std::string kNevermind = "uhh nevermind";
+
+// The slot holding exactly this name, or -1.
+int slotOf(const std::vector<std::string>& names, const std::string& itemName) {
+  const auto found = std::find(names.begin(), names.end(), itemName);
+  return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
+// The counts always have one entry per slot, even after a hand-edited save.
+void keepSixCounts(std::vector<int>& counts) {
+  if (counts.size() < static_cast<std::size_t>(kInventorySlots)) counts.resize(kInventorySlots, 0);
+}
+
+}  // namespace
+
+std::string PlayerRecord::learnSkill(std::string skillName) {
+  if (skillName == kEmptySlotName) return kNevermind;
+  if (skills.size() >= static_cast<std::size_t>(kSkillLimit)) {
+    return "You have too many SKILLS already! Don't be skill-greedy.";
+  }
+  const bool known = std::any_of(skills.begin(), skills.end(),
+                                 [&](const Action& skill) { return skill.name == skillName; });
+  // A ZOMBIE's mind is too far gone to notice it already knows a trick.
+  if (known && playerClass != "ZOMBIE") {
+    return "You already know that skill! Don't be a skill-hoarder.";
+  }
+  skills.emplace_back(skillName, 1, true);
+  return "You learned " + skillName + "!";
+}
+
+std::string PlayerRecord::forgetSkill(std::string skillName) {
+  if (skillName == kEmptySlotName) return kNevermind;
+  std::erase_if(skills, [&](const Action& skill) { return skill.name == skillName; });
+  return "You forgot " + skillName + "!";
+}
+
+std::string PlayerRecord::gainItem(std::string itemName, int count) {
+  if (itemName == kEmptySlotName) return kNevermind;
+  keepSixCounts(inventoryCounts);
+  const std::string gotIt = "You got a " + itemName + "!";
+  // Gaining nothing (or less) must not leave an empty stack under a held name.
+  if (count < 1) return gotIt;
+  const int slot = slotOf(inventoryNames, itemName);
+  if (slot >= 0) {
+    inventoryCounts[slot] = std::min(inventoryCounts[slot], kStackLimit - count) + count;
+    return gotIt;
+  }
+  if (inventoryNames.size() >= static_cast<std::size_t>(kInventorySlots)) {
+    return "Your INVENTORY is full...";
+  }
+  inventoryNames.push_back(itemName);
+  // A new stack is no bigger than a full one.
+  inventoryCounts[inventoryNames.size() - 1] = std::min(count, kStackLimit);
+  return gotIt;
+}
+
+std::string PlayerRecord::loseItem(std::string itemName) {
+  if (itemName == kEmptySlotName) return kNevermind;
+  keepSixCounts(inventoryCounts);
+  const std::string lostIt = "You lost a " + itemName + "!";
+  const int slot = slotOf(inventoryNames, itemName);
+  if (slot < 0) return lostIt;
+  inventoryCounts[slot] -= 1;
+  if (inventoryCounts[slot] < 1) {
+    inventoryCounts.erase(inventoryCounts.begin() + slot);
+    inventoryCounts.push_back(0);
+    inventoryNames.erase(inventoryNames.begin() + slot);
+  }
+  return lostIt;
+}
+
+bool PlayerRecord::hasItem(std::string itemName, int leastCount) const {
+  const int slot = slotOf(inventoryNames, itemName);
+  if (slot < 0 || static_cast<std::size_t>(slot) >= inventoryCounts.size()) return false;
+  return inventoryCounts[slot] >= leastCount;
+}
+
+void PlayerRecord::heal(int amount) {
+  const long long healed = static_cast<long long>(hp) + amount;
+  hp = static_cast<int>(std::min<long long>(healed, maxHp));
+}
+
+char toLowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
