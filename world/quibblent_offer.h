@@ -4,6 +4,10 @@
 #include <vector>
 
 struct QuibblentOffer {
+  // Every fountain rolls its word when it is made: one in ten offers a rare
+  // word, and one in four turns out to be a FOUNTAIN OF CLEANSING instead.
+  QuibblentOffer();
+
   std::string word;
   int timesUsed = 0;
   int lastRoll = 0;
