@@ -12,11 +12,15 @@
 // Who or what stands on a tile; an empty key is nobody.
 struct TileOccupant {
   TileOccupant() = default;
+  // An occupant from its key, with the description, dialogue stage and
+  // portrait that key brings. A visitState or stateCode other than -1
+  // replaces the key's own (a saved run hands back what it saved).
+  TileOccupant(std::string occupantKey, int visitStateArg, int stateCodeArg);
 
   std::string key;
   std::string description;
   int stateCode = 0;
-  std::string portraitFile;
+  std::string portraitFile = "Qbl_blank.png";
   int visitState = 0;
 };
 
@@ -24,6 +28,11 @@ struct TileOccupant {
 struct ScrollTier {
   int tier = 0;
 };
+
+// The tier of a newly found scroll, 0..12: 0..2 by chance, one higher with the
+// floor's bonus, and from the tenth high scroll of a run on a tier-2 scroll is
+// lifted too. Tiers 3 and up name which of the rarer scrolls it is.
+ScrollTier rollScrollTier(bool bonus, int highScrollCount);
 
 struct Floor {
   // Tile arrays are indexed by direction: 0 north, then clockwise.

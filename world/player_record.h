@@ -70,6 +70,9 @@ struct PlayerRecord {
   bool hasItem(std::string itemName, int leastCount) const;
   // Adds hit points, never above maxHp.
   void heal(int amount);
+  // Takes on a new quibblent under the blocking and combination rules; `force`
+  // imposes it past the combinations. Answers with the message to show.
+  std::string changeQuibblent(std::string newWord, GameState& state, bool force);
 };
 
 // A to Z become a to z; every other byte, those above 127 included, is kept.

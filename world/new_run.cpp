@@ -1,0 +1,135 @@
+// Starting a run: the records live as long as the program, so a new run puts
+// their run-scoped parts back to the start and rolls the run's fate.
+#include <cctype>
+#include <iostream>
+#include <string_view>
+#include <utility>
+
+#include "world/game_state.h"
+
+namespace {
+
+// The name that always starts the run in hard mode, however it is typed.
+constexpr std::string_view kHardModeName = "ironwill";
+constexpr int kHardModeFate = 99;
+constexpr unsigned kFateValues = 100;
+// A run whose fate falls here is haunted by three ghasts instead of one.
+constexpr int kHauntedFateLow = 95;
+constexpr int kHauntedFateHigh = 98;
+
+// Columns: the floors a special tile may fall on (first, count).
+struct FloorRange {
+  int first;
+  unsigned count;
+};
+constexpr FloorRange kHintFloors = {1, 2};
+constexpr FloorRange kShopFloors = {8, 7};
+constexpr FloorRange kShop2Floors = {2, 6};
+constexpr FloorRange kDoomFloors = {9, 3};
+constexpr FloorRange kHealFloors = {3, 11};
+
+constexpr std::size_t kShopHints = 12;
+constexpr std::size_t kHellHints = 11;
+
+int rollFloor(RandomDevice& random, FloorRange range) {
+  return static_cast<int>(random() % range.count) + range.first;
+}
+
+}  // namespace
+
+void GameState::startNewRun(Floor& floorRecord, std::string heroName, bool firstRun) {
+  if (firstRun) {
+    floorRecord.floorNumber = 1;
+    auxCounter = 0;
+    storedPlayTime = 0.0;
+    defeatCount = 0;
+    cousinGreeting = 0;
+    weaponsFedToRats = 0;
+    potionsForSale = 0;
+    floorRecord.goblinShopKnown = false;
+    floorRecord.wizardMet = false;
+    floorRecord.secret2Known = false;
+  }
+
+  fateValue = static_cast<int>(random() % kFateValues);
+  pendingWord = std::move(heroName);
+  // Names may carry bytes above 127; they go to tolower as unsigned values.
+  for (char& c : pendingWord) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (pendingWord == kHardModeName) fateValue = kHardModeFate;
+  std::cout << fateValue << "\n";
+
+  // No two special tiles may share a floor.
+  floorRecord.hintFloor = rollFloor(random, kHintFloors);
+  floorRecord.shopFloor = rollFloor(random, kShopFloors);
+  do {
+    floorRecord.shop2Floor = rollFloor(random, kShop2Floors);
+  } while (floorRecord.shop2Floor == floorRecord.hintFloor);
+  do {
+    floorRecord.doomFloor = rollFloor(random, kDoomFloors);
+  } while (floorRecord.doomFloor == floorRecord.shopFloor);
+  do {
+    floorRecord.healFloor = rollFloor(random, kHealFloors);
+  } while (floorRecord.healFloor == floorRecord.shopFloor || floorRecord.healFloor == floorRecord.shop2Floor ||
+           floorRecord.healFloor == floorRecord.doomFloor);
+
+  floorRecord.npcPool.clear();
+  floorRecord.scrollBonus = false;
+  floorRecord.highScrollCount = 0;
+  floorRecord.scrollsBelow3Found = false;
+  floorRecord.scroll3Found = false;
+  floorRecord.scroll4Found = false;
+  floorRecord.scroll5Found = false;
+  floorRecord.ghastsToPlace = fateValue >= kHauntedFateLow && fateValue <= kHauntedFateHigh ? 3 : 1;
+  floorRecord.npcMissCount = 0;
+
+  gerardDealsLeft = static_cast<int>(random() % 4u) + 1;
+  wombletonOffersLeft = static_cast<int>(random() % 4u) + 2;
+  garyOffersLeft = static_cast<int>(random() % 2u) + 5;
+  gerardRefusals = 0;
+  wombletonRefusals = 0;
+
+  shopHintsGiven.assign(kShopHints, false);
+  hellHintsGiven.assign(kHellHints, false);
+}
+
+void GameState::resetPlayerForNewRun(PlayerRecord& playerRecord) {
+  PlayerRecord& p = playerRecord;
+  if (p.equipment.size() < 2) p.equipment.resize(2);
+  // The gear keeps its name and word until the class choice hands out new gear.
+  p.equipment[0].type.clear();
+  p.equipment[0].attack = 0;
+  p.equipment[1].type.clear();
+  p.equipment[1].defence = 0;
+  p.inventoryCounts = {2, 0, 0, 0, 0, 0};
+  p.inventoryNames = {"POTION"};
+  p.skills.clear();
+  p.quibblent = "UNINTERESTING";
+  p.playerClass.clear();
+  p.level = 1;
+  p.maxHp = 30;
+  p.hp = 30;
+  p.dodges = 3;
+  p.attack = 3;
+  p.defence = 0;
+  p.exp = 0;
+  p.expForNextLevel = 100;
+  p.gold = 0;
+  p.stunned = false;
+  p.quibblentTimed = false;
+  p.willpower = false;
+  p.wieldsSwordOfKings = false;
+  p.boonOfConsumption = false;
+  p.drankJimmy = 0;
+  p.quibblentTurnsLeft = 99;
+  p.poisoned = false;
+  p.attackFactor = 1.0f;
+  p.damageTakenFactor = 1.0f;
+  p.antibioticsUsed = 0;
+  p.spicyTolerance = 0;
+  p.lsdLevel = 0;
+  p.discoveryScore = 0;
+  p.killScore = 0;
+  p.imbuement.clear();
+  p.hungerCountdown = 8;
+  p.curedDiseases.fill(false);
+}
