@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "persistence/atomic_file.h"
+#include "persistence/meta_save.h"
+#include "tests/support/scratch_dir.h"
+#include "world/game_state.h"
+
+namespace {
+
+// Catches what the game prints on standard output while alive.
+class StandardOutput {
+ public:
+  StandardOutput() : previous_(std::cout.rdbuf(captured_.rdbuf())) {}
+  ~StandardOutput() { std::cout.rdbuf(previous_); }
+  std::string text() const { return captured_.str(); }
+
+ private:
+  std::ostringstream captured_;
+  std::streambuf* previous_;
+};
+
+std::string repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+// A file as saveMeta writes it, with every line given.
+std::string metaFile(const std::string& settings, const std::string& counters) {
+  return "[META]\n" + settings + "[ACHIEVEMENTS]\n" + repeated("\n", 18) + counters;
+}
+
+const std::string kFreshStateFile = "[META]\n1\n0\n1\n1\n0\n[ACHIEVEMENTS]\n" + repeated("\n", 18) + "1\n0\n0";
+
+TEST(MetaSave, FreshStateIsWrittenByteForByte) {
+  ScratchDir scratch;
+  GameState state;
+  state.recreateWindow = false;
+  StandardOutput out;
+  EXPECT_TRUE(state.saveMeta(false));
+  EXPECT_EQ(slurp("saves/meta-save.txt"), kFreshStateFile);
+  EXPECT_EQ(kFreshStateFile.size(), 55u);
+  EXPECT_EQ(out.text(), "save successful!");
+  EXPECT_FALSE(state.recreateWindow);
+}
+
+TEST(MetaSave, OnlyTheWindowSettingsAskForANewWindow) {
+  ScratchDir scratch;
+  GameState state;
+  state.recreateWindow = false;
+  StandardOutput out;
+  state.saveMeta(false);
+  EXPECT_FALSE(state.recreateWindow);
+  state.saveMeta(true);
+  EXPECT_TRUE(state.recreateWindow);
+  EXPECT_EQ(out.text(), "save successful!save successful!");
+}
+
+TEST(MetaSave, EveryValueReadsBackAsWritten) {
+  ScratchDir scratch;
+  GameState written;
+  written.autosave = false;
+  written.fullscreen = true;
+  written.musicOn = false;
+  written.resolution = 3;
+  written.firstCombatHint = true;
+  written.achievements[0] = "Bob";
+  written.achievements[6] = "Mr. T, esq!";
+  written.achievements[17] = "  two spaces";
+  written.deepestFloor = 16;
+  written.victoryCount = 12;
+  written.potionProgress = 2;
+  {
+    StandardOutput quiet;
+    ASSERT_TRUE(written.saveMeta(false));
+  }
+  const std::string text = slurp("saves/meta-save.txt");
+  EXPECT_EQ(text.substr(0, 21), "[META]\n0\n1\n0\n3\n1\n[ACH");
+  EXPECT_EQ(text.substr(text.size() - 8), "\n16\n12\n2");
+
+  GameState read;
+  std::ostringstream echo;
+  readMetaSaveText(read, text, echo);
+  EXPECT_FALSE(read.autosave);
+  EXPECT_TRUE(read.fullscreen);
+  EXPECT_FALSE(read.musicOn);
+  EXPECT_EQ(read.resolution, 3);
+  EXPECT_TRUE(read.firstCombatHint);
+  EXPECT_EQ(read.achievements, written.achievements);
+  EXPECT_EQ(read.deepestFloor, 16);
+  EXPECT_EQ(read.victoryCount, 12);
+  EXPECT_EQ(read.potionProgress, 2);
+  EXPECT_EQ(metaSaveText(read), text);
+
+  // Every line 0..27 is echoed, line 6 included.
+  const std::string shown = echo.str();
+  EXPECT_EQ(shown.substr(0, 30), "variable: [META], line num: 0\n");
+  EXPECT_NE(shown.find("variable: 3, line num: 4\n"), std::string::npos);
+  EXPECT_NE(shown.find("variable: [ACHIEVEMENTS], line num: 6\n"), std::string::npos);
+  EXPECT_NE(shown.find("variable: Mr. T, esq!, line num: 13\n"), std::string::npos);
+  EXPECT_EQ(shown.substr(shown.size() - 26), "variable: 2, line num: 27\n");
+}
+
+TEST(MetaSave, ReplacingAFileLeavesNothingOfTheOldOne) {
+  ScratchDir scratch;
+  ensureFolder("saves");
+  spit("saves/meta-save.txt", metaFile("1\n1\n1\n2\n1\n", "9\n9\n9\n") + repeated("leftover line\n", 40));
+  GameState state;
+  StandardOutput quiet;
+  ASSERT_TRUE(state.saveMeta(false));
+  EXPECT_EQ(slurp("saves/meta-save.txt"), kFreshStateFile);
+  EXPECT_FALSE(fileExists("saves/meta-save.txt.tmp"));
+}
+
+TEST(MetaSave, AFailedWriteIsNotReportedAsSuccess) {
+  ScratchDir scratch;
+  spit("saves", "a plain file where the folder should be");
+  GameState state;
+  StandardOutput out;
+  EXPECT_FALSE(state.saveMeta(true));
+  EXPECT_EQ(out.text(), "");
+  EXPECT_TRUE(state.recreateWindow);
+  EXPECT_EQ(slurp("saves"), "a plain file where the folder should be");
+}
+
+struct ReadCase {
+  const char* what;
+  std::string text;
+  bool autosave, fullscreen, musicOn;
+  int resolution;
+  bool hint;
+  int deepest, victories, potion;
+};
+
+TEST(MetaSave, DamagedLinesKeepTheirFieldsAndNeverThrow) {
+  // Values a fresh state holds: autosave, fullscreen, music, resolution,
+  // hint, deepest floor, victories, potion progress.
+  const ReadCase cases[] = {
+      {"well formed", metaFile("0\n1\n0\n2\n1\n", "7\n3\n1"), false, true, false, 2, true, 7, 3, 1},
+      {"words instead of numbers", metaFile("x\nyes\n\n\nnone\n", "deep\n\n-"), true, false, true, 1, false, 1, 0, 0},
+      {"numbers with tails and blanks", metaFile("  0 off\n+1\n\t0x1\n 2px\n5 \n", "12abc\n -3\n+2"), false, true,
+       false, 2, true, 12, -3, 2},
+      {"numbers too large for a line", metaFile("99999999999999999999\n1\n1\n1\n1\n", "2147483648\n-2147483648\n1"),
+       true, true, true, 1, true, 1, INT_MIN, 1},
+      {"resolution above the sizes", metaFile("1\n0\n1\n4\n0\n", "1\n0\n0"), true, false, true, 1, false, 1, 0, 0},
+      {"resolution zero", metaFile("1\n0\n1\n0\n0\n", "1\n0\n0"), true, false, true, 1, false, 1, 0, 0},
+      {"resolution negative", metaFile("1\n0\n1\n-2\n0\n", "1\n0\n0"), true, false, true, 1, false, 1, 0, 0},
+      {"file ends after the settings", "[META]\n0\n1\n0\n3", false, true, false, 3, false, 1, 0, 0},
+      {"first line not [META]", "[MET]\n0\n1\n0\n3\n1\n", true, false, true, 1, false, 1, 0, 0},
+      {"first line with a blank", "[META] \n0\n1\n0\n3\n1\n", true, false, true, 1, false, 1, 0, 0},
+      {"empty file", "", true, false, true, 1, false, 1, 0, 0},
+      {"binary rubbish", std::string("[META]\n\xff\xfe\0\x80\n", 12), true, false, true, 1, false, 1, 0, 0},
+  };
+  for (const auto& c : cases) {
+    GameState state;
+    std::ostringstream echo;
+    EXPECT_NO_THROW(readMetaSaveText(state, c.text, echo)) << c.what;
+    EXPECT_EQ(state.autosave, c.autosave) << c.what;
+    EXPECT_EQ(state.fullscreen, c.fullscreen) << c.what;
+    EXPECT_EQ(state.musicOn, c.musicOn) << c.what;
+    EXPECT_EQ(state.resolution, c.resolution) << c.what;
+    EXPECT_EQ(state.firstCombatHint, c.hint) << c.what;
+    EXPECT_EQ(state.deepestFloor, c.deepest) << c.what;
+    EXPECT_EQ(state.victoryCount, c.victories) << c.what;
+    EXPECT_EQ(state.potionProgress, c.potion) << c.what;
+  }
+}
+
+TEST(MetaSave, AFileNotStartingWithMetaIsIgnoredSilently) {
+  GameState state;
+  std::ostringstream echo;
+  readMetaSaveText(state, "[ACHIEVEMENTS]\nBob\n", echo);
+  EXPECT_EQ(echo.str(), "");
+  EXPECT_EQ(state.achievements[0], "");
+}
+
+TEST(MetaSave, DefaultTextTakesOnlyItsTwentyFourLines) {
+  GameState state;
+  state.achievements[16] = "Old";
+  state.achievements[17] = "Kept";
+  state.deepestFloor = 9;
+  std::ostringstream echo;
+  readMetaSaveText(state, kDefaultMetaSaveText, echo);
+  EXPECT_TRUE(state.firstCombatHint);
+  EXPECT_EQ(state.achievements[16], "");
+  EXPECT_EQ(state.achievements[17], "Kept");
+  EXPECT_EQ(state.deepestFloor, 9);
+  const std::string shown = echo.str();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 24);
+  EXPECT_EQ(shown.substr(shown.size() - 25), "variable: , line num: 23\n");
+}
+
+TEST(MetaSave, LinesAfterTheTwentyEighthAreNeitherReadNorEchoed) {
+  GameState state;
+  std::ostringstream echo;
+  readMetaSaveText(state, metaFile("1\n0\n1\n2\n0\n", "5\n6\n1\n") + "extra\n99\n", echo);
+  EXPECT_EQ(state.potionProgress, 1);
+  const std::string shown = echo.str();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 28);
+  EXPECT_EQ(shown.find("extra"), std::string::npos);
+}
+
+TEST(MetaSave, FirstStartCreatesTheFolderAndTheDefaultFile) {
+  ScratchDir scratch;
+  GameState state;
+  StandardOutput out;
+  readOrCreateMetaSave(state);
+  EXPECT_EQ(slurp("saves/meta-save.txt"), kDefaultMetaSaveText);
+  EXPECT_EQ(std::string(kDefaultMetaSaveText).size(), 49u);
+  EXPECT_EQ(out.text(), "");
+  // The file's hint takes effect only at the next start.
+  EXPECT_FALSE(state.firstCombatHint);
+}
+
+TEST(MetaSave, StartReadsAnExistingFileAndLeavesItAlone) {
+  ScratchDir scratch;
+  ensureFolder("saves");
+  const std::string file = metaFile("0\n0\n0\n2\n0\n", "4\n1\n0");
+  spit("saves/meta-save.txt", file);
+  GameState state;
+  StandardOutput out;
+  readOrCreateMetaSave(state);
+  EXPECT_EQ(state.resolution, 2);
+  EXPECT_EQ(state.deepestFloor, 4);
+  EXPECT_EQ(slurp("saves/meta-save.txt"), file);
+  EXPECT_NE(out.text().find("variable: 2, line num: 4\n"), std::string::npos);
+}
+
+TEST(MetaSave, StartWithoutAUsableFolderGoesOn) {
+  ScratchDir scratch;
+  spit("saves", "not a folder");
+  GameState state;
+  StandardOutput out;
+  EXPECT_NO_THROW(readOrCreateMetaSave(state));
+  EXPECT_EQ(state.resolution, 1);
+  EXPECT_EQ(slurp("saves"), "not a folder");
+}
+
+}  // namespace
