@@ -3,11 +3,18 @@
 #include <cstring>
 #include <vector>
 
+#include "interpreter/save_and_quit.h"
+
 namespace {
 
 // In the order of testing; the first match answers.
 // Columns: line or prefix, least line length of a prefix (0: whole line), guard, handler.
 const std::vector<FreeCommandRow> kFreeCommands = {
+    {"give up", 0, nullptr, commandGiveUp},
+    {"quit", 0, nullptr, commandQuit},
+    {"exit", 0, nullptr, commandQuit},
+    {"save", 0, nullptr, commandSave},
+    {"load", 0, nullptr, commandLoad},
 };
 
 }  // namespace

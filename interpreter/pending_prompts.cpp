@@ -2,11 +2,34 @@
 
 #include <vector>
 
+#include "interpreter/class_choice.h"
+#include "interpreter/name_prompt.h"
+#include "interpreter/overwrite_death.h"
+#include "interpreter/save_and_quit.h"
+#include "interpreter/start_prompts.h"
+
 namespace {
+
+// A timed page: closed by any line typed before its timer fires.
+constexpr int kTimedPagePrompt = 45;
 
 // Columns: prompt number, handler.
 const std::vector<PendingPromptRow> kPendingPrompts = {
-    {45, nullptr},
+    {kStartKitPrompt, answerStartKit},
+    {kReplaceWeaponPrompt, answerReplaceWeapon},
+    {kReplaceArmorPrompt, answerReplaceArmor},
+    {kFountainPrompt, answerFountain},
+    {kBarrelPrompt, answerBarrel},
+    {kOverwritePrompt, answerOverwrite},
+    {kDeathPrompt, answerDeath},
+    {kNewGameOverMemorialPrompt, answerNewGameOverMemorial},
+    {kLastPagePrompt, answerLastPage},
+    {kSaveBeforeQuitPrompt, answerSaveBeforeQuit},
+    {kClassChoicePrompt, answerClassChoice},
+    {kNewGameAfterDeathPrompt, answerNewGameAfterDeath},
+    {kTimedPagePrompt, nullptr},
+    {kScrollPrankPrompt, answerScrollPrank},
+    {kAfterPrankPrompt, answerAfterPrank},
 };
 
 }  // namespace
