@@ -8,6 +8,7 @@
 
 #include "tests/support/scratch_dir.h"
 #include "world/game_state.h"
+#include "world/quibblent_tables.h"
 #include "world/random_source.h"
 
 // Seeds the rolls before any record is made, so the records' own rolls are
@@ -15,6 +16,11 @@
 struct SeededRolls {
   explicit SeededRolls(unsigned seed) { dice::useSeed(seed); }
   ~SeededRolls() { dice::useDevice(); }
+};
+
+// Start-up fills the quibblent tables before any step is played.
+struct TablesFilled {
+  TablesFilled() { buildQuibblentTables(); }
 };
 
 // The game keeps its saves in "saves/", which start-up makes with the meta save.
@@ -26,6 +32,7 @@ class PromptPlay : public ::testing::Test {
  protected:
   ScratchDir scratch;
   SavesFolder savesFolder;
+  TablesFilled tablesFilled;
   SeededRolls seeded{11};
   GameState state;
   Floor floorRecord;
