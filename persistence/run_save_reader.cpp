@@ -280,7 +280,7 @@ void readHero(LineReader& in, PlayerRecord& hero) {
   for (int slot = 0; slot < kSkillLimit; ++slot) {
     int cooldownLeft = 0;
     const bool hasNumber = in.numberOrEmptySlot(cooldownLeft);
-    if (skillNamed[slot] && !hasNumber) in.fail();
+    if (skillNamed[slot] != hasNumber) in.fail();
     if (hasNumber && slot < static_cast<int>(hero.skills.size())) {
       hero.skills[slot].cooldownLeft = cooldownLeft;
     }
