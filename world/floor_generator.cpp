@@ -37,8 +37,8 @@ constexpr MonsterCountRow kMonsterCounts[] = {
 
 // Hard mode adds a monster while fewer than this stand on the floor.
 constexpr int kHardModeMonsterCap = 6;
-// A forced count leaves at least one tile for the floor's shop or potion.
-constexpr int kMostMonsters = kTileCount - 1;
+// A forced count leaves a tile for the stairs and one for the floor's shop or potion.
+constexpr int kMostMonsters = kTileCount - 2;
 
 // ---------------------------------------------------------------------------
 // Tile kinds with a fixed sentence. Columns: kind, tile text (follows "To the

@@ -11,8 +11,8 @@ inline constexpr int kRolledMonsterCount = -1;
 
 // Refills `floorRecord` as floor `floorNumber` (1..16) of a run with this fate
 // value, printing a trace line per placement. A forced monster count of 0 or
-// more replaces the rolled one; it is held to at most 7, so that a tile is
-// always left for the floor's own shop or potion.
+// more replaces the rolled one; it is held to at most 6, so that beside the
+// stairs a tile is always left for the floor's own shop or potion.
 void generateFloor(Floor& floorRecord, int floorNumber, int fateValue, PlayerRecord& player, int forcedMonsterCount);
 
 // Takes every entry of this name out of the character pool, keeping the order of the rest.
