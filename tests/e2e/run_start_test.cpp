@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/console_run.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+const std::string kNameQuestion =
+    "Enter a name - no more than 8 characters please.\nIf you wish to load a file, please type the name of your \n"
+    "character in the file you want to load.";
+const std::string kClassList =
+    ".\nPlease select one of the following classes:\n(1) ACADEMIC: Intelligent; recommended for beginners.\n(2) "
+    "CONVICT: Strong but simple; easy to win with.\n(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
+const std::string kConvict =
+    "You are a CONVICT.\nYou can use a dodge to TACKLE enemies, or PUNCH them at the\nexpense of your own health. "
+    "Your crass demeanor can ENRAGE\nenemies, but they cannot escape combat with you. You deal\nextra damage, "
+    "and may even survive your own death... once.\n[TYPE ANYTHING TO CONTINUE]";
+const std::string kConvictOpeningStart =
+    "Bob, a level 1 CONVICT charged with Section 9B Public \nIndecency and Improper Handling of a Yak, has just "
+    "been\nsentenced to a cruel and unusual punishment: they have been\nthrown into the bizarre and "
+    "poorly-understood QUIBBLENT\nDUNGEONS, with only a complementary ";
+const std::string kConvictOpeningEnd = " SWORD.\nThey look around the first floor... [type 'HELP']";
+const std::string kQuitQuestion =
+    "Would you like to save before quitting? (Y/N)\nType nothing to cancel and return to the game.";
+const std::string kLoadQuestion =
+    "Type in the name of the character to be loaded.\nType nothing and press ENTER to return to the dungeon.";
+
+bool startsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Every file the game left in the scratch folder, the driver's own excepted.
+std::vector<std::string> gameFiles() {
+  std::vector<std::string> found;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(".")) {
+    const std::string name = std::filesystem::relative(entry.path(), ".").string();
+    if (!startsWith(name, ".console-")) found.push_back(name);
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+TEST(RunStart, BobIsNamedPicksAClassSavesQuitsAndIsLoadedAtTheNextStart) {
+  ScratchDir scratch;
+  const ConsoleRun first = runConsole({"Bob", "2", "onward", "save", "quit", "n", "never read"}, 21);
+  EXPECT_EQ(first.exitCode, 0);
+  ASSERT_EQ(first.blocks.size(), 7u) << first.rawOutput;
+  EXPECT_EQ(first.blocks[0], kNameQuestion);
+  EXPECT_EQ(first.blocks[1], "Your name is: Bob" + kClassList);
+  EXPECT_EQ(first.blocks[2], kConvict);
+  EXPECT_TRUE(startsWith(first.blocks[3], kConvictOpeningStart)) << first.blocks[3];
+  EXPECT_TRUE(endsWith(first.blocks[3], kConvictOpeningEnd)) << first.blocks[3];
+  EXPECT_EQ(first.blocks[4], "Saved file Bob!");
+  EXPECT_EQ(first.blocks[5], kQuitQuestion);
+  EXPECT_EQ(first.blocks[6], "byeeeeeee");
+  const std::string saved = slurp("saves/Bob.txt");
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 267) << "268 lines, the last without a line end";
+  EXPECT_TRUE(startsWith(saved, "[PLAYER]\nBob\n"));
+  EXPECT_TRUE(endsWith(saved, "\n[END]"));
+
+  const ConsoleRun second = runConsole({"Bob", "save", "y", "quit", "y"}, 22);
+  EXPECT_EQ(second.exitCode, 0);
+  ASSERT_EQ(second.blocks.size(), 6u) << second.rawOutput;
+  EXPECT_EQ(second.blocks[1],
+            "Loaded file Bob successfully!\nWelcome back to the dungeon, Bob!\nYou were on floor 1 when you left "
+            "off.");
+  EXPECT_EQ(second.blocks[2], "There is already a save file with name Bob.\nWould you like to overwrite it? (Y/N)");
+  EXPECT_EQ(second.blocks[3], "Saved file Bob!");
+  EXPECT_EQ(second.blocks[5], "byeeeeeee");
+  EXPECT_EQ(gameFiles(), (std::vector<std::string>{"saves", "saves/Bob.txt", "saves/meta-save.txt"}));
+}
+
+TEST(RunStart, LoadCommandBringsBackTheSavedRunMidGame) {
+  ScratchDir scratch;
+  runConsole({"Bob", "1", "", "save", "quit", "n"}, 5);
+  const ConsoleRun run = runConsole({"Ann", "3", "", "load", "", "load", "Nobody", "load", "Bob"}, 6);
+  ASSERT_EQ(run.blocks.size(), 10u) << run.rawOutput;
+  EXPECT_EQ(run.blocks[4], kLoadQuestion);
+  EXPECT_EQ(run.blocks[5], "Load canceled. You can keep playing now.");
+  EXPECT_EQ(run.blocks[7], "Load failed - could not find a file with that name!");
+  EXPECT_EQ(run.blocks[9], "Loaded file Bob successfully!");
+}
+
+TEST(RunStart, UnsafeNamesAreRefusedAtBothPromptsAndNothingIsWrittenOutsideSaves) {
+  ScratchDir scratch;
+  // A memorial outside "saves/": reaching it would offer a new game under its name.
+  spit("evil.txt", "[DEAD FILE]\nHere lies evil");
+  std::filesystem::create_directory("up");
+  const std::vector<std::string> unsafe = {"../evil", "up/../../evil", "..\\evil", "/tmp/evil", "..",
+                                           "CON",     "nul",           "com1",     "LPT1",      "a:b",
+                                           "a*b",     "a?b",           "a\"b",     "a<b",       "a>b",
+                                           "a|b",     "meta-save"};
+  std::vector<std::string> lines = unsafe;  // at the name prompt
+  lines.push_back("Bob");
+  lines.push_back("1");
+  lines.push_back("");
+  for (const std::string& name : unsafe) {
+    lines.push_back("load");
+    lines.push_back(name);
+    lines.push_back("");  // the load prompt stays open until something safe, or nothing, is typed
+  }
+  lines.push_back("save");
+  const ConsoleRun run = runConsole(lines, 9);
+  EXPECT_EQ(run.exitCode, 0);
+  ASSERT_EQ(run.blocks.size(), 1 + unsafe.size() + 3 + 3 * unsafe.size() + 1) << run.rawOutput;
+  std::size_t block = 1;
+  for (const std::string& name : unsafe) {
+    const std::string& reply = run.blocks[block++];
+    EXPECT_EQ(reply.find("Your name is"), std::string::npos) << name << ": " << reply;
+    EXPECT_EQ(reply.find("is dead"), std::string::npos) << name << ": " << reply;
+  }
+  EXPECT_EQ(run.blocks[block++], "Your name is: Bob" + kClassList);
+  block += 2;
+  for (const std::string& name : unsafe) {
+    EXPECT_EQ(run.blocks[block++], kLoadQuestion);
+    EXPECT_EQ(run.blocks[block++],
+              "There can't be a save file with a name like that, boss. \nType the name of the character to be "
+              "loaded, \nor type nothing to return to the dungeon.")
+        << name;
+    EXPECT_EQ(run.blocks[block++], "Load canceled. You can keep playing now.") << name;
+  }
+  EXPECT_EQ(run.blocks[block], "Saved file Bob!");
+  EXPECT_EQ(slurp("evil.txt"), "[DEAD FILE]\nHere lies evil");
+  EXPECT_EQ(gameFiles(),
+            (std::vector<std::string>{"evil.txt", "saves", "saves/Bob.txt", "saves/meta-save.txt", "up"}));
+}
+
+TEST(RunStart, GivingUpLeavesAMemorialThatTheNextStartRecognises) {
+  ScratchDir scratch;
+  const ConsoleRun first = runConsole({"Bob", "1", "", "give up", "look", "n", "bye"}, 3);
+  EXPECT_EQ(first.exitCode, 0);
+  ASSERT_EQ(first.blocks.size(), 8u) << first.rawOutput;
+  EXPECT_EQ(first.blocks[5],
+            "You died. GAME OVER.\n\nYour save file has been updated; it is now a memorial for \nyour fallen "
+            "adventurer.\n\nWould you like to start a new game? (Y/N)");
+  EXPECT_EQ(first.blocks[6], "Ok, fuck off then.");
+  EXPECT_EQ(first.blocks[7], "byeeee");
+  EXPECT_TRUE(startsWith(slurp("saves/Bob.txt"), "[DEAD FILE]\n"));
+
+  const ConsoleRun second = runConsole({"Bob", "yes", "3", ""}, 4);
+  ASSERT_EQ(second.blocks.size(), 5u) << second.rawOutput;
+  EXPECT_EQ(second.blocks[1],
+            "Bob is dead. \nYour save file has been turned into a memorial for their \nlife, including stats and "
+            "the monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the "
+            "name Bob? (Y/N)\n[WARNING - TYPING 'N' WILL QUIT THE GAME]");
+  EXPECT_EQ(second.blocks[2], "Started a new file of name Bob" + kClassList);
+  EXPECT_TRUE(startsWith(second.blocks[4], "People have been whispering lately"));
+  // The memorial stays until the new run is saved over it.
+  EXPECT_TRUE(startsWith(slurp("saves/Bob.txt"), "[DEAD FILE]\n"));
+}
+
+}  // namespace
