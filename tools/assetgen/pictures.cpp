@@ -582,11 +582,8 @@ const struct {
        c.plot(4, 6, kWhite), c.plot(30, 30, kWhite);
      }},
     {"empty", [](Canvas& c) {
-       for (int i = 0; i < 16; i += 2) {
-         const float a = i * 0.3927f;
-         c.disc(20 + 11 * std::cos(a), 20 + 11 * std::sin(a), 1.2f, rgb(150, 150, 160, 150));
-       }
-       c.rect(14, 19, 12, 2, rgb(150, 150, 160, 150));
+       // Bare hands or bare skin: a faint open hand.
+       hand(c, rgb(150, 150, 164, 170));
      }},
     {"tunic", [](Canvas& c) { torso(c, rgb(190, 170, 130), true); }},
     {"leather", [](Canvas& c) {
@@ -613,8 +610,9 @@ const struct {
     {"kevlar", [](Canvas& c) {
        torso(c, rgb(44, 50, 44), false);
        c.rect(12, 20, 7, 6, rgb(70, 80, 70)), c.rect(21, 20, 7, 6, rgb(70, 80, 70));
-       c.rect(11, 14, 18, 4, rgb(230, 230, 230));
-       c.textCentred(20, 13, "SWAT", kInk);
+       c.rect(12, 20, 7, 1, rgb(100, 110, 100)), c.rect(21, 20, 7, 1, rgb(100, 110, 100));
+       c.rect(11, 28, 18, 2, rgb(90, 100, 90));
+       star(c, 16, 14, 3, 1.3f, kGold);
      }},
 
     // Tile features.
@@ -702,10 +700,13 @@ const struct {
 
     // Characters that are not a head.
     {"consoom", [](Canvas& c) {
-       for (float t = 0; t < 13; t += 0.06f) c.disc(20 + t * 1.2f * std::cos(t), 20 + t * 1.2f * std::sin(t), 2.2f, rgb(250, 150 + static_cast<int>(t * 7), 60));
-       c.ellipse(20, 22, 7, 5, kInk);
-       c.rect(15, 20, 10, 1, kWhite);
-       c.rect(16, 15, 2, 2, kWhite), c.rect(22, 15, 2, 2, kWhite);
+       // A hungry little fire: all mouth.
+       flame(c, 20, 26, 1.6f);
+       c.ellipse(20, 27, 12, 10, kOrange);
+       c.ellipse(20, 30, 7, 5, kInk);
+       for (int x = 15; x < 26; x += 3) c.triangle(x, 25.5f, x + 2, 25.5f, x + 1, 28, kWhite);
+       c.disc(15, 20, 2.5f, kWhite), c.disc(25, 20, 2.5f, kWhite);
+       c.rect(15, 20, 2, 2, kInk), c.rect(24, 20, 2, 2, kInk);
      }},
     {"skull", [](Canvas& c) { skullShape(c, kBone, rgb(120, 200, 250), 20, 18, 0.85f); c.disc(31, 9, 2, rgb(250, 150, 190)), c.plot(8, 12, kWhite); }},
     {"peanut", [](Canvas& c) {
@@ -838,11 +839,14 @@ Canvas floorBackground(Rgba stone, Rgba mortar, Rgba glow, std::uint32_t salt) {
     for (int x = 0; x < c.width(); ++x) {
       const float d = std::hypot(x - 100.0f, y - 100.0f) / 141.0f;
       c.plot(x, y, withAlpha(kInk, static_cast<int>(std::clamp(d * d * 330.0f, 0.0f, 220.0f))));
-      if (glow.a != 0 && hashOf(x / 3, y / 3, salt + 7) % 97 == 0) c.plot(x, y, glow);
+      if (glow.a != 0 && hashOf(x / 2, y / 2, salt + 7) % 401 == 0) c.plot(x, y, glow);
     }
   }
   // The compass letters outside the 3x3 grid of tiles.
-  c.textCentred(100, 24, "N", rgb(220, 210, 170), 2);
+  // The 3x5 font has no clear N at this size, so this one is drawn.
+  c.rect(96, 24, 2, 10, rgb(220, 210, 170));
+  c.rect(102, 24, 2, 10, rgb(220, 210, 170));
+  c.line(97, 25, 103, 33, rgb(220, 210, 170), 2);
   c.textCentred(100, 166, "S", rgb(220, 210, 170), 2);
   c.textCentred(22, 95, "W", rgb(220, 210, 170), 2);
   c.textCentred(178, 95, "E", rgb(220, 210, 170), 2);
@@ -863,7 +867,7 @@ Canvas helpBubble() {
 
 Canvas panelPicture(std::string_view word) {
   if (word == "bground") return floorBackground(rgb(92, 88, 96), rgb(34, 30, 36), kClear, 1);
-  if (word == "bground_2") return floorBackground(rgb(120, 44, 36), rgb(250, 120, 30), rgb(250, 200, 60), 2);
+  if (word == "bground_2") return floorBackground(rgb(120, 44, 36), rgb(250, 120, 30), rgb(250, 200, 60, 150), 2);
   if (word == "needHelp") return helpBubble();
   Canvas c(kIconSide, kIconSide);
   if (word == "blank") return c;
