@@ -78,7 +78,7 @@ const char kLoadUnworkableName[] =
     "or type nothing to return to the dungeon.";
 const char kLoadedSuccessfully[] = " successfully!";
 
-// The memorial questions: N + first part + N + ending.
+// The memorial questions: name + question + name + ending.
 const char kDeadMemorial[] =
     " is dead. \nYour save file has been turned into a memorial for their \nlife, including stats and the "
     "monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the name ";
@@ -138,8 +138,8 @@ std::string answerNamePrompt(GameState& state, Floor& floorRecord, PlayerRecord&
   state.typedName = line;
   if (state.typedName.size() > kLongestHeroName) {
     state.auxCounter += 1;
-    if (state.auxCounter < kTooLongRefusalCount + 1) {
-      return kTooLongRefusals[std::clamp(state.auxCounter, 1, kTooLongRefusalCount) - 1];
+    if (state.auxCounter <= kTooLongRefusalCount) {
+      return kTooLongRefusals[std::max(state.auxCounter, 1) - 1];
     }
     state.typedName = kStubbornName;
   }
