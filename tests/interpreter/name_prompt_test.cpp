@@ -270,3 +270,31 @@ TEST_F(PromptPlay, NewGameQuestionOverAMemorial) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PromptPlay, NamePromptLoadsASavedRunWithoutRestartingTheClock) {
+  startRun("Bob", "2");
+  ASSERT_EQ(type("save"), "Saved file Bob!");
+  const int savedFloor = floorRecord.floorNumber;
+  state.resetPlayerForNewRun(player);
+  player.name.clear();
+  state.namePromptOpen = true;
+  state.firstCombatHint = true;
+  state.clockStart -= std::chrono::minutes(3);
+  const auto clockBefore = state.clockStart;
+  EXPECT_EQ(type("Bob"), "Loaded file Bob successfully!\nWelcome back to the dungeon, Bob!\nYou were on floor " +
+                             std::to_string(savedFloor) + " when you left off.");
+  EXPECT_EQ(player.name, "Bob");
+  EXPECT_EQ(player.playerClass, "CONVICT");
+  EXPECT_EQ(state.clockStart, clockBefore);
+  EXPECT_FALSE(state.namePromptOpen);
+  EXPECT_EQ(state.pendingPrompt, 2);
+  EXPECT_EQ(state.auxCounter, 1);
+  // The first-fight hint is spent, and the meta save says so.
+  EXPECT_FALSE(state.firstCombatHint);
+  const std::string meta = slurp("saves/meta-save.txt");
+  EXPECT_EQ(meta.substr(0, 17), "[META]\n1\n0\n1\n1\n0\n");
+}
+
+}  // namespace
