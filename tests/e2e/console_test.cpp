@@ -50,6 +50,19 @@ TEST(Console, ADamagedMetaSaveDoesNotStopTheGame) {
   EXPECT_EQ(slurp("saves/meta-save.txt"), damaged);
 }
 
+TEST(Console, AStepThatClosesTheWindowEndsTheDriver) {
+  ScratchDir scratch;
+  ensureFolder("saves");
+  const std::string memorial = "[DEAD FILE]\nHere lies Bob\n";
+  spit("saves/Bob.txt", memorial);
+  const ConsoleRun run = runConsole({"Bob", "n", "anything", "never read", "nor this"}, 2);
+  EXPECT_EQ(run.exitCode, 0);
+  ASSERT_EQ(run.blocks.size(), 4u);
+  EXPECT_EQ(run.blocks[3], "byeeee");
+  EXPECT_EQ(run.rawOutput.substr(run.rawOutput.size() - 18), "byeeee\n----8<----\n");
+  EXPECT_EQ(slurp("saves/Bob.txt"), memorial);
+}
+
 TEST(Console, TheSameSeedAndLinesGiveTheSameBytes) {
   const std::vector<std::string> lines = {"Ada", "1", "y", "look", "north", "", "status", "YES", "n"};
   std::string first;
