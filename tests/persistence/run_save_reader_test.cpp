@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -361,6 +362,35 @@ TEST_F(RunSaveReader, EmptySlotsRepeatedSkillsAndTheNameInside) {
     }
     EXPECT_EQ(cooldowns, row.cooldowns) << row.classBefore;
     EXPECT_EQ(otherHero.playerClass, "ACADEMIC");
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RunSaveReader, LinesTheGameReadsLooselyStillLoad) {
+  struct Row {
+    std::size_t line;
+    std::string text;
+    std::function<bool(const GameState&, const Floor&, const PlayerRecord&)> holds;
+  };
+  const Row rows[] = {
+      // any first line but a memorial's starts a load
+      {0, "", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.name == "Bob"; }},
+      {0, "[HERO]", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.name == "Bob"; }},
+      // the ghasts still owed are read as a decimal and cut to a whole number
+      {246, "2.9", [](const GameState&, const Floor& f, const PlayerRecord&) { return f.ghastsToPlace == 2; }},
+      // a flag is any whole number, true unless 0
+      {57, "7", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.equipment[0].quibblentTimed; }},
+  };
+  for (const Row& row : rows) {
+    spit("saves/Bob.txt", joinLines(replaced(savedLines, row.line, row.text)));
+    GameState state;
+    Floor floorRecord;
+    PlayerRecord hero;
+    ASSERT_EQ(loadFrom("saves/Bob.txt", state, floorRecord, hero), kLoadedRun) << "line " << row.line;
+    EXPECT_TRUE(row.holds(state, floorRecord, hero)) << "line " << row.line << " = " << row.text;
   }
 }
 
