@@ -1,0 +1,99 @@
+// The real program in a real window: started from another folder, driven by
+// typed keys, photographed, and closed by the game's own quit answer.
+#include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Starts the game from elsewhere/, waits for the window the first frame makes
+// (the start-up window is replaced by one made from the settings), types the
+// given lines, photographs the window after the second one, and lets the
+// game's quit answer close it. Writes the program's exit code to rc.txt.
+const char* const kDriver = R"script(#!/bin/bash
+cd "$SCRATCH/elsewhere" || exit 1
+ALSOFT_DRIVERS=null ASAN_OPTIONS=detect_leaks=0 "$SCRATCH/game/quibblent-dungeons" \
+  > "$SCRATCH/out.txt" 2> "$SCRATCH/err.txt" &
+game=$!
+find_window() { xdotool search --name '^Quibblent Dungeons$' 2>/dev/null | tail -1; }
+for _ in $(seq 1 200); do [ -n "$(find_window)" ] && break; sleep 0.1; done
+sleep 1.5
+window=$(find_window)
+echo "$window" > "$SCRATCH/window.txt"
+# No window manager here: give the window the keyboard by hand.
+xdotool mousemove --window "$window" 320 240
+xdotool windowfocus "$window"
+typed=0
+for line in "$@"; do
+  if [ "$line" != "-" ]; then xdotool type --delay 15 "$line"; fi
+  xdotool key Return
+  sleep 0.6
+  typed=$((typed + 1))
+  if [ $typed -eq 2 ]; then import -window "$window" "$SCRATCH/shot.png"; fi
+done
+# The window closes at the next event after the goodbye.
+for _ in $(seq 1 50); do kill -0 $game 2>/dev/null || break; xdotool mousemove $((RANDOM % 100)) 5; sleep 0.2; done
+if kill -0 $game 2>/dev/null; then kill -9 $game; echo killed > "$SCRATCH/rc.txt"; exit 0; fi
+wait $game
+echo $? > "$SCRATCH/rc.txt"
+)script";
+
+bool toolExists(const std::string& tool) { return std::system(("command -v " + tool + " >/dev/null").c_str()) == 0; }
+
+std::string trimmed(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  return text;
+}
+
+TEST(WindowProgram, PlaysFromAnotherFolderAndKeepsItsFilesBesideItself) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
+  for (const char* tool : {"xdotool", "import"}) ASSERT_TRUE(toolExists(tool)) << tool << " is not installed";
+
+  ScratchDir scratch;
+  const fs::path runtime = QUIBBLENT_RUNTIME_DIR;
+  const fs::path game = fs::path(scratch.path()) / "game";
+  fs::create_directories(game);
+  fs::create_directories(fs::path(scratch.path()) / "elsewhere");
+  // A copy of the program beside the build's pictures, fonts and music, so
+  // its saves land here and not in the build folder.
+  fs::copy_file(runtime / "quibblent-dungeons", game / "quibblent-dungeons");
+  for (const char* folder : {"graphics", "Font", "audio"}) fs::create_directory_symlink(runtime / folder, game / folder);
+  spit(scratch.file("drive.sh"), kDriver);
+
+  const std::string command = "SCRATCH='" + scratch.path() + "' bash '" + scratch.file("drive.sh") +
+                              "' Tester 1 - save quit y >'" + scratch.file("drive.log") + "' 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << slurp(scratch.file("drive.log"));
+  ASSERT_FALSE(trimmed(slurp(scratch.file("window.txt"))).empty()) << "no window titled Quibblent Dungeons";
+
+  const std::string out = slurp(scratch.file("out.txt"));
+  EXPECT_EQ(out.find("error!"), std::string::npos) << out;
+  EXPECT_NE(out.find("save successful!"), std::string::npos) << out;
+  EXPECT_EQ(trimmed(slurp(scratch.file("rc.txt"))), "0") << "the quit answer should end the program\n"
+                                                          << slurp(scratch.file("err.txt"));
+
+  // Saves beside the program, none where it was started.
+  EXPECT_TRUE(fileExists((game / "saves" / "meta-save.txt").string()));
+  EXPECT_TRUE(fileExists((game / "saves" / "Tester.txt").string()));
+  EXPECT_FALSE(fileExists(scratch.file("elsewhere/saves")));
+
+  sf::Image shot;
+  ASSERT_TRUE(shot.loadFromFile(scratch.file("shot.png")));
+  ASSERT_EQ(shot.getSize(), sf::Vector2u(640, 480));
+  std::set<unsigned> colours;
+  for (unsigned y = 0; y < 480; y += 2) {
+    for (unsigned x = 0; x < 640; x += 2) colours.insert(shot.getPixel(x, y).toInteger());
+  }
+  EXPECT_GT(colours.size(), 40u) << "the window looks blank";
+  EXPECT_EQ(shot.getPixel(320, 420), sf::Color(40, 40, 40)) << "the reply box";
+  EXPECT_EQ(shot.getPixel(320, 432), sf::Color(150, 150, 150)) << "the line above the typed text";
+}
+
+}  // namespace
