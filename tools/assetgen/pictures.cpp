@@ -46,6 +46,7 @@ const CardStyle kCardStyles[] = {
     {PictureKind::Portrait, rgb(28, 76, 84), rgb(14, 40, 46), rgb(96, 198, 200)},
     {PictureKind::SecretRoom, rgb(46, 46, 58), rgb(26, 26, 34), rgb(130, 130, 160)},
     {PictureKind::Achievement, rgb(92, 70, 18), rgb(48, 34, 8), rgb(246, 206, 70)},
+    {PictureKind::Gear, rgb(60, 64, 74), rgb(34, 36, 44), rgb(150, 160, 178)},
     {PictureKind::Number, rgb(52, 52, 60), rgb(32, 32, 38), rgb(104, 104, 116)},
 };
 
@@ -534,7 +535,7 @@ const struct {
        c.disc(9, 24, 2, kYellow), c.disc(31, 22, 2, kYellow);
      }},
 
-    // Weapons (drawn over the weapon frame, so no card of their own).
+    // Weapons and armor.
     {"dagger", [](Canvas& c) { blade(c, 14, 26, 28, 12, kSteel, 3, kGoldDark, kWoodDark); }},
     {"sword", [](Canvas& c) { blade(c, 12, 28, 33, 7, kSteel, 3, kGoldDark, kWoodDark); }},
     {"scimitar", [](Canvas& c) {
@@ -843,12 +844,15 @@ Canvas floorBackground(Rgba stone, Rgba mortar, Rgba glow, std::uint32_t salt) {
     }
   }
   // The compass letters outside the 3x3 grid of tiles.
-  // The 3x5 font has no clear N at this size, so this one is drawn.
+  // The 3x5 font has no clear N or W at this size, so these are drawn.
   c.rect(96, 24, 2, 10, rgb(220, 210, 170));
   c.rect(102, 24, 2, 10, rgb(220, 210, 170));
   c.line(97, 25, 103, 33, rgb(220, 210, 170), 2);
   c.textCentred(100, 166, "S", rgb(220, 210, 170), 2);
-  c.textCentred(22, 95, "W", rgb(220, 210, 170), 2);
+  c.line(17, 95, 19, 105, rgb(220, 210, 170), 2);
+  c.line(19, 105, 22, 99, rgb(220, 210, 170), 2);
+  c.line(22, 99, 25, 105, rgb(220, 210, 170), 2);
+  c.line(25, 105, 27, 95, rgb(220, 210, 170), 2);
   c.textCentred(178, 95, "E", rgb(220, 210, 170), 2);
   c.frame(39, 39, 122, 122, withAlpha(kInk, 160), 1);
   return c;
@@ -880,13 +884,13 @@ Canvas panelPicture(std::string_view word) {
     return c;
   }
   if (word == "locked") {
-    // Laid over a skill or an achievement number: dim it and show a padlock.
-    c.roundRect(0, 0, 40, 40, rgb(10, 10, 16, 150), 2);
-    layer.ring(20, 16, 7, 2.5f, kSteel);
-    layer.rect(11, 17, 18, 14, kGold);
-    layer.rect(11, 17, 18, 2, shade(kGold, 1.3f));
-    layer.disc(20, 22, 2, kInk);
-    layer.rect(19, 23, 2, 4, kInk);
+    // Laid over a skill icon or an achievement number: dim what is beneath
+    // and hang a small padlock in the corner, so the number still reads.
+    c.roundRect(0, 0, 40, 40, rgb(10, 10, 16, 120), 2);
+    layer.ring(32, 31, 3.5f, 1.5f, kSteel);
+    layer.rect(27, 31, 10, 7, kGold);
+    layer.rect(27, 31, 10, 1, shade(kGold, 1.3f));
+    layer.rect(31, 33, 2, 3, kInk);
   } else if (word == "gcount") {
     layer.ellipse(20, 31, 14, 5, kGoldDark);
     for (int i = 0; i < 4; ++i) layer.ellipse(16, 30 - i * 4, 10, 4, i % 2 ? kGold : shade(kGold, 1.15f));
@@ -970,8 +974,7 @@ Canvas paintPicture(const PictureEntry& entry) {
     throw std::logic_error("no painter for " + std::string(entry.word));
   }
   layer.outline();
-  // Weapons and armor sit inside the panel's frame picture, so they have no card.
-  Canvas result = entry.kind == PictureKind::Gear ? Canvas(kIconSide, kIconSide) : card(entry.kind);
+  Canvas result = card(entry.kind);
   result.stamp(layer);
   return result;
 }
