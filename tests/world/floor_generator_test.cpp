@@ -550,6 +550,15 @@ class RunChecker {
     // The character pool.
     EXPECT_LE(characters, 1);
     EXPECT_EQ(f.npcMissCount, characters == 1 ? 0 : missesBefore + 1);
+    // After three floors without anyone, a waiting character comes as soon as
+    // a tile is free for them: the tiles filled after them were free then.
+    if (characters == 0 && missesBefore >= 3 && !f.npcPool.empty()) {
+      for (const std::string& kind : f.tileKinds) {
+        EXPECT_TRUE(kind != "" && kind != "Item" && kind != "BonusItem" && kind != "Treasure" && kind != "Scroll" &&
+                    kind != "Barrel" && kind != "Fount")
+            << "a free '" << kind << "' tile while " << f.npcPool.front() << " waited";
+      }
+    }
     for (const std::string& name : f.npcPool) {
       EXPECT_TRUE(allowedOn(windows_, name, n)) << name << " still waiting";
       everInPool_.insert(name);
