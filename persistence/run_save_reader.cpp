@@ -123,7 +123,6 @@ class LineReader {
 
   bool sound() const { return firstBadLine_ < 0; }
   int firstBadLine() const { return firstBadLine_; }
-  int position() const { return next_; }
 
   void header(std::string_view expected) {
     if (take() != expected) fail();
@@ -465,8 +464,7 @@ int GameState::loadRun(Floor& floorRecord, PlayerRecord& playerRecord) {
   }
   if (result != kLoadedRun) return result;
 
-  const std::vector<std::string> lines = splitLines(text);
-  for (const std::string& line : lines) {
+  for (const std::string& line : splitLines(text)) {
     loadLine = line;
     std::cout << "variable: " << line << ", line num: " << loadLineNumber << "\n";
     ++loadLineNumber;
