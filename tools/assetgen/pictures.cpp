@@ -233,6 +233,20 @@ void hand(Canvas& c, Rgba skin) {
   for (int i = 1; i < 4; ++i) c.rect(11 + i * 4, 12, 1, 6, shade(skin, 0.75f));
 }
 
+
+// A small sign over a portrait's shoulder: what the person offers.
+void speechSign(Canvas& c, Rgba bubble, Rgba ink, std::string_view sign) {
+  c.disc(33, 8, 6, bubble);
+  c.triangle(28, 10, 32, 12, 25, 17, bubble);
+  c.textCentred(34, 6, sign, ink);
+}
+
+void coinBadge(Canvas& c) {
+  c.disc(33, 33, 5, kGold);
+  c.ring(33, 33, 5, 1, kGoldDark);
+  c.textCentred(34, 31, "$", kGoldDark);
+}
+
 // ------------------------------------------------------------- faces
 
 // Columns: word, skin, head, clothes, eyes, eye colour, mouth, ears, top, top colour, extra, extra colour.
@@ -278,10 +292,6 @@ const FaceRow kFaces[] = {
     {"groggum", {rgb(150, 200, 110), Head::Wide, rgb(120, 80, 50), Eyes::Dots, kNone, Mouth::Grin, Ears::Pointy, Top::Bandana, rgb(200, 50, 50), Extra::Apron, kNone}},
     {"flayer", {rgb(170, 120, 190), Head::Long, rgb(60, 30, 70), Eyes::Glow, rgb(250, 250, 250), Mouth::Flat, Ears::None, Top::None, kNone, Extra::Tentacles, rgb(150, 100, 170)}},
 
-    {"hintman", {kSkin, Head::Round, rgb(110, 100, 80), Eyes::Dots, kNone, Mouth::Smile, Ears::None, Top::Hood, rgb(120, 110, 90), Extra::Beard, rgb(220, 220, 220)}},
-    {"doomhint", {kBone, Head::Skull, rgb(60, 10, 10), Eyes::Hollow, rgb(250, 60, 40), Mouth::Teeth, Ears::None, Top::Hood, rgb(110, 20, 20), Extra::None, kNone}},
-    {"wombleton", {rgb(240, 200, 170), Head::Wide, rgb(70, 100, 70), Eyes::Glasses, kGold, Mouth::Smile, Ears::Round, Top::TopHat, rgb(70, 50, 40), Extra::Bowtie, rgb(60, 140, 220)}},
-    {"gerard", {kSkin, Head::Round, rgb(150, 110, 70), Eyes::Dots, kNone, Mouth::Smile, Ears::Round, Top::Hair, rgb(50, 40, 30), Extra::Moustache, rgb(50, 40, 30)}},
 };
 
 // ----------------------------------------------------- custom painters
@@ -643,6 +653,22 @@ const struct {
        c.disc(16, 22, 1.5f, kGold), c.disc(24, 22, 1.5f, kGold);
        c.disc(20, 6, 2.5f, rgb(250, 60, 60));
      }},
+    {"hintman", [](Canvas& c) {
+       paintFace(c, FaceSpec{kSkin, Head::Round, rgb(110, 100, 80), Eyes::Dots, kNone, Mouth::Smile, Ears::None, Top::Hood, rgb(120, 110, 90), Extra::Beard, rgb(220, 220, 220)});
+       speechSign(c, kWhite, kInk, "?");
+     }},
+    {"doomhint", [](Canvas& c) {
+       paintFace(c, FaceSpec{kBone, Head::Skull, rgb(60, 10, 10), Eyes::Hollow, rgb(250, 60, 40), Mouth::Teeth, Ears::None, Top::Hood, rgb(110, 20, 20), Extra::None, kNone});
+       speechSign(c, kRed, kWhite, "!");
+     }},
+    {"wombleton", [](Canvas& c) {
+       paintFace(c, FaceSpec{rgb(240, 200, 170), Head::Wide, rgb(70, 100, 70), Eyes::Glasses, kGold, Mouth::Smile, Ears::Round, Top::TopHat, rgb(70, 50, 40), Extra::Bowtie, rgb(60, 140, 220)});
+       coinBadge(c);
+     }},
+    {"gerard", [](Canvas& c) {
+       paintFace(c, FaceSpec{kSkin, Head::Round, rgb(150, 110, 70), Eyes::Dots, kNone, Mouth::Smile, Ears::Round, Top::Hair, rgb(50, 40, 30), Extra::Moustache, rgb(50, 40, 30)});
+       coinBadge(c);
+     }},
     {"jimmy", [](Canvas& c) { bottleFace(c, kRed, true, false); }},
     {"scroll", [](Canvas& c) { scrollRoll(c); }},
     {"barrel", [](Canvas& c) { barrelShape(c); }},
@@ -737,8 +763,11 @@ const struct {
      }},
     {"evil", [](Canvas& c) {
        c.ellipse(20, 22, 15, 15, rgb(20, 10, 30, 220));
-       c.textCentred(20, 6, "?", rgb(200, 40, 60), 5);
-       c.rect(11, 30, 4, 2, rgb(250, 60, 60)), c.rect(25, 30, 4, 2, rgb(250, 60, 60));
+       const Rgba mark = rgb(210, 40, 60);
+       for (float a = 3.4f; a < 7.3f; a += 0.05f) c.disc(20 + 7 * std::cos(a), 13 + 6 * std::sin(a), 1.8f, mark);
+       c.line(20, 19, 20, 24, mark, 3.5f);
+       c.disc(20, 30, 2.2f, mark);
+       c.rect(9, 21, 4, 2, rgb(250, 200, 60)), c.rect(27, 21, 4, 2, rgb(250, 200, 60));
      }},
 
     // Secret rooms: what lies in the room, on its brick wall.
