@@ -448,11 +448,15 @@ int GameState::loadRun(Floor& floorRecord, PlayerRecord& playerRecord) {
   loadLineNumber = 0;
   if (!loadFile.is_open()) return kLoadRefused;
 
-  // Read whole, but never more than a save can be.
-  std::string text(kLargestSaveFile + 1, '\0');
-  loadFile.read(text.data(), static_cast<std::streamsize>(text.size()));
+  // Read whole, but never much more than a save can be.
+  std::string text;
+  char chunk[4096];
+  while (text.size() <= kLargestSaveFile) {
+    loadFile.read(chunk, sizeof chunk);
+    text.append(chunk, static_cast<std::size_t>(loadFile.gcount()));
+    if (!loadFile) break;
+  }
   const bool readFailed = loadFile.bad();
-  text.resize(static_cast<std::size_t>(loadFile.gcount()));
   loadFile.close();
   if (readFailed || text.size() > kLargestSaveFile) return kLoadRefused;
 
