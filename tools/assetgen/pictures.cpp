@@ -308,14 +308,14 @@ const struct {
     {"potion2", [](Canvas& c) {
        potionBottle(c, kPurple);
        star(c, 20, 26, 5, 2, kGold);
-       c.plot(8, 10, kWhite), c.plot(31, 14, kWhite), c.plot(30, 32, kWhite);
+       c.plot(8, 10, kWhite); c.plot(31, 14, kWhite); c.plot(30, 32, kWhite);
      }},
     {"grog", [](Canvas& c) {
        c.rect(9, 12, 18, 22, kWood);
        for (int x = 12; x < 27; x += 5) c.rect(x, 12, 1, 22, kWoodDark);
-       c.rect(9, 15, 18, 2, kSteelDark), c.rect(9, 29, 18, 2, kSteelDark);
+       c.rect(9, 15, 18, 2, kSteelDark); c.rect(9, 29, 18, 2, kSteelDark);
        c.ring(28, 23, 6, 2, kWood);
-       c.ellipse(18, 11, 11, 4, kWhite), c.disc(12, 9, 3, kWhite), c.disc(22, 8, 4, kWhite);
+       c.ellipse(18, 11, 11, 4, kWhite); c.disc(12, 9, 3, kWhite); c.disc(22, 8, 4, kWhite);
      }},
     {"match", [](Canvas& c) {
        c.line(12, 34, 26, 14, rgb(220, 190, 130), 3);
@@ -335,15 +335,15 @@ const struct {
        c.rect(8, 8, 24, 24, kWhite);
        for (int i = 0; i < 6; ++i) c.ring(20, 20, 11.5f - i * 2, 2, bands[i]);
        c.disc(20, 20, 2, kWhite);
-       c.rect(20, 8, 1, 24, withAlpha(kInk, 60)), c.rect(8, 20, 24, 1, withAlpha(kInk, 60));
+       c.rect(20, 8, 1, 24, withAlpha(kInk, 60)); c.rect(8, 20, 24, 1, withAlpha(kInk, 60));
      }},
     {"morality", [](Canvas& c) {
        c.rect(19, 8, 2, 24, kGold);
        c.rect(12, 32, 16, 3, kGold);
        c.rect(8, 10, 24, 2, kGold);
-       c.line(9, 11, 6, 22, kGoldDark), c.line(9, 11, 12, 22, kGoldDark);
-       c.line(31, 11, 28, 22, kGoldDark), c.line(31, 11, 34, 22, kGoldDark);
-       c.ellipse(9, 23, 5, 2, kGold), c.ellipse(31, 23, 5, 2, kGold);
+       c.line(9, 11, 6, 22, kGoldDark); c.line(9, 11, 12, 22, kGoldDark);
+       c.line(31, 11, 28, 22, kGoldDark); c.line(31, 11, 34, 22, kGoldDark);
+       c.ellipse(9, 23, 5, 2, kGold); c.ellipse(31, 23, 5, 2, kGold);
        c.ring(20, 6, 3, 1, kYellow);
      }},
     {"airhorn", [](Canvas& c) {
@@ -351,7 +351,7 @@ const struct {
        c.rect(8, 20, 12, 3, kWhite);
        c.rect(11, 12, 6, 4, kSteelDark);
        c.polygon({{16, 12}, {33, 4}, {35, 14}, {17, 15}}, kWhite);
-       c.line(30, 20, 36, 24, kYellow), c.line(29, 24, 34, 30, kYellow);
+       c.line(30, 20, 36, 24, kYellow); c.line(29, 24, 34, 30, kYellow);
      }},
     {"salt", [](Canvas& c) {
        c.polygon({{12, 34}, {28, 34}, {26, 12}, {14, 12}}, kWhite);
@@ -362,19 +362,22 @@ const struct {
     {"psnarrow", [](Canvas& c) {
        c.line(8, 32, 28, 12, kWood, 2);
        c.triangle(27, 9, 33, 7, 31, 13, kGreen);
-       c.triangle(8, 32, 4, 30, 10, 26, kRed), c.triangle(8, 32, 10, 36, 14, 30, kRed);
-       c.disc(33, 16, 1.5f, kGreen), c.disc(34, 20, 1, kGreen);
+       c.triangle(8, 32, 4, 30, 10, 26, kRed); c.triangle(8, 32, 10, 36, 14, 30, kRed);
+       c.disc(33, 16, 1.5f, kGreen); c.disc(34, 20, 1, kGreen);
      }},
     {"pepper", [](Canvas& c) {
        c.polygon({{12, 10}, {22, 10}, {28, 20}, {30, 34}, {24, 28}, {14, 20}}, kRed);
        c.line(15, 12, 20, 20, shade(kRed, 1.4f));
-       c.line(17, 10, 15, 4, kGreen, 2), c.rect(11, 8, 12, 3, kGreen);
-       c.rect(17, 17, 2, 2, kInk), c.rect(22, 19, 2, 2, kInk);
+       c.line(17, 10, 15, 4, kGreen, 2); c.rect(11, 8, 12, 3, kGreen);
+       c.rect(17, 17, 2, 2, kInk); c.rect(22, 19, 2, 2, kInk);
      }},
     {"stapleremover", [](Canvas& c) {
        c.polygon({{6, 16}, {30, 14}, {34, 18}, {20, 20}, {6, 20}}, rgb(40, 40, 46));
        c.polygon({{6, 24}, {20, 22}, {34, 24}, {30, 28}, {6, 28}}, rgb(40, 40, 46));
-       for (int x = 24; x < 34; x += 3) c.triangle(x, 20, x + 2, 20, x + 1, 23, kSteel), c.triangle(x, 24, x + 2, 24, x + 1, 21, kSteel);
+       for (int x = 24; x < 34; x += 3) {
+         c.triangle(x, 20, x + 2, 20, x + 1, 23, kSteel);
+         c.triangle(x, 24, x + 2, 24, x + 1, 21, kSteel);
+       }
        c.disc(7, 22, 3, kSteelDark);
      }},
     {"antibiotics", [](Canvas& c) {
@@ -394,20 +397,20 @@ const struct {
        c.rect(17, 5, 6, 5, kSteelDark);
        c.rect(22, 6, 6, 2, kSteelDark);
        c.disc(20, 23, 5, kYellow);
-       c.plot(18, 21, kInk), c.plot(22, 21, kInk);
-       c.rect(18, 25, 5, 1, kInk), c.plot(17, 24, kInk), c.plot(23, 24, kInk);
-       c.disc(32, 6, 2, rgb(220, 230, 240, 180)), c.disc(35, 11, 1.5f, rgb(220, 230, 240, 180));
+       c.plot(18, 21, kInk); c.plot(22, 21, kInk);
+       c.rect(18, 25, 5, 1, kInk); c.plot(17, 24, kInk); c.plot(23, 24, kInk);
+       c.disc(32, 6, 2, rgb(220, 230, 240, 180)); c.disc(35, 11, 1.5f, rgb(220, 230, 240, 180));
      }},
     {"contract", [](Canvas& c) {
        c.rect(9, 5, 22, 30, kParchment);
        for (int y = 9; y < 24; y += 3) c.rect(12, y, 16, 1, rgb(120, 100, 70));
-       c.line(12, 29, 16, 26, kInk), c.line(16, 26, 19, 29, kInk), c.line(19, 29, 24, 26, kInk);
+       c.line(12, 29, 16, 26, kInk); c.line(16, 26, 19, 29, kInk); c.line(19, 29, 24, 26, kInk);
        c.disc(27, 31, 3.5f, kRed);
      }},
     {"wistome", [](Canvas& c) {
        book(c, rgb(50, 90, 190));
        star(c, 21, 18, 7, 3, kGold);
-       c.rect(12, 8, 19, 1, kGold), c.rect(12, 28, 19, 1, kGold);
+       c.rect(12, 8, 19, 1, kGold); c.rect(12, 28, 19, 1, kGold);
      }},
     {"vortex", [](Canvas& c) {
        for (float t = 0; t < 18; t += 0.05f) {
@@ -425,36 +428,36 @@ const struct {
     {"teleporter", [](Canvas& c) {
        c.roundRect(10, 16, 20, 20, kSteelDark, 2);
        c.rect(13, 19, 14, 6, rgb(60, 220, 200));
-       c.disc(15, 30, 2, kRed), c.disc(25, 30, 2, kGreen);
+       c.disc(15, 30, 2, kRed); c.disc(25, 30, 2, kGreen);
        c.line(20, 16, 20, 8, kSteel, 2);
        c.disc(20, 7, 2, kYellow);
-       c.ring(20, 7, 6, 1, rgb(60, 220, 200, 200)), c.ring(20, 7, 10, 1, rgb(60, 220, 200, 120));
+       c.ring(20, 7, 6, 1, rgb(60, 220, 200, 200)); c.ring(20, 7, 10, 1, rgb(60, 220, 200, 120));
      }},
     {"ghostbuster", [](Canvas& c) {
        c.ellipse(20, 18, 9, 10, kWhite);
        c.rect(11, 18, 18, 10, kWhite);
        for (int x = 11; x < 29; x += 6) c.triangle(x, 28, x + 6, 28, x + 3, 32, kWhite);
-       c.disc(17, 17, 1.5f, kInk), c.disc(23, 17, 1.5f, kInk);
+       c.disc(17, 17, 1.5f, kInk); c.disc(23, 17, 1.5f, kInk);
        c.ring(20, 20, 17, 3, kRed);
        c.line(8, 32, 32, 8, kRed, 3);
      }},
     {"hat", [](Canvas& c) {
        c.rect(11, 22, 18, 10, kWhite);
-       c.disc(13, 17, 6, kWhite), c.disc(20, 14, 7, kWhite), c.disc(27, 17, 6, kWhite);
+       c.disc(13, 17, 6, kWhite); c.disc(20, 14, 7, kWhite); c.disc(27, 17, 6, kWhite);
        c.rect(11, 29, 18, 2, rgb(200, 200, 200));
-       c.line(16, 20, 16, 28, rgb(210, 210, 210)), c.line(24, 20, 24, 28, rgb(210, 210, 210));
+       c.line(16, 20, 16, 28, rgb(210, 210, 210)); c.line(24, 20, 24, 28, rgb(210, 210, 210));
      }},
 
     // Skills.
     {"tackle", [](Canvas& c) {
        c.polygon({{4, 16}, {20, 16}, {20, 10}, {32, 20}, {20, 30}, {20, 24}, {4, 24}}, kOrange);
        c.rect(33, 6, 4, 28, kStone);
-       c.line(28, 8, 33, 12, kYellow), c.line(28, 32, 33, 28, kYellow);
-       c.line(2, 12, 10, 12, kWhite), c.line(2, 28, 10, 28, kWhite);
+       c.line(28, 8, 33, 12, kYellow); c.line(28, 32, 33, 28, kYellow);
+       c.line(2, 12, 10, 12, kWhite); c.line(2, 28, 10, 28, kWhite);
      }},
     {"pissoff", [](Canvas& c) {
        hand(c, kSkin);
-       c.line(31, 8, 37, 4, kWhite, 2), c.line(33, 16, 38, 16, kWhite, 2), c.line(31, 24, 37, 28, kWhite, 2);
+       c.line(31, 8, 37, 4, kWhite, 2); c.line(33, 16, 38, 16, kWhite, 2); c.line(31, 24, 37, 28, kWhite, 2);
      }},
     {"megapunch", [](Canvas& c) {
        star(c, 27, 20, 13, 6, kYellow);
@@ -472,8 +475,8 @@ const struct {
     {"infer", [](Canvas& c) {
        c.disc(20, 16, 10, kYellow);
        c.rect(15, 24, 10, 5, kYellow);
-       c.rect(15, 29, 10, 5, kSteelDark), c.rect(15, 31, 10, 1, kSteel);
-       c.line(17, 21, 20, 15, kOrange), c.line(20, 15, 23, 21, kOrange);
+       c.rect(15, 29, 10, 5, kSteelDark); c.rect(15, 31, 10, 1, kSteel);
+       c.line(17, 21, 20, 15, kOrange); c.line(20, 15, 23, 21, kOrange);
        c.disc(16, 12, 2, kWhite);
      }},
     {"pickpocket", [](Canvas& c) {
@@ -493,7 +496,7 @@ const struct {
      }},
     {"sneakatk", [](Canvas& c) {
        c.ellipse(20, 18, 14, 14, rgb(30, 30, 40));
-       c.rect(13, 15, 4, 2, kYellow), c.rect(23, 15, 4, 2, kYellow);
+       c.rect(13, 15, 4, 2, kYellow); c.rect(23, 15, 4, 2, kYellow);
        blade(c, 12, 32, 32, 22, kSteel, 2, kGoldDark, kWoodDark);
      }},
     {"magicbolt", [](Canvas& c) {
@@ -512,13 +515,13 @@ const struct {
        c.rect(15, 6, 10, 28, kGreen);
        c.rect(6, 15, 28, 10, kGreen);
        c.rect(17, 8, 2, 24, shade(kGreen, 1.4f));
-       c.plot(5, 6, kWhite), c.plot(33, 32, kWhite), c.plot(34, 7, kWhite);
+       c.plot(5, 6, kWhite); c.plot(33, 32, kWhite); c.plot(34, 7, kWhite);
      }},
     {"eat", [](Canvas& c) {
        c.ellipse(16, 16, 11, 9, rgb(170, 90, 40));
        c.ellipse(14, 14, 7, 5, rgb(200, 120, 60));
        c.line(23, 23, 31, 31, kBone, 3);
-       c.disc(32, 30, 2.5f, kBone), c.disc(30, 33, 2.5f, kBone);
+       c.disc(32, 30, 2.5f, kBone); c.disc(30, 33, 2.5f, kBone);
      }},
     {"preach", [](Canvas& c) {
        for (int i = 0; i < 7; ++i) {
@@ -527,7 +530,7 @@ const struct {
        }
        c.polygon({{4, 24}, {20, 28}, {36, 24}, {36, 34}, {20, 37}, {4, 34}}, kWhite);
        c.line(20, 28, 20, 37, rgb(170, 170, 170));
-       c.rect(19, 10, 2, 12, kGold), c.rect(15, 13, 10, 2, kGold);
+       c.rect(19, 10, 2, 12, kGold); c.rect(15, 13, 10, 2, kGold);
      }},
     {"swap", [](Canvas& c) {
        c.ring(20, 20, 13, 4, kGreen);
@@ -542,7 +545,7 @@ const struct {
        c.disc(20, 18, 7, kYellow);
        c.triangle(13.5f, 16, 26.5f, 16, 20, 4, kYellow);
        c.disc(18, 17, 2, rgb(255, 250, 200));
-       c.disc(9, 24, 2, kYellow), c.disc(31, 22, 2, kYellow);
+       c.disc(9, 24, 2, kYellow); c.disc(31, 22, 2, kYellow);
      }},
 
     // Weapons and armor.
@@ -578,7 +581,7 @@ const struct {
     {"stablord", [](Canvas& c) {
        blade(c, 12, 28, 32, 8, rgb(220, 230, 250), 4, kPurple, rgb(40, 40, 40));
        c.text(3, 3, "TM", kYellow);
-       c.plot(30, 22, kWhite), c.rect(29, 23, 3, 1, kWhite), c.plot(30, 24, kWhite);
+       c.plot(30, 22, kWhite); c.rect(29, 23, 3, 1, kWhite); c.plot(30, 24, kWhite);
      }},
     {"dragontongue", [](Canvas& c) {
        c.polygon({{12, 27}, {18, 18}, {17, 14}, {23, 14}, {25, 8}, {30, 8}, {35, 3}, {31, 12}, {27, 13}, {25, 19}, {20, 21}, {15, 29}}, kRed);
@@ -590,7 +593,7 @@ const struct {
        c.line(12, 28, 34, 6, rgb(255, 240, 160, 90), 8);
        blade(c, 12, 28, 33, 7, kGold, 3, kGoldDark, rgb(120, 30, 40));
        c.disc(12, 28, 2, kRed);
-       c.plot(4, 6, kWhite), c.plot(30, 30, kWhite);
+       c.plot(4, 6, kWhite); c.plot(30, 30, kWhite);
      }},
     {"empty", [](Canvas& c) {
        // Bare hands or bare skin: a faint open hand.
@@ -600,7 +603,7 @@ const struct {
     {"leather", [](Canvas& c) {
        torso(c, kLeather, false);
        for (int y = 14; y < 33; y += 5) c.rect(12, y, 16, 1, shade(kLeather, 0.7f));
-       c.disc(17, 12, 1, kGold), c.disc(23, 12, 1, kGold);
+       c.disc(17, 12, 1, kGold); c.disc(23, 12, 1, kGold);
      }},
     {"armor", [](Canvas& c) {
        torso(c, kSteelDark, false);
@@ -614,14 +617,14 @@ const struct {
      }},
     {"platemail", [](Canvas& c) {
        torso(c, kSteel, false);
-       c.ellipse(9, 10, 5, 4, kSteel), c.ellipse(31, 10, 5, 4, kSteel);
-       c.line(14, 14, 26, 14, kWhite), c.rect(11, 22, 18, 1, kSteelDark), c.rect(11, 28, 18, 1, kSteelDark);
+       c.ellipse(9, 10, 5, 4, kSteel); c.ellipse(31, 10, 5, 4, kSteel);
+       c.line(14, 14, 26, 14, kWhite); c.rect(11, 22, 18, 1, kSteelDark); c.rect(11, 28, 18, 1, kSteelDark);
        c.disc(20, 18, 2, kGold);
      }},
     {"kevlar", [](Canvas& c) {
        torso(c, rgb(44, 50, 44), false);
-       c.rect(12, 20, 7, 6, rgb(70, 80, 70)), c.rect(21, 20, 7, 6, rgb(70, 80, 70));
-       c.rect(12, 20, 7, 1, rgb(100, 110, 100)), c.rect(21, 20, 7, 1, rgb(100, 110, 100));
+       c.rect(12, 20, 7, 6, rgb(70, 80, 70)); c.rect(21, 20, 7, 6, rgb(70, 80, 70));
+       c.rect(12, 20, 7, 1, rgb(100, 110, 100)); c.rect(21, 20, 7, 1, rgb(100, 110, 100));
        c.rect(11, 28, 18, 2, rgb(90, 100, 90));
        star(c, 16, 14, 3, 1.3f, kGold);
      }},
@@ -632,7 +635,7 @@ const struct {
        c.polygon({{14, 17}, {26, 17}, {29, 10}, {11, 10}}, rgb(180, 150, 100));
        c.rect(14, 15, 12, 2, kWoodDark);
        c.textCentred(20, 22, "?", kInk, 2);
-       c.plot(32, 8, kWhite), c.rect(31, 9, 3, 1, kWhite), c.plot(32, 10, kWhite);
+       c.plot(32, 8, kWhite); c.rect(31, 9, 3, 1, kWhite); c.plot(32, 10, kWhite);
      }},
     {"exit", [](Canvas& c) {
        c.roundRect(8, 5, 24, 31, rgb(20, 20, 24), 4);
@@ -650,7 +653,7 @@ const struct {
        c.roundRect(7, 3, 26, 34, rgb(90, 20, 20), 6);
        c.rect(19, 6, 2, 31, rgb(50, 10, 10));
        for (int y = 10; y < 34; y += 8) c.rect(8, y, 24, 2, kSteelDark);
-       c.disc(16, 22, 1.5f, kGold), c.disc(24, 22, 1.5f, kGold);
+       c.disc(16, 22, 1.5f, kGold); c.disc(24, 22, 1.5f, kGold);
        c.disc(20, 6, 2.5f, rgb(250, 60, 60));
      }},
     {"hintman", [](Canvas& c) {
@@ -681,44 +684,44 @@ const struct {
        c.rect(14, 19, 12, 12, kStone);
        c.disc(20, 13, 6, kStone);
        c.line(14, 21, 8, 10, kStone, 3);
-       c.rect(17, 12, 2, 1, shade(kStone, 0.6f)), c.rect(22, 12, 2, 1, shade(kStone, 0.6f));
+       c.rect(17, 12, 2, 1, shade(kStone, 0.6f)); c.rect(22, 12, 2, 1, shade(kStone, 0.6f));
      }},
 
     // Creatures that are not a head.
     {"blob", [](Canvas& c) {
        c.ellipse(20, 26, 16, 11, rgb(110, 200, 90, 230));
-       c.disc(13, 19, 5, rgb(110, 200, 90, 230)), c.disc(25, 16, 6, rgb(110, 200, 90, 230));
-       c.disc(15, 22, 3, kWhite), c.disc(25, 20, 3.5f, kWhite);
-       c.disc(16, 23, 1.5f, kInk), c.disc(26, 21, 1.5f, kInk);
+       c.disc(13, 19, 5, rgb(110, 200, 90, 230)); c.disc(25, 16, 6, rgb(110, 200, 90, 230));
+       c.disc(15, 22, 3, kWhite); c.disc(25, 20, 3.5f, kWhite);
+       c.disc(16, 23, 1.5f, kInk); c.disc(26, 21, 1.5f, kInk);
        c.ellipse(20, 30, 5, 2, rgb(40, 90, 40));
-       c.disc(9, 28, 1.5f, rgb(200, 250, 190)), c.disc(30, 30, 1, rgb(200, 250, 190));
+       c.disc(9, 28, 1.5f, rgb(200, 250, 190)); c.disc(30, 30, 1, rgb(200, 250, 190));
      }},
     {"coelocanth", [](Canvas& c) {
        c.ellipse(19, 20, 15, 9, rgb(70, 90, 150));
        c.triangle(32, 20, 39, 12, 39, 28, rgb(70, 90, 150));
-       c.triangle(16, 12, 24, 12, 22, 5, rgb(60, 80, 130)), c.triangle(16, 28, 24, 28, 20, 35, rgb(60, 80, 130));
+       c.triangle(16, 12, 24, 12, 22, 5, rgb(60, 80, 130)); c.triangle(16, 28, 24, 28, 20, 35, rgb(60, 80, 130));
        for (int i = 0; i < 6; ++i) c.disc(14 + i * 3.5f, 17 + (i % 2) * 5, 1.2f, rgb(230, 230, 250));
-       c.disc(9, 18, 2.5f, kWhite), c.disc(8.5f, 18, 1.2f, kInk);
+       c.disc(9, 18, 2.5f, kWhite); c.disc(8.5f, 18, 1.2f, kInk);
        c.rect(5, 23, 6, 1, kInk);
      }},
     {"ghast", [](Canvas& c) {
        c.ellipse(20, 17, 12, 13, rgb(210, 230, 240, 220));
        c.rect(8, 17, 24, 14, rgb(210, 230, 240, 220));
        for (int x = 8; x < 32; x += 6) c.triangle(x, 30, x + 6, 30, x + 3, 37, rgb(210, 230, 240, 220));
-       c.ellipse(15, 16, 2.5f, 4, kInk), c.ellipse(25, 16, 2.5f, 4, kInk);
+       c.ellipse(15, 16, 2.5f, 4, kInk); c.ellipse(25, 16, 2.5f, 4, kInk);
        c.ellipse(20, 26, 3, 3, kInk);
      }},
     {"dragon", [](Canvas& c) {
        const Rgba scale = rgb(60, 150, 70);
        c.polygon({{6, 14}, {14, 8}, {28, 10}, {36, 18}, {36, 26}, {24, 28}, {14, 32}, {6, 26}}, scale);
-       c.triangle(14, 9, 18, 9, 10, 1, rgb(230, 220, 180)), c.triangle(22, 10, 26, 10, 24, 2, rgb(230, 220, 180));
+       c.triangle(14, 9, 18, 9, 10, 1, rgb(230, 220, 180)); c.triangle(22, 10, 26, 10, 24, 2, rgb(230, 220, 180));
        c.rect(20, 23, 16, 3, rgb(40, 100, 50));
        for (int x = 22; x < 36; x += 3) c.triangle(x, 23, x + 2, 23, x + 1, 26, kWhite);
-       c.rect(14, 14, 5, 3, kYellow), c.rect(16, 14, 1, 3, kInk);
+       c.rect(14, 14, 5, 3, kYellow); c.rect(16, 14, 1, 3, kInk);
        c.disc(33, 19, 1, kInk);
        flame(c, 38, 36, 0.5f);
      }},
-    {"johnny", [](Canvas& c) { bottleFace(c, rgb(80, 200, 90), false, false); c.line(13, 21, 17, 23, kInk), c.line(27, 21, 23, 23, kInk); }},
+    {"johnny", [](Canvas& c) { bottleFace(c, rgb(80, 200, 90), false, false); c.line(13, 21, 17, 23, kInk); c.line(27, 21, 23, 23, kInk); }},
     {"generic", [](Canvas& c) {
        c.disc(20, 16, 9, rgb(120, 110, 130));
        c.ellipse(20, 37, 14, 10, rgb(120, 110, 130));
@@ -732,16 +735,19 @@ const struct {
        c.ellipse(20, 27, 12, 10, kOrange);
        c.ellipse(20, 30, 7, 5, kInk);
        for (int x = 15; x < 26; x += 3) c.triangle(x, 25.5f, x + 2, 25.5f, x + 1, 28, kWhite);
-       c.disc(15, 20, 2.5f, kWhite), c.disc(25, 20, 2.5f, kWhite);
-       c.rect(15, 20, 2, 2, kInk), c.rect(24, 20, 2, 2, kInk);
+       c.disc(15, 20, 2.5f, kWhite); c.disc(25, 20, 2.5f, kWhite);
+       c.rect(15, 20, 2, 2, kInk); c.rect(24, 20, 2, 2, kInk);
      }},
-    {"skull", [](Canvas& c) { skullShape(c, kBone, rgb(120, 200, 250), 20, 18, 0.85f); c.disc(31, 9, 2, rgb(250, 150, 190)), c.plot(8, 12, kWhite); }},
+    {"skull", [](Canvas& c) { skullShape(c, kBone, rgb(120, 200, 250), 20, 18, 0.85f); c.disc(31, 9, 2, rgb(250, 150, 190)); c.plot(8, 12, kWhite); }},
     {"peanut", [](Canvas& c) {
        c.disc(20, 12, 9, rgb(214, 170, 110));
        c.disc(20, 28, 10, rgb(214, 170, 110));
        c.ellipse(20, 20, 7, 5, rgb(214, 170, 110));
-       for (int y = 6; y < 36; y += 4) c.plot(15 + (y % 8) / 2, y, rgb(170, 130, 80)), c.plot(25 - (y % 8) / 2, y + 2, rgb(170, 130, 80));
-       c.rect(16, 10, 2, 3, kInk), c.rect(22, 10, 2, 3, kInk);
+       for (int y = 6; y < 36; y += 4) {
+         c.plot(15 + (y % 8) / 2, y, rgb(170, 130, 80));
+         c.plot(25 - (y % 8) / 2, y + 2, rgb(170, 130, 80));
+       }
+       c.rect(16, 10, 2, 3, kInk); c.rect(22, 10, 2, 3, kInk);
        c.ellipse(20, 16, 2, 1.5f, kInk);
      }},
     {"tex", [](Canvas& c) {
@@ -750,7 +756,7 @@ const struct {
        c.ellipse(20, 20, 7, 4, kWhite);
        c.disc(20, 20, 3, kPurple);
        c.rect(19, 19, 2, 2, kInk);
-       c.plot(4, 6, kWhite), c.plot(35, 33, kWhite), c.plot(34, 5, kWhite);
+       c.plot(4, 6, kWhite); c.plot(35, 33, kWhite); c.plot(34, 5, kWhite);
      }},
     {"burger", [](Canvas& c) {
        c.ellipse(20, 14, 14, 8, rgb(210, 140, 60));
@@ -767,7 +773,7 @@ const struct {
        for (float a = 3.4f; a < 7.3f; a += 0.05f) c.disc(20 + 7 * std::cos(a), 13 + 6 * std::sin(a), 1.8f, mark);
        c.line(20, 19, 20, 24, mark, 3.5f);
        c.disc(20, 30, 2.2f, mark);
-       c.rect(9, 21, 4, 2, rgb(250, 200, 60)), c.rect(27, 21, 4, 2, rgb(250, 200, 60));
+       c.rect(9, 21, 4, 2, rgb(250, 200, 60)); c.rect(27, 21, 4, 2, rgb(250, 200, 60));
      }},
 
     // Secret rooms: what lies in the room, on its brick wall.
@@ -775,7 +781,7 @@ const struct {
     {"strap", [](Canvas& c) {
        c.rect(4, 30, 32, 5, kStone);
        for (int x = 4; x < 36; x += 5) c.triangle(x, 30, x + 5, 30, x + 2.5f, 12 + (x % 3) * 3, kSteel);
-       c.disc(12, 26, 2, kRed), c.disc(26, 28, 1.5f, kRed);
+       c.disc(12, 26, 2, kRed); c.disc(26, 28, 1.5f, kRed);
      }},
     {"sgold", [](Canvas& c) { coinPile(c); }},
     {"streasure", [](Canvas& c) { chestShape(c, false); }},
@@ -786,7 +792,7 @@ const struct {
        skullShape(c, kBone, kInk, 11, 24, 0.6f);
        c.line(16, 28, 34, 28, kBone, 2);
        for (int x = 19; x < 30; x += 3) c.line(x, 25, x, 31, kBone);
-       c.line(30, 28, 36, 34, kBone, 2), c.line(24, 28, 28, 35, kBone, 2);
+       c.line(30, 28, 36, 34, kBone, 2); c.line(24, 28, 28, 35, kBone, 2);
      }},
     {"scurse", [](Canvas& c) {
        c.ring(20, 20, 16, 2, rgb(160, 70, 220));
@@ -799,15 +805,15 @@ const struct {
        paintFace(c, FaceSpec{kSkin, Head::Long, rgb(150, 40, 60), Eyes::Glasses, kGold, Mouth::Open, Ears::None, Top::WizardHat, rgb(150, 40, 60), Extra::Beard, rgb(190, 190, 190)});
      }},
     {"sempty", [](Canvas& c) {
-       c.line(2, 2, 16, 16, rgb(220, 220, 220, 170)), c.line(2, 10, 12, 12, rgb(220, 220, 220, 170)), c.line(10, 2, 12, 12, rgb(220, 220, 220, 170));
-       c.ring(4, 4, 6, 1, rgb(220, 220, 220, 140)), c.ring(4, 4, 10, 1, rgb(220, 220, 220, 110));
-       c.disc(27, 31, 3, kStone), c.disc(32, 32, 2, shade(kStone, 0.8f));
+       c.line(2, 2, 16, 16, rgb(220, 220, 220, 170)); c.line(2, 10, 12, 12, rgb(220, 220, 220, 170)); c.line(10, 2, 12, 12, rgb(220, 220, 220, 170));
+       c.ring(4, 4, 6, 1, rgb(220, 220, 220, 140)); c.ring(4, 4, 10, 1, rgb(220, 220, 220, 110));
+       c.disc(27, 31, 3, kStone); c.disc(32, 32, 2, shade(kStone, 0.8f));
      }},
 
     // Achievements of their own.
     {"jimmysad", [](Canvas& c) { bottleFace(c, kRed, false, true); }},
     {"undertale", [](Canvas& c) {
-       c.disc(14, 15, 7, kRed), c.disc(26, 15, 7, kRed);
+       c.disc(14, 15, 7, kRed); c.disc(26, 15, 7, kRed);
        c.triangle(7.5f, 17, 32.5f, 17, 20, 32, kRed);
        c.rect(11, 12, 3, 2, rgb(255, 150, 150));
      }},
@@ -938,11 +944,11 @@ Canvas panelPicture(std::string_view word) {
     layer.disc(6, 7, 4, rgb(80, 220, 110));
     layer.disc(12, 7, 4, rgb(80, 220, 110));
     layer.triangle(2.2f, 8.5f, 15.8f, 8.5f, 9, 16, rgb(80, 220, 110));
-    layer.rect(8, 5, 2, 7, kWhite), layer.rect(6, 7, 6, 2, kWhite);
+    layer.rect(8, 5, 2, 7, kWhite); layer.rect(6, 7, 6, 2, kWhite);
   } else if (word == "poison") {
     layer.disc(9, 11, 6, rgb(150, 70, 200));
     layer.triangle(3.5f, 9, 14.5f, 9, 9, 1, rgb(150, 70, 200));
-    layer.rect(7, 10, 2, 2, rgb(120, 250, 80)), layer.rect(10, 10, 2, 2, rgb(120, 250, 80));
+    layer.rect(7, 10, 2, 2, rgb(120, 250, 80)); layer.rect(10, 10, 2, 2, rgb(120, 250, 80));
     layer.rect(8, 14, 3, 1, rgb(120, 250, 80));
   } else {
     throw std::logic_error("no panel picture for " + std::string(word));
