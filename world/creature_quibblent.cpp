@@ -122,7 +122,9 @@ std::string Creature::changeQuibblent(std::string newWord, GameState& state, boo
       if (listed(kConfusionReflectors, type)) {
         message = "The " + oldWord + " " + type + " reflects the quibblent change.";
       } else {
-        message = "The " + type + " loses all sense of itself...\nIt is just too damn CONFUSED!! It falls over dead.";
+        message = "The " + type +
+                  " loses all sense of itself...\n"
+                  "It is just too damn CONFUSED!! It falls over dead.";
         state.combatState = kEnemyDefeatedCombatState;
       }
     } else if (const Combination* second = findCombination(kSecondCombinations, oldWord, newWord)) {

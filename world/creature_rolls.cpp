@@ -51,11 +51,12 @@ const TierTypes kTierTypes[] = {
 
 // The creature quibblents, in draw order.
 constexpr std::string_view kCommonWords[] = {
-    "UNINTERESTING", "POISONED",   "CONFUSED",   "DAMP",          "FLAMMABLE",      "FLAMING",
-    "EXISTENTIAL",   "INEFFECTUAL", "LIGHTLY SALTED", "RAVENOUS",  "POISONOUS",      "NOXIOUS",
-    "SLEEPING",      "GAMER",      "FRIGHTENED", "HIPPIE",        "METALHEAD",      "VOLUMINOUS",
-    "KNOWLEDGEABLE", "HORNY",      "PERVERTED",  "FLIRTATIOUS",   "FUNDAMENTALIST", "CHARRED",
-    "CONFIDENT",     "GROGGY",     "VORPAL",     "NIHILIST",
+    "UNINTERESTING", "POISONED", "CONFUSED", "DAMP", "FLAMMABLE",
+    "FLAMING", "EXISTENTIAL", "INEFFECTUAL", "LIGHTLY SALTED", "RAVENOUS",
+    "POISONOUS", "NOXIOUS", "SLEEPING", "GAMER", "FRIGHTENED",
+    "HIPPIE", "METALHEAD", "VOLUMINOUS", "KNOWLEDGEABLE", "HORNY",
+    "PERVERTED", "FLIRTATIOUS", "FUNDAMENTALIST", "CHARRED", "CONFIDENT",
+    "GROGGY", "VORPAL", "NIHILIST",
 };
 constexpr std::string_view kRareWords[] = {
     "EXTRAVAGANT", "OILY", "HOLOGRAPHIC", "HIGHLY FLAMMABLE", "STARVING", "MLG", "ELITE", "DAMNED", "GHASTLY",
@@ -81,7 +82,8 @@ constexpr int kDeepTier = 11;
 constexpr int kLuckyFromTier = 3;
 
 std::size_t listSize(const TypeList& list) {
-  return static_cast<std::size_t>(std::count_if(list.begin(), list.end(), [](const char* t) { return t != nullptr; }));
+  return static_cast<std::size_t>(
+      std::count_if(list.begin(), list.end(), [](const char* type) { return type != nullptr; }));
 }
 
 const TierTypes& tierTypes(int tier, int fateValue) {

@@ -81,7 +81,10 @@ void learnMoves(Creature& creature, const std::array<BestiaryMove, N>& moves) {
   }
 }
 
-int rolled(int base, int roll) { return roll > 0 ? base + static_cast<int>(dice::below(static_cast<std::uint32_t>(roll))) : base; }
+int rolled(int base, int roll) {
+  if (roll <= 0) return base;
+  return base + static_cast<int>(dice::below(static_cast<std::uint32_t>(roll)));
+}
 
 int scaledByFactor(int value, const std::unordered_map<std::string, float>& factors, const std::string& word) {
   const auto found = factors.find(word);

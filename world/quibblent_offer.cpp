@@ -10,11 +10,12 @@ namespace {
 // The words a fountain can offer, in draw order. A fountain never offers
 // POISONED, SLEEPING or GHASTLY.
 constexpr std::string_view kCommonFountainWords[] = {
-    "UNINTERESTING", "CONFUSED",   "DAMP",        "FLAMMABLE",      "FLAMING",        "EXISTENTIAL",
-    "INEFFECTUAL",   "LIGHTLY SALTED", "RAVENOUS", "POISONOUS",     "NOXIOUS",        "GAMER",
-    "FRIGHTENED",    "HIPPIE",     "METALHEAD",   "VOLUMINOUS",     "HORNY",          "PERVERTED",
-    "FLIRTATIOUS",   "FUNDAMENTALIST", "CHARRED",  "CONFIDENT",     "KNOWLEDGEABLE",  "GROGGY",
-    "VORPAL",        "NIHILIST",
+    "UNINTERESTING", "CONFUSED", "DAMP", "FLAMMABLE", "FLAMING",
+    "EXISTENTIAL", "INEFFECTUAL", "LIGHTLY SALTED", "RAVENOUS", "POISONOUS",
+    "NOXIOUS", "GAMER", "FRIGHTENED", "HIPPIE", "METALHEAD",
+    "VOLUMINOUS", "HORNY", "PERVERTED", "FLIRTATIOUS", "FUNDAMENTALIST",
+    "CHARRED", "CONFIDENT", "KNOWLEDGEABLE", "GROGGY", "VORPAL",
+    "NIHILIST",
 };
 constexpr std::string_view kRareFountainWords[] = {
     "EXTRAVAGANT", "OILY", "HOLOGRAPHIC", "HIGHLY FLAMMABLE", "STARVING", "MLG", "ELITE", "DAMNED",
