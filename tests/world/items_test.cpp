@@ -256,6 +256,77 @@ ItemRecord gear(const std::string& word, const std::string& type) {
   return item;
 }
 
+struct BaseCase {
+  std::string type;
+  int attack;
+  int defence;
+  int price;
+};
+
+TEST_F(Items, EveryTypeHasItsBaseNumbers) {
+  const std::vector<BaseCase> cases = {
+      {"DAGGER", 3, 0, 15},       {"SWORD", 4, 0, 30},          {"SCIMITAR", 5, 0, 55},    {"RAPIER", 6, 0, 80},
+      {"KATANA", 8, 0, 110},      {"GREATSWORD", 10, 0, 140},   {"LASER SWORD", 12, 0, 200},
+      {"STABLORD(TM)", 14, 0, 300}, {"DRAGON-TONGUE", 25, 0, 1000}, {"FISTS", 0, 0, 0},
+      {"SHIRT", 0, 0, 5},         {"LEATHER", 0, 1, 40},        {"ARMOR", 0, 2, 70},       {"CHAINMAIL", 0, 4, 150},
+      {"PLATEMAIL", 0, 6, 250},   {"KEVLAR", 0, 9, 400},        {"NUDITY", 0, -2, 0},      {"LOINCLOTH", 0, 0, 0},
+      // Not gear: nothing is set.
+      {"POTION", 0, 0, 0},
+  };
+  for (const BaseCase& c : cases) {
+    SCOPED_TRACE(c.type);
+    const ItemRecord item = gear("UNINTERESTING", c.type);
+    EXPECT_EQ(item.attack, c.attack);
+    EXPECT_EQ(item.defence, c.defence);
+    EXPECT_EQ(item.price, c.price);
+  }
+  // The plain stand-ins shed any word before the factors apply.
+  for (const std::string type : {"FISTS", "NUDITY", "LOINCLOTH"}) {
+    SCOPED_TRACE(type);
+    const ItemRecord item = gear("ELITE", type);
+    EXPECT_EQ(item.quibblent, "UNINTERESTING");
+    EXPECT_EQ(item.attack, 0);
+    EXPECT_EQ(item.defence, type == "NUDITY" ? -2 : 0);
+  }
+}
+
+TEST_F(Items, LootDrawsItsWordsAndConsumablesInTheirOrder) {
+  const Names common = {"UNINTERESTING", "CONFUSED",  "DAMP",       "FLAMMABLE", "FLAMING",  "EXISTENTIAL",
+                        "INEFFECTUAL",   "LIGHTLY SALTED", "RAVENOUS", "POISONOUS", "NOXIOUS",  "GAMER",
+                        "FRIGHTENED",    "HIPPIE",    "METALHEAD",  "HORNY",     "PERVERTED", "CHARRED",
+                        "VORPAL",        "NIHILIST"};
+  const Names rare = {"EXTRAVAGANT", "OILY", "HOLOGRAPHIC", "HIGHLY FLAMMABLE", "STARVING", "MLG", "ELITE", "DAMNED"};
+  const Names small = {"POTION",  "MATCH",       "KEROSENE",    "LSD",          "MORALITY",
+                       "AIRHORN", "SALT SHAKER", "POISON DART", "GHOST PEPPER", "STAPLE REMOVER"};
+  const Names large = {"CALCULATOR", "LAUGHING GAS", "CONTRACT",      "TOME OF WISDOM",
+                       "VORTEX",     "NECRONOMICON", "TELEPOROMETER", "GHAST-BUSTER"};
+  // Draws: rare test, word, type, price factor.
+  for (std::uint32_t i = 0; i < common.size(); ++i) {
+    dice::Script script({0, i + 20, 0, 0});
+    EXPECT_EQ(ItemRecord("Weapon", 1).quibblent, common[i]);
+  }
+  for (std::uint32_t i = 0; i < rare.size(); ++i) {
+    dice::Script script({17, i + 8, 0, 0});
+    EXPECT_EQ(ItemRecord("Armor", 1).quibblent, rare[i]);
+  }
+  for (std::uint32_t i = 0; i < small.size(); ++i) {
+    dice::Script script({0, 0, i + 10, 0});
+    const ItemRecord loot("Small", 4);
+    EXPECT_EQ(loot.type, small[i]);
+    EXPECT_EQ(loot.name, small[i]);
+  }
+  for (std::uint32_t i = 0; i < large.size(); ++i) {
+    dice::Script script({0, 0, i + 8, 0});
+    EXPECT_EQ(ItemRecord("Large", 4).name, large[i]);
+  }
+  // A kind the catalogue does not know brings no type and costs nothing.
+  dice::Script script({0, 1, 3});
+  const ItemRecord odd("Ring", 1);
+  EXPECT_EQ(odd.type, "");
+  EXPECT_EQ(odd.name, "CONFUSED ");
+  EXPECT_EQ(odd.price, 0);
+}
+
 struct ChangeCase {
   std::string what;
   ItemRecord item;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -27,6 +28,19 @@ TEST(TileOccupant, KeyBringsDescriptionStageAndPortraitUnlessOverridden) {
       // Once he has handed over his item the tile shows the item.
       {"Academic", 2, -1, " is an ANNOYING NERD.", 1, "Qbl_item.png", 2},
       {"Chef", -1, 20, " stands a HATLESS CHEF.", 20, "Qbl_nohat.png", 0},
+      {"Chef", -1, -1, " stands a HATLESS CHEF.", 19, "Qbl_nohat.png", 0},
+      {"Convict", 2, -1, " is some ANGRY GUY.", 4, "Qbl_convict.png", 2},
+      {"Opportunist", -1, -1, " is a ROGUISHLY HANDSOME FELLOW.", 5, "Qbl_opportunist.png", 0},
+      {"Wise1", -1, -1, " stands a WISE GOBLIN.", 7, "Qbl_goblin.png", 0},
+      {"Wise2", -1, -1, " stands a WISE ORC.", 9, "Qbl_orc.png", 0},
+      {"Wise3", -1, -1, " stands a WISE TROLL.", 11, "Qbl_troll.png", 0},
+      {"Seer", -1, -1, " stands the rare QUIBBLENT SEER.", 15, "Qbl_seer.png", 0},
+      {"Consoom", -1, -1, " is a rare and exotic CONSUMPTION ELEMENTAL.", 23, "Qbl_consoom.png", 0},
+      {"BabyGhast", -1, -1, " floats an adorable TINY SKULL!", 27, "Qbl_skull.png", 0},
+      {"Johnny", -1, -1, " is what looks to be a POTION!", 40, "Qbl_johnny.png", 0},
+      {"Flayer", -1, -1, " stands a MIND FLAYER.", 59, "Qbl_flayer.png", 0},
+      {"Burger", -1, -1, ", someone left a CHEESEBURGER lying around.", 71, "Qbl_burger.png", 0},
+      {"Ogre", 0, 0, " stands a LOST OGRE.", 0, "Qbl_ogre.png", 0},
       {"Warlock", 1, -1, " stands a VERY NORMAL WARLOCK.", 50, "Qbl_warlock.png", 1},
       {"Peanut", -1, -1, "... my god... it's a GIANT PEANUT!", 55, "Qbl_peanut.png", 0},
       {"Groggum", -1, -1, ", someone appears to have set up a business?", 57, "Qbl_groggum.png", 0},
@@ -57,6 +71,29 @@ TEST(TileOccupant, NobodyStandsOnAFreshTile) {
   EXPECT_EQ(nobody.stateCode, 0);
   EXPECT_EQ(nobody.portraitFile, "Qbl_blank.png");
   EXPECT_EQ(nobody.visitState, 0);
+}
+
+TEST(Floor, AFreshFloorFacesTheEightDirectionsWithOneGhastOwed) {
+  const Floor floor;
+  EXPECT_EQ(floor.directionNames, (std::array<std::string, 8>{"north", "northeast", "east", "southeast", "south",
+                                                               "southwest", "west", "northwest"}));
+  EXPECT_EQ(floor.ghastsToPlace, 1);
+  EXPECT_EQ(floor.tileKinds, (std::array<std::string, 8>{}));
+  EXPECT_EQ(floor.tileTexts, (std::array<std::string, 8>{}));
+  for (const TileOccupant& occupant : floor.tileOccupants) EXPECT_EQ(occupant.portraitFile, "Qbl_blank.png");
+  for (const ScrollTier& scroll : floor.tileScrollTiers) EXPECT_EQ(scroll.tier, 0);
+  EXPECT_TRUE(floor.npcPool.empty());
+  EXPECT_EQ(floor.secretRoomKind, "");
+  const std::array<int, 10> numbers = {floor.floorNumber, floor.monsterCount, floor.hintFloor,
+                                       floor.doomFloor,   floor.shopFloor,    floor.shop2Floor,
+                                       floor.healFloor,   floor.highScrollCount, floor.secretScrollIndex,
+                                       floor.npcMissCount};
+  EXPECT_EQ(numbers, (std::array<int, 10>{}));
+  const std::array<bool, 10> flags = {floor.secretRoomKnown, floor.secretRoomEntered, floor.goblinShopKnown,
+                                      floor.wizardMet,       floor.secret2Known,      floor.scrollBonus,
+                                      floor.scrollsBelow3Found, floor.scroll3Found,   floor.scroll4Found,
+                                      floor.scroll5Found};
+  EXPECT_EQ(flags, (std::array<bool, 10>{}));
 }
 
 struct TierCase {
