@@ -109,6 +109,10 @@ std::string_view trimmed(std::string_view text) {
 template <typename Number>
 bool parseWhole(std::string_view text, Number& value) {
   text = trimmed(text);
+  // The game has always read numbers with an optional sign, "+" included.
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+') {
+    text.remove_prefix(1);
+  }
   if (text.empty()) return false;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc() && end == text.data() + text.size();
@@ -239,8 +243,9 @@ void readHero(LineReader& in, PlayerRecord& hero) {
   hero.quibblentTimed = in.flag();
   hero.quibblentTurnsLeft = in.number();
 
-  // Names fill the slots from the first, each name once; the counts stay
-  // parallel to them, so a count past the last name must be 0.
+  // Names fill the slots from the first, each name once. All six counts are
+  // read as they stand: one past the last name is never looked at, and the
+  // game may well leave one there.
   hero.inventoryNames.clear();
   bool slotsEnded = false;
   for (int slot = 0; slot < kInventorySlots; ++slot) {
@@ -258,9 +263,6 @@ void readHero(LineReader& in, PlayerRecord& hero) {
   hero.inventoryCounts.assign(kInventorySlots, 0);
   for (int slot = 0; slot < kInventorySlots; ++slot) {
     hero.inventoryCounts[slot] = in.number(kStackCount);
-    if (slot >= static_cast<int>(hero.inventoryNames.size()) && hero.inventoryCounts[slot] != 0) {
-      in.fail();
-    }
   }
 
   // Skills are learned in order, so the class held before the load decides
@@ -400,8 +402,15 @@ int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
                 PlayerRecord& playerRecord, int& badLine) {
   badLine = -1;
   const std::vector<std::string> lines = splitLines(text);
-  if (!lines.empty() && lines.front() == kDeadFileMarker) return kLoadedDeadMemorial;
-  if (!lines.empty() && lines.front() == kVictoriousFileMarker) return kLoadedVictoriousMemorial;
+  const bool dead = !lines.empty() && lines.front() == kDeadFileMarker;
+  const bool victorious = !lines.empty() && lines.front() == kVictoriousFileMarker;
+  if (dead || victorious) {
+    // Meeting an ended run wipes the hints given so far, as every load does
+    // before it reads a line; nothing else changes.
+    state.shopHintsGiven.assign(kShopHints, false);
+    state.hellHintsGiven.assign(kHellHints, false);
+    return dead ? kLoadedDeadMemorial : kLoadedVictoriousMemorial;
+  }
   if (lines.size() != static_cast<std::size_t>(kRunSaveLineCount)) {
     badLine = static_cast<int>(std::min(lines.size(), std::size_t{kRunSaveLineCount}));
     return kLoadRefused;

@@ -203,10 +203,18 @@ TEST_F(RunSaveReader, MemorialsAreRecognisedAndChangeNothing) {
     Floor floorRecord;
     PlayerRecord hero;
     buildRunInPlay(state, floorRecord, hero);
+    state.loadLineNumber = 55;
     const std::string before = snapshot(state, floorRecord, hero);
     EXPECT_EQ(loadFrom("saves/Bob.txt", state, floorRecord, hero), row.expected) << row.text;
-    EXPECT_EQ(snapshot(state, floorRecord, hero), before) << row.text;
     EXPECT_FALSE(state.loadFile.is_open());
+    EXPECT_EQ(state.loadLineNumber, 0) << row.text;
+    // The hints given are forgotten, as at the start of every load...
+    EXPECT_EQ(state.shopHintsGiven, std::vector<bool>(12, false)) << row.text;
+    EXPECT_EQ(state.hellHintsGiven, std::vector<bool>(11, false)) << row.text;
+    // ...and nothing else changes.
+    state.shopHintsGiven.assign(12, true);
+    state.hellHintsGiven.assign(11, true);
+    EXPECT_EQ(snapshot(state, floorRecord, hero), before) << row.text;
   }
 }
 
@@ -250,11 +258,11 @@ TEST_F(RunSaveReader, DamagedFilesAreRefusedAndChangeNothing) {
     std::string with;
   };
   const Edit edits[] = {
-      {3, ""}, {4, "-99999999999"}, {5, "0x10"}, {6, "1 2"},
+      {3, ""}, {4, "-99999999999"}, {5, "0x10"}, {6, "1 2"}, {7, "+-5"}, {8, "+"},
       {1, "../x"}, {1, ""}, {1, "CON"}, {1, "a/b"}, {1, "NINECHARS"}, {1, "meta-save"},
       {14, "NONE"},                                   // a name after an empty slot
       {15, "POTION"},                                 // one item in two slots
-      {20, "-3"}, {21, "11"}, {22, "1"},              // negative, over a stack, past the names
+      {20, "-3"}, {21, "11"},                         // negative, over a stack
       {27, "NONE"},                                   // a cooldown left for a skill that is gone
       {33, "NONE"},                                   // a skill without its cooldown
       {48, "nan"}, {48, "inf"}, {48, "-1.0"}, {49, "1e30"},
@@ -323,7 +331,9 @@ TEST_F(RunSaveReader, UnopenedFileIsRefused) {
 TEST_F(RunSaveReader, EmptySlotsRepeatedSkillsAndTheNameInside) {
   // Six empty item slots: no names, the counts still read.
   std::vector<std::string> lines = savedLines;
-  for (std::size_t line = 14; line <= 25; ++line) lines[line] = line < 20 ? "NONE" : "0";
+  for (std::size_t line = 14; line <= 25; ++line) {
+    lines[line] = line < 20 ? "NONE" : std::to_string(line - 19);
+  }
   lines[260] = "0";
   lines[261] = "";
   spit("saves/Other.txt", joinLines(lines));
@@ -333,7 +343,7 @@ TEST_F(RunSaveReader, EmptySlotsRepeatedSkillsAndTheNameInside) {
   buildRunInPlay(state, floorRecord, hero);
   ASSERT_EQ(loadFrom("saves/Other.txt", state, floorRecord, hero), kLoadedRun);
   EXPECT_TRUE(hero.inventoryNames.empty());
-  EXPECT_EQ(hero.inventoryCounts, (std::vector<int>{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(hero.inventoryCounts, (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(floorRecord.npcPool.empty());
   // The name inside the file, not the file's own name, is the hero's now.
   EXPECT_EQ(hero.name, "Bob");
@@ -383,6 +393,10 @@ TEST_F(RunSaveReader, LinesTheGameReadsLooselyStillLoad) {
       {0, "[HERO]", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.name == "Bob"; }},
       // the ghasts still owed are read as a decimal and cut to a whole number
       {246, "2.9", [](const GameState&, const Floor& f, const PlayerRecord&) { return f.ghastsToPlace == 2; }},
+      // a number may carry a sign and stand between spaces
+      {3, "+5", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.level == 5; }},
+      {5, " 30 ", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.hp == 30; }},
+      {48, "+2.5", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.attackFactor == 2.5f; }},
       // a flag is any whole number, true unless 0
       {57, "7", [](const GameState&, const Floor&, const PlayerRecord& h) { return h.equipment[0].quibblentTimed; }},
   };

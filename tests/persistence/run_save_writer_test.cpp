@@ -147,22 +147,34 @@ TEST_F(RunSaveWriter, FormIsChosenByTheHerosWordThenTheDeathPrompt) {
     const char* quibblent;
     int pendingPrompt;
     std::string firstLine;
+    bool takesClock;  // the victory page has just taken it itself
+    bool snips;       // only the resumable form must hold one value a line
   };
   const Row rows[] = {
-      // hero's word, open prompt, first line of the file
-      {"VICTORIOUS", 16, "[VICTORIOUS FILE]"},
-      {"VICTORIOUS", 2, "[VICTORIOUS FILE]"},
-      {"FLAMMABLE", 16, "[DEAD FILE]"},
-      {"FLAMMABLE", 2, "[PLAYER]"},
+      // hero's word, open prompt, first line of the file, clock taken, stair guard snipped
+      {"VICTORIOUS", 16, "[VICTORIOUS FILE]", false, false},
+      {"VICTORIOUS", 2, "[VICTORIOUS FILE]", false, false},
+      {"FLAMMABLE", 16, "[DEAD FILE]", true, false},
+      {"FLAMMABLE", 2, "[PLAYER]", true, true},
   };
+  const std::string guardText = " stands the fearsome X Y, \nblocking your one exit out of the dungeon!!";
   for (const Row& row : rows) {
     hero.quibblent = row.quibblent;
     state.pendingPrompt = row.pendingPrompt;
+    state.clockStart = GameState::Clock::now() - std::chrono::seconds(100);
+    state.elapsedSeconds = 5.0;
+    floorRecord.tileKinds[3] = "FinalMon";
+    floorRecord.tileTexts[3] = guardText;
     testing::internal::CaptureStdout();
     EXPECT_TRUE(state.saveRun(floorRecord, hero));
     testing::internal::GetCapturedStdout();
     const std::string onDisk = slurp("saves/Bob.txt");
     EXPECT_EQ(linesOf(onDisk).front(), row.firstLine) << row.quibblent << " " << row.pendingPrompt;
+    EXPECT_EQ(state.elapsedSeconds >= 100.0, row.takesClock) << row.firstLine;
+    if (!row.takesClock) {
+      EXPECT_EQ(state.elapsedSeconds, 5.0) << row.firstLine;
+    }
+    EXPECT_EQ(floorRecord.tileTexts[3], row.snips ? std::string("-SNIP-") : guardText) << row.firstLine;
     // The memorial on disk is exactly the memorial of the run as saved.
     if (row.firstLine == "[VICTORIOUS FILE]") {
       EXPECT_EQ(onDisk, victoriousMemorialText(state, floorRecord, hero));
