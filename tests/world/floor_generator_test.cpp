@@ -160,6 +160,134 @@ TEST_F(FloorGenerator, ScriptedTenthFloorWithFountainsAndALoreScroll) {
   EXPECT_EQ(floor.secretScrollIndex, 4);
 }
 
+// Floors with monsters, scripted draw by draw. A GOBLIN or a TROLL takes five
+// draws (type, rare test, word, hit points, gold); the DRAGON three (its
+// numbers are fixed); the GHAST five.
+struct ScriptedFloorCase {
+  std::string what;
+  int floor;
+  int fate;
+  std::string playerClass;
+  int forced;
+  std::array<int, 5> specials;  // hint, shop, shop2, doom, heal
+  Names poolBefore;
+  int ghastsBefore;
+  std::vector<std::uint32_t> draws;
+  Names trace;
+  Tiles kinds;
+  Tiles texts;
+  Names poolAfter;
+  int ghastsAfter;
+  int missesAfter;
+};
+
+TEST_F(FloorGenerator, ScriptedFloorsWithMonstersDragonsAndGhasts) {
+  const std::vector<ScriptedFloorCase> cases = {
+      {"hard first floor: three goblins, one guarding the stairs",
+       1, 99, "CONVICT", kRolledMonsterCount, {1, 8, 2, 9, 3}, {}, 1,
+       {
+           0, 0, 7, 0, 0, 0,  // north: a GOBLIN, plain word
+           0,                 // north again: taken
+           5, 0, 3, 6, 0, 0,  // southwest: hard mode's rare word, ELITE
+           2, 0, 9, 5, 0, 0,  // east: a FLAMING GOBLIN
+           5,                 // stairs on the southwest goblin
+           2, 7,              // the hint shop: east is taken, northwest is free
+           2, 1, 0,           // score 2 + 1 roomy; second free tile (southeast); Wise1
+           17, 0,             // northeast: a roll of 18 is a scroll on floor 1, tier 0
+           8,                 // south: a roll of 9 is nothing this high up
+           0,                 // west: nothing
+           17,                // secret room: 17 mod 16 + 1 = 2, a chest
+       },
+       {"Loading a new level... 1", "loaded a UNINTERESTING GOBLIN at north", "loaded a ELITE GOBLIN at southwest",
+        "loaded a FLAMING GOBLIN at east", "stairs loaded (with encounter) at southwest", "hintshop loaded northwest",
+        "Wise1 loaded southeast!!!", "scroll loaded northeast! cool!", "south left blank", "west left blank",
+        "there is a chest in the secret room"},
+       {"Mon", "Scroll", "Mon", "NPC", "", "MonExit", "", "Hint"},
+       {" stands a UNINTERESTING GOBLIN.", ", a SCROLL has been left on the ground.", " stands a FLAMING GOBLIN.",
+        " stands a WISE GOBLIN.", "... there is nothing at all.", ", a ELITE GOBLIN blocks the stairs.",
+        "... there is nothing at all.", " is HINTLY MCGEE'S HINT EMPORIUM! What luck!"},
+       {},
+       1,
+       0},
+      {"the dragon takes the south stairs, which move north",
+       12, 50, "OPPORTUNIST", 0, {1, 8, 2, 9, 3}, {"Warlock", "Ogre"}, 1,
+       {
+           1,         // monster count, replaced by the forced 0
+           4,         // stairs: south
+           0, 9, 0,   // the DRAGON: a common word drawn, SLEEPING all the same
+           1,         // score 1 + 1 roomy: nobody
+           8,         // northeast: a roll of 9 is an item this deep
+           17,        // east: a barrel
+           5,         // southeast: a hidden item, but not for an OPPORTUNIST
+           13,        // southwest: a chest
+           0,         // west: nothing
+           15, 0,     // northwest: a scroll, tier 0
+           19, 3,     // secret room 20: a scroll room with lore scroll 3
+       },
+       {"Loading a new level... 12", "stairs loaded at south", "south has been taken over by a mighty dragon!!",
+        "item loaded northeast!", "barrel loaded east!!! wowzers!!!!", "southeast left blank",
+        "chest loaded southwest! neat!", "west left blank", "scroll loaded northwest! cool!",
+        "there is a scroll in the secret room"},
+       {"Exit", "Item", "Barrel", "", "Mon", "Treasure", "", "Scroll"},
+       {", the EXIT STAIRS beckon you to go down.", ", some kind of ITEM is lying on the ground.",
+        " lies an inconspicuous EXPLOSIVE BARREL.", "... there is nothing at all.", " is a mighty DRAGON...",
+        " lies a TREASURE CHEST! Huzzah!", "... there is nothing at all.", ", a SCROLL has been left on the ground."},
+       {"Ogre"},
+       1,
+       1},
+      {"a ghast haunts a monster, never the stairs' guard nor another ghast",
+       13, 0, "ACADEMIC", 2, {1, 8, 2, 9, 3}, {"Flayer", "Wise3"}, 2,
+       {
+           0,                  // monster count, replaced by the forced 2
+           1, 0, 14, 0, 0, 0,  // northeast: an UNINTERESTING TROLL
+           6, 0, 14, 0, 0, 0,  // west: another
+           1,                  // stairs on the northeast troll
+           6, 0, 14, 0, 0, 0,  // first try: the west troll becomes the GHAST
+           6,                  // second try: already a ghast
+           1,                  // third try: the stairs' guard
+           3, 4, 0,            // score 3 + 1 roomy; fifth free tile (southwest); Wise3
+           10,                 // north: an item
+           0,                  // east: nothing
+           14,                 // southeast: a chest
+           7,                  // south: a hidden item, for this ACADEMIC's eyes
+           1,                  // northwest: nothing
+           10,                 // secret room 11: a bit of gold
+       },
+       {"Loading a new level... 13", "loaded a UNINTERESTING TROLL at northeast",
+        "loaded a UNINTERESTING TROLL at west", "stairs loaded (with encounter) at northeast",
+        "west updated to GHASTLY GHAST.", "Wise3 loaded southwest!!!", "item loaded north!", "east left blank",
+        "chest loaded southeast! neat!", "bonus item loaded south!", "northwest left blank",
+        "there is a bit of gold in the secret room"},
+       {"Item", "MonExit", "", "Treasure", "BonusItem", "NPC", "Mon", ""},
+       {", some kind of ITEM is lying on the ground.", ", a UNINTERESTING TROLL blocks the stairs.",
+        "... there is nothing at all.", " lies a TREASURE CHEST! Huzzah!", ", you spot an ITEM hidden away!",
+        " stands a WISE TROLL.", " stands a GHASTLY GHAST.", "... there is nothing at all."},
+       {},
+       1,
+       0},
+  };
+  for (const ScriptedFloorCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    Floor floor;
+    setSpecialFloors(floor, c.specials[0], c.specials[1], c.specials[2], c.specials[3], c.specials[4]);
+    floor.npcPool = c.poolBefore;
+    floor.ghastsToPlace = c.ghastsBefore;
+    PlayerRecord player;
+    player.playerClass = c.playerClass;
+    dice::Script script(c.draws);
+    CapturedOutput out;
+    generateFloor(floor, c.floor, c.fate, player, c.forced);
+    EXPECT_EQ(script.drawsLeft(), 0u);
+    EXPECT_EQ(out.lines(), c.trace);
+    EXPECT_EQ(floor.tileKinds, c.kinds);
+    EXPECT_EQ(floor.tileTexts, c.texts);
+    EXPECT_EQ(floor.npcPool, c.poolAfter);
+    EXPECT_EQ(floor.ghastsToPlace, c.ghastsAfter);
+    EXPECT_EQ(floor.npcMissCount, c.missesAfter);
+    EXPECT_EQ(floor.monsterCount, 0);
+  }
+}
+
 TEST_F(FloorGenerator, RemovingFromThePoolKeepsTheOthersInOrder) {
   struct Case {
     Names pool;
