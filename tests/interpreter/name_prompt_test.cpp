@@ -82,8 +82,29 @@ TEST_F(PromptPlay, TooLongNamesAreRefusedElevenTimesAndTheTwelfthBecomesDumpo) {
   EXPECT_EQ(type(nine + "JKLMNOP"),
             "See, buddy, that's just not going to happen. No more than \neight characters to a name, or no names "
             "for you.");
-  for (int attempt = 3; attempt <= 10; ++attempt) {
-    type(nine);
+  // The answers to the third to tenth too-long names, in turn.
+  const std::vector<std::string> laterRefusals = {
+      "No more than eight characters, please. I'm sure your name \nis really awesome. But rules are rules.",
+      "Do you think these rules are arbitrary? Do you think I'm \nlimiting you to eight characters purely for my "
+      "own selfish \nenjoyment? Because you're wrong. No more than eight \ncharacters, please.",
+      "Maybe I *do* enjoy limiting you to eight characters. Maybe \nI think it's funny, a little bit. But that "
+      "shouldn't matter. \nNo more than eight characters, please.",
+      "Nice try dumpo. No more than eight characters, please.",
+      "Your inability to follow these instructions is seriously \nworrying me. Did you know, in the actual game, "
+      "there are \nchallenges even HARDER than trying to input a sequence of \n<9 characters? It's true. You can "
+      "find out for yourself, if \nyou input a name of 8 characters or fewer.",
+      "This part of the game was not meant to be challenging. It \nshouldn't take eight attempts. Maybe I need a "
+      "tutorial for \nthis part? Like, a sequence where you can use up to sixteen \ncharacters in your input, just "
+      "to prepare you for this one?",
+      "Clearly this area is prohibitively difficult. I'm sorry, \nit's my fault. I don't know how this happened, "
+      "but I somehow \nmade entering a name far too challenging. I promise the rest \nof the game has better "
+      "balance than this.",
+      "OK, tell you what. If you continue to fail at entering a \nmaximum-eight-character-name, I will just skip "
+      "this section \nand give you a name manually. I don't want this to totally \nruin the QUIBBLENT RUDIRUVU "
+      "experience for you.",
+  };
+  for (std::size_t attempt = 3; attempt <= 10; ++attempt) {
+    EXPECT_EQ(type(nine), laterRefusals[attempt - 3]) << "attempt " << attempt;
     ASSERT_TRUE(state.namePromptOpen) << "attempt " << attempt;
   }
   EXPECT_EQ(type(nine),
@@ -93,6 +114,16 @@ TEST_F(PromptPlay, TooLongNamesAreRefusedElevenTimesAndTheTwelfthBecomesDumpo) {
   EXPECT_EQ(player.name, "Dumpo");
   EXPECT_EQ(state.pendingPrompt, 30);
   EXPECT_FALSE(state.namePromptOpen);
+}
+
+TEST_F(PromptPlay, TheNameDumpoGivenAfterTooManyTriesLoadsASaveOfThatName) {
+  spit("saves/Dumpo.txt", "[VICTORIOUS FILE]\nDumpo won");
+  state.namePromptOpen = true;
+  state.auxCounter = 11;
+  EXPECT_EQ(type("TwelveTimes"), std::string("Dumpo") + kVictoriousQuestion + "Dumpo" + kNamePromptEnding);
+  EXPECT_EQ(state.typedName, "Dumpo");
+  EXPECT_EQ(state.pendingPrompt, 17);
+  EXPECT_EQ(state.auxCounter, 2);
 }
 
 TEST_F(PromptPlay, NameOfEightIsTakenAsTypedAndYesIsAName) {

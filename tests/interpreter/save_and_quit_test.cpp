@@ -79,7 +79,11 @@ TEST_F(PromptPlay, QuitAsksAboutSavingFirst) {
       state.closeRequested = false;
       state.pendingPrompt = 2;
       ASSERT_EQ(type(command), kQuitQuestion);
+      testing::internal::CaptureStdout();
       EXPECT_EQ(type(row.answer), row.reply) << command << " " << row.answer;
+      const std::string printed = testing::internal::GetCapturedStdout();
+      EXPECT_EQ(printed.find("closing game window...") != std::string::npos, row.closes)
+          << command << " " << row.answer << ": " << printed;
       EXPECT_EQ(state.closeRequested, row.closes) << command << " " << row.answer;
       EXPECT_EQ(fileExists("saves/Bob.txt"), row.written) << command << " " << row.answer;
       EXPECT_EQ(state.pendingPrompt, row.promptAfter) << command << " " << row.answer;
@@ -91,7 +95,9 @@ TEST_F(PromptPlay, QuittingWithASaveThatFailsKeepsTheGameOpen) {
   startRun("Bob", "3");
   breakTheSavesFolder();
   type("quit");
+  testing::internal::CaptureStdout();
   const std::string reply = type("y");
+  EXPECT_EQ(testing::internal::GetCapturedStdout().find("closing game window..."), std::string::npos);
   EXPECT_EQ(reply.substr(0, std::string(kSaveFailed).size()), kSaveFailed);
   EXPECT_FALSE(state.closeRequested);
   EXPECT_EQ(state.pendingPrompt, 28);
@@ -156,7 +162,15 @@ TEST_F(PromptPlay, TheIllegibleScrollsPrank) {
   state.moveDirection = 3;
   openPrompt(46);
   const std::string boo = type("");
-  EXPECT_EQ(boo.substr(0, 13), "BOO!!!!!!!!! ");
+  // Six lines of 60 characters: the BOO, then laughter all the way.
+  const auto has = [](int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += "HA";
+    return text;
+  };
+  std::string laughter = "BOO!!!!!!!!! " + has(23) + "H";
+  for (int line = 0; line < 5; ++line) laughter += "\n" + has(30);
+  EXPECT_EQ(boo, laughter);
   std::vector<std::size_t> lineLengths;
   std::size_t start = 0;
   for (std::size_t end; (end = boo.find('\n', start)) != std::string::npos; start = end + 1) {
@@ -164,7 +178,6 @@ TEST_F(PromptPlay, TheIllegibleScrollsPrank) {
   }
   lineLengths.push_back(boo.size() - start);
   EXPECT_EQ(lineLengths, std::vector<std::size_t>(6, 60));
-  EXPECT_EQ(boo.back(), 'A');
   EXPECT_EQ(floorRecord.tileScrollTiers[3].tier, 10);
   EXPECT_EQ(player.quibblent, "FRIGHTENED");
   EXPECT_EQ(state.pendingPrompt, 47);
