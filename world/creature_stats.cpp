@@ -1,5 +1,6 @@
 // A creature's stats and moves: the bestiary row of its type, then what its
 // quibblent does to it.
+#include <limits>
 #include <string_view>
 
 #include "world/bestiary.h"
@@ -51,6 +52,9 @@ constexpr int kClassAttackBase = 5;
 
 constexpr int kUntimedTurns = 99;
 
+// 2^31: the first float that no int can hold.
+constexpr float kIntLimit = 2147483648.0f;
+
 bool appliesTo(const FixedEffect& effect, const Creature& creature, const std::string& word) {
   if (effect.word != word) return false;
   return effect.onlyType == nullptr || creature.type == effect.onlyType;
@@ -89,7 +93,13 @@ int rolled(int base, int roll) {
 int scaledByFactor(int value, const std::unordered_map<std::string, float>& factors, const std::string& word) {
   const auto found = factors.find(word);
   if (found == factors.end()) return value;
-  return static_cast<int>(static_cast<float>(value) * found->second);
+  const float scaled = static_cast<float>(value) * found->second;
+  // Changes of word keep multiplying the current values, so a creature
+  // splashed often enough could pass the largest int; stop there rather than
+  // wrap into a negative reward.
+  if (scaled >= kIntLimit) return std::numeric_limits<int>::max();
+  if (scaled <= -kIntLimit) return std::numeric_limits<int>::min();
+  return static_cast<int>(scaled);
 }
 
 void applyClassCharacter(Creature& creature, const ClassCharacterRow& row, int scaleLevel) {

@@ -2,6 +2,7 @@
 // the creature keeps of its old word.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -186,6 +187,24 @@ TEST_F(CreatureQuibblent, HitPointsStandWhileFactorsOnThemPileUp) {
   EXPECT_EQ(creature.maxHp, 45);
   EXPECT_EQ(creature.hp, 40);
   EXPECT_EQ(creature.expReward, 45);
+}
+
+TEST_F(CreatureQuibblent, FactorsPiledPastTheLargestNumberStopThere) {
+  // Words changed back and forth keep multiplying hit points and rewards; a
+  // product past the largest int must not wrap into a negative reward.
+  constexpr int kLargest = std::numeric_limits<int>::max();
+  Creature creature("UNINTERESTING", "OGRE", 0);
+  creature.maxHp = 1'000'000'000;
+  creature.expReward = 2'000'000'000;
+  creature.goldReward = 1'500'000'000;
+  creature.changeQuibblent("DAMNED", state, false);  // 2.5, 1.5, 1.5
+  EXPECT_EQ(creature.maxHp, kLargest);
+  EXPECT_EQ(creature.expReward, kLargest);
+  EXPECT_EQ(creature.goldReward, kLargest);
+  creature.changeQuibblent("WHIFFLING", state, true);  // 0.5, 0.25, 0.25: back below the top
+  EXPECT_GT(creature.maxHp, 1'000'000'000);
+  EXPECT_GT(creature.expReward, 500'000'000);
+  EXPECT_GT(creature.goldReward, 500'000'000);
 }
 
 TEST_F(CreatureQuibblent, AOnceGhastlyCreatureAlwaysTakesSomeDamage) {

@@ -41,6 +41,7 @@ TEST_F(CreatureRolls, ScriptedDrawsGiveExactCreatures) {
       {"tier 2 q 2 is still common", 2, 0, {1, 2, 5, 0, 0}, "GOBLIN", "FLAMING"},
       {"tier 2 in a hard run, q 4 is rare", 2, 99, {0, 4, 7, 0, 0}, "MASS", "DAMNED"},
       {"hard run, q 5 is common", 2, 99, {0, 5, 7, 0, 0}, "MASS", "INEFFECTUAL"},
+      {"tier 10, q 4 is still common", 10, 0, {1, 4, 1, 0, 0}, "WARLOCK", "POISONED"},
       {"tier 11, q 4 is rare", 11, 0, {0, 4, 1, 0, 0}, "WARLOCK", "OILY"},
       {"tier 11, q 5 is common", 11, 0, {0, 5, 1, 0, 0}, "WARLOCK", "POISONED"},
       {"tier 6 OGRE as a rare type", 6, 0, {4, 2, 0, 0, 0, 0}, "OGRE", "UNINTERESTING"},
