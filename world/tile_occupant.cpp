@@ -67,6 +67,9 @@ TileOccupant::TileOccupant(std::string occupantKey, int visitStateArg, int state
 }
 
 ScrollTier rollScrollTier(bool bonus, int highScrollCount) {
+  // A count below zero can only come from a damaged save; read as none seen,
+  // so the tier stays one a scroll can have.
+  if (highScrollCount < 0) highScrollCount = 0;
   ScrollTier scroll;
   scroll.tier = static_cast<int>(dice::draw() % 3u);
   if (bonus) scroll.tier += 1;

@@ -108,6 +108,8 @@ TEST(ScrollTier, RollLiftsWithBonusAndPicksRareScrollByCount) {
       {0, false, 0, 0},  {4, false, 0, 1},   {5, false, 9, 2},  {2, false, 10, 3},
       {2, false, 14, 7}, {0, true, 14, 1},   {1, true, 14, 7},  {1, true, 9, 2},
       {2, true, 3, 6},   {2, true, 9, 12},   {3, true, 20, 1},  {2, false, 25, 8},
+      // A negative count (a damaged save) counts as no rare scroll seen yet.
+      {2, true, -3, 3},  {2, false, -14, 2},
   };
   for (const TierCase& c : cases) {
     SCOPED_TRACE("draw " + std::to_string(c.draw) + " bonus " + std::to_string(c.bonus) + " count " +
