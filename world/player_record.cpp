@@ -45,16 +45,17 @@ std::string PlayerRecord::gainItem(std::string itemName, int count) {
   if (itemName == kEmptySlotName) return kNevermind;
   keepSixCounts(inventoryCounts);
   const std::string gotIt = "You got a " + itemName + "!";
-  // Gaining nothing (or less) must not leave an empty stack under a held name.
-  if (count < 1) return gotIt;
   const int slot = slotOf(inventoryNames, itemName);
+  // Gaining nothing (or less) neither takes units away nor leaves an empty
+  // stack under a new name.
   if (slot >= 0) {
-    inventoryCounts[slot] = std::min(inventoryCounts[slot], kStackLimit - count) + count;
+    if (count > 0) inventoryCounts[slot] = std::min(inventoryCounts[slot], kStackLimit - count) + count;
     return gotIt;
   }
   if (inventoryNames.size() >= static_cast<std::size_t>(kInventorySlots)) {
     return "Your INVENTORY is full...";
   }
+  if (count < 1) return gotIt;
   inventoryNames.push_back(itemName);
   // A new stack is no bigger than a full one.
   inventoryCounts[inventoryNames.size() - 1] = std::min(count, kStackLimit);

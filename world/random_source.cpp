@@ -34,7 +34,11 @@ std::uint32_t draw() {
   return static_cast<std::uint32_t>(device()());
 }
 
-std::uint32_t below(std::uint32_t choices) { return draw() % choices; }
+std::uint32_t below(std::uint32_t choices) {
+  const std::uint32_t value = draw();
+  // A roll among no choices (an emptied list) picks 0 instead of dividing by zero.
+  return choices == 0 ? 0 : value % choices;
+}
 
 int crand() {
   if (gScript) {

@@ -11,7 +11,7 @@ namespace dice {
 
 // A fresh unsigned 32-bit value.
 std::uint32_t draw();
-// draw() reduced modulo `choices` (the game's usual roll); `choices` must be > 0.
+// draw() reduced modulo `choices` (the game's usual roll); 0 when `choices` is 0.
 std::uint32_t below(std::uint32_t choices);
 // The C library's rand() and srand(), or their seeded stand-ins.
 int crand();

@@ -87,6 +87,50 @@ TEST(CommandStep, ATimedPageClosesAndTheLineGoesOn) {
   EXPECT_EQ(step.state.pendingPrompt, 2);
 }
 
+// The open prompt is asked before the fight, the dialogue and the free
+// commands, and sees the lowered, mapped line; with no prompt open the same
+// words are free commands.
+TEST(CommandStep, AnOpenPromptTakesTheLineBeforeTheFreeCommands) {
+  const std::string quitQuestion =
+      "Would you like to save before quitting? (Y/N)\nType nothing to cancel and return to the game.";
+  const std::string quitScold = "ExCUSE me. Will you save before quitting, Y or N?";
+  const struct {
+    int prompt, combatState, dialogueStage;
+    std::string typed;
+    std::string reply;
+    int promptAfter;
+    bool closes;
+  } cases[] = {
+      // Prompt 28 asks whether to save before quitting.
+      {28, 0, 0, "QUIT", quitScold, 28, false},
+      {28, 2, 0, "quit", quitScold, 28, false},
+      {28, 0, 5, "exit", quitScold, 28, false},
+      {28, 0, 0, "look", quitScold, 28, false},
+      {28, 0, 0, "Yes please", quitScold, 28, false},
+      {28, 0, 0, " no", quitScold, 28, false},
+      {28, 0, 0, "", "Okay. Tell the goblins I said hi.", 2, false},
+      {28, 0, 0, "NO", "byeeeeeee", 28, true},
+      {28, 0, 0, "nO", "byeeeeeee", 28, true},
+      {28, 0, 0, "N", "byeeeeeee", 28, true},
+      {28, 0, 0, "2", "byeeeeeee", 28, true},
+      // No prompt open, or one without a handler: the free command answers.
+      {2, 0, 0, "QUIT", quitQuestion, 28, false},
+      {0, 0, 0, "Exit", quitQuestion, 28, false},
+      {45, 0, 0, "quit", quitQuestion, 28, false},
+      {2, 0, 0, "quit ", "Nope. Sorry bucko. Try again.", 2, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.prompt) + ": \"" + c.typed + "\"");
+    Step step;
+    step.state.pendingPrompt = c.prompt;
+    step.state.combatState = c.combatState;
+    step.state.dialogueStage = c.dialogueStage;
+    EXPECT_EQ(step(c.typed), c.reply);
+    EXPECT_EQ(step.state.pendingPrompt, c.promptAfter);
+    EXPECT_EQ(step.state.closeRequested, c.closes);
+  }
+}
+
 TEST(CommandStep, PromptNumbersWithoutHandlerOpenNoPrompt) {
   for (const int prompt : {0, 2, 3, 39, 44, 56, 1000, -1}) {
     Step step;

@@ -71,6 +71,19 @@ TEST(GameState, TradersCountersFollowTheirDraws) {
   }
 }
 
+// The fountain on offer rolls its word first (rare test, pick, cleansing
+// test); then GERARD, WOMBLETON and GARY draw once each, in that order, and
+// nothing else is drawn.
+TEST(GameState, TradersDrawAfterTheFountainInTheirOwnOrder) {
+  dice::Script script({0, 0, 0, 5, 6, 7});
+  const GameState state;
+  EXPECT_EQ(state.currentOffer.word, "UNINTERESTING");
+  EXPECT_EQ(state.gerardDealsLeft, 2);
+  EXPECT_EQ(state.wombletonOffersLeft, 4);
+  EXPECT_EQ(state.garyOffersLeft, 6);
+  EXPECT_EQ(script.drawsLeft(), 0u);
+}
+
 TEST(GameState, TradersCountersStayInTheirRanges) {
   dice::useSeed(1234);
   std::set<int> gerard, wombleton, gary;

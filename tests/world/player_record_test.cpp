@@ -89,6 +89,8 @@ TEST(PlayerRecord, GainingItemsFillsSlotsAndCapsStacks) {
        "You got a MATCH!", {"POTION"}, {2, 0, 0, 0, 0, 0}},
       {"a negative gain takes nothing", {"POTION"}, {2, 0, 0, 0, 0, 0}, "POTION", -5,
        "You got a POTION!", {"POTION"}, {2, 0, 0, 0, 0, 0}},
+      {"a full inventory answers full even for nothing", six, sixCounts, "GHOST PEPPER", 0,
+       "Your INVENTORY is full...", six, sixCounts},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
