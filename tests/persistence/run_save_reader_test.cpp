@@ -98,6 +98,9 @@ TEST_F(RunSaveReader, SavedRunComesBackFieldForField) {
   GameState state;
   Floor floorRecord;
   PlayerRecord hero;
+  // A skill of the same name, already used up in this fight, is not the one loaded.
+  hero.skills = {Action("MAGICBOLT", 1, true)};
+  hero.skills[0].uses = 1;
   state.loadFile.open("saves/Bob.txt");
   testing::internal::CaptureStdout();
   ASSERT_EQ(state.loadRun(floorRecord, hero), kLoadedRun);
@@ -341,7 +344,14 @@ TEST_F(RunSaveReader, EmptySlotsRepeatedSkillsAndTheNameInside) {
   Floor floorRecord;
   PlayerRecord hero;
   buildRunInPlay(state, floorRecord, hero);
+  floorRecord.monsterCount = 5;
+  floorRecord.secret2Known = true;
+  hero.stunned = true;
   ASSERT_EQ(loadFrom("saves/Other.txt", state, floorRecord, hero), kLoadedRun);
+  // What the file does not hold stays as it was.
+  EXPECT_EQ(floorRecord.monsterCount, 5);
+  EXPECT_TRUE(floorRecord.secret2Known);
+  EXPECT_TRUE(hero.stunned);
   EXPECT_TRUE(hero.inventoryNames.empty());
   EXPECT_EQ(hero.inventoryCounts, (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(floorRecord.npcPool.empty());
