@@ -236,7 +236,7 @@ TEST_F(FloorGenerator, ScriptedFloorsWithMonstersDragonsAndGhasts) {
        1,
        1},
       {"a ghast haunts a monster, never the stairs' guard nor another ghast",
-       13, 0, "ACADEMIC", 2, {1, 8, 2, 9, 3}, {"Flayer", "Wise3"}, 2,
+       13, 0, "ACADEMIC", 2, {1, 8, 2, 9, 3}, {"Flayer", "Ogre", "Wise3", "KingSword"}, 2,
        {
            0,                  // monster count, replaced by the forced 2
            1, 0, 14, 0, 0, 0,  // northeast: an UNINTERESTING TROLL
@@ -245,7 +245,7 @@ TEST_F(FloorGenerator, ScriptedFloorsWithMonstersDragonsAndGhasts) {
            6, 0, 14, 0, 0, 0,  // first try: the west troll becomes the GHAST
            6,                  // second try: already a ghast
            1,                  // third try: the stairs' guard
-           3, 4, 0,            // score 3 + 1 roomy; fifth free tile (southwest); Wise3
+           3, 4, 4,            // score 3 + 1 roomy; fifth free tile (southwest); 4 mod 3: Wise3
            10,                 // north: an item
            0,                  // east: nothing
            14,                 // southeast: a chest
@@ -262,7 +262,7 @@ TEST_F(FloorGenerator, ScriptedFloorsWithMonstersDragonsAndGhasts) {
        {", some kind of ITEM is lying on the ground.", ", a UNINTERESTING TROLL blocks the stairs.",
         "... there is nothing at all.", " lies a TREASURE CHEST! Huzzah!", ", you spot an ITEM hidden away!",
         " stands a WISE TROLL.", " stands a GHASTLY GHAST.", "... there is nothing at all."},
-       {},
+       {"Ogre", "KingSword"},
        1,
        0},
   };
