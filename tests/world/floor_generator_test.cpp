@@ -272,12 +272,29 @@ TEST_F(FloorGenerator, ScriptedFloorsWithMonstersDragonsAndGhasts) {
     setSpecialFloors(floor, c.specials[0], c.specials[1], c.specials[2], c.specials[3], c.specials[4]);
     floor.npcPool = c.poolBefore;
     floor.ghastsToPlace = c.ghastsBefore;
+    // The caller owns the floor number; and what a tile held before stays
+    // until something new is put there.
+    floor.floorNumber = 77;
+    for (int t = 0; t < 8; ++t) {
+      floor.tileCreatures[t].type = "LEFTOVER";
+      floor.tileOffers[t].word = "LEFTOVER";
+      floor.tileScrollTiers[t].tier = 9;
+      floor.tileOccupants[t].key = "Leftover";
+    }
     PlayerRecord player;
     player.playerClass = c.playerClass;
     dice::Script script(c.draws);
     CapturedOutput out;
     generateFloor(floor, c.floor, c.fate, player, c.forced);
     EXPECT_EQ(script.drawsLeft(), 0u);
+    EXPECT_EQ(floor.floorNumber, 77);
+    for (int t = 0; t < 8; ++t) {
+      const std::string& kind = c.kinds[t];
+      EXPECT_EQ(floor.tileCreatures[t].type == "LEFTOVER", kind != "Mon" && kind != "MonExit") << t;
+      EXPECT_EQ(floor.tileOffers[t].word, "LEFTOVER") << t;
+      EXPECT_EQ(floor.tileScrollTiers[t].tier == 9, kind != "Scroll") << t;
+      EXPECT_EQ(floor.tileOccupants[t].key == "Leftover", kind != "NPC") << t;
+    }
     EXPECT_EQ(out.lines(), c.trace);
     EXPECT_EQ(floor.tileKinds, c.kinds);
     EXPECT_EQ(floor.tileTexts, c.texts);
