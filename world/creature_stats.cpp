@@ -1,5 +1,6 @@
 // A creature's stats and moves: the bestiary row of its type, then what its
 // quibblent does to it.
+#include <algorithm>
 #include <limits>
 #include <string_view>
 
@@ -49,6 +50,8 @@ constexpr std::uint32_t kClassGoldRoll = 20;
 constexpr int kClassGoldPerLevel = 15;
 constexpr int kClassExpPerLevel = 50;
 constexpr int kClassAttackBase = 5;
+// The largest L whose stats (at most 50 L + 19) still fit an int.
+constexpr int kMostClassLevel = (std::numeric_limits<int>::max() - 20) / kClassExpPerLevel;
 
 constexpr int kUntimedTurns = 99;
 
@@ -103,7 +106,8 @@ int scaledByFactor(int value, const std::unordered_map<std::string, float>& fact
 }
 
 void applyClassCharacter(Creature& creature, const ClassCharacterRow& row, int scaleLevel) {
-  const int level = scaleLevel / 2 + row.levelBonus;
+  // Callers pass a floor number; an absurd one must not overflow the stats.
+  const int level = std::clamp(scaleLevel / 2 + row.levelBonus, -kMostClassLevel, kMostClassLevel);
   creature.maxHp = kClassHpPerLevel * level + kClassHpBase;
   creature.goldReward = static_cast<int>(dice::below(kClassGoldRoll)) + kClassGoldPerLevel * level;
   creature.expReward = kClassExpPerLevel * level;

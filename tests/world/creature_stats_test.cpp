@@ -1,6 +1,7 @@
 // A creature's stats and moves from its type, and what its quibblent adds.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -171,6 +172,28 @@ TEST_F(CreatureStats, ClassCharactersGrowWithTheScaleLevel) {
     EXPECT_FLOAT_EQ(creature.dodge, c.dodge);
     EXPECT_EQ(creature.aggression, 3);
     EXPECT_EQ(movesOf(creature), c.moves);
+  }
+}
+
+TEST_F(CreatureStats, AnAbsurdScaleLevelStillGivesACreature) {
+  // Far past any floor: the numbers must stay numbers, not overflow.
+  for (const char* type : {"ACADEMIC", "CONVICT", "OPPORTUNIST"}) {
+    SCOPED_TRACE(type);
+    {
+      dice::Script script({19});
+      const Creature huge("UNINTERESTING", type, std::numeric_limits<int>::max());
+      EXPECT_GT(huge.maxHp, 500'000'000);
+      EXPECT_EQ(huge.hp, huge.maxHp);
+      EXPECT_GT(huge.expReward, huge.maxHp);
+      EXPECT_GT(huge.goldReward, 500'000'000);
+      EXPECT_GT(huge.attack, 1'000'000);
+    }
+    {
+      dice::Script script({0});
+      const Creature sunken("UNINTERESTING", type, std::numeric_limits<int>::min());
+      EXPECT_LT(sunken.maxHp, 0);
+      EXPECT_LT(sunken.expReward, 0);
+    }
   }
 }
 
