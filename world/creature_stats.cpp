@@ -50,7 +50,7 @@ constexpr std::uint32_t kClassGoldRoll = 20;
 constexpr int kClassGoldPerLevel = 15;
 constexpr int kClassExpPerLevel = 50;
 constexpr int kClassAttackBase = 5;
-// The largest L whose stats (at most 50 L + 19) still fit an int.
+// The largest L whose stats (50 L the biggest of them) still fit an int.
 constexpr int kMostClassLevel = (std::numeric_limits<int>::max() - 20) / kClassExpPerLevel;
 
 constexpr int kUntimedTurns = 99;
