@@ -45,6 +45,8 @@ std::string deadMemorialText(GameState& state, const Floor& floorRecord,
 
 // What a run save's text holds, checked whole before any record changes.
 // On kLoadRefused, `badLine` is the position of the first line found wrong
-// (kRunSaveLineCount when the file is too short or too long).
+// (the first missing line of a file cut short, kRunSaveLineCount for a file
+// too long). A memorial also forgets the run's hints given, as every load
+// does before it reads a line; nothing else changes.
 int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
                 PlayerRecord& playerRecord, int& badLine);
