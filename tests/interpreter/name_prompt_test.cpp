@@ -244,6 +244,30 @@ TEST_F(PromptPlay, LoadPromptAnswersWithoutDisturbingTheRunInPlay) {
   EXPECT_EQ(slurp("saves/Broken.txt"), "[PLAYER]\nBroken\n");
 }
 
+TEST_F(PromptPlay, MemorialFoundAtTheLoadPromptKeepsTheRunUnlessANewGameIsWanted) {
+  startRun("Keeper", "2");
+  spit("saves/Dead.txt", "[DEAD FILE]\nHere lies Dead");
+  const int hpBefore = player.hp;
+  const std::string weaponBefore = player.equipment[0].name;
+  type("load");
+  type("Dead");
+  EXPECT_EQ(type("no"), "Ok. You can continue playing now.");
+  EXPECT_EQ(state.pendingPrompt, 2);
+  EXPECT_EQ(player.name, "Keeper");
+  EXPECT_EQ(player.playerClass, "CONVICT");
+  EXPECT_EQ(player.hp, hpBefore);
+  EXPECT_EQ(player.equipment[0].name, weaponBefore);
+
+  type("load");
+  type("Dead");
+  EXPECT_EQ(type("y"), std::string("Started a new file of name Dead") + kClassListReply);
+  EXPECT_EQ(player.name, "Dead");
+  EXPECT_TRUE(player.playerClass.empty());
+  EXPECT_EQ(state.pendingPrompt, 30);
+  EXPECT_EQ(state.musicTrack, -10);
+  EXPECT_EQ(slurp("saves/Dead.txt"), "[DEAD FILE]\nHere lies Dead");
+}
+
 TEST_F(PromptPlay, LoadPromptBringsBackASavedRunAndRestartsTheClock) {
   startRun("Bob", "1");
   ASSERT_EQ(type("save"), "Saved file Bob!");
@@ -253,8 +277,11 @@ TEST_F(PromptPlay, LoadPromptBringsBackASavedRunAndRestartsTheClock) {
   player.equipment[0].name = "STICK";
   state.clockStart -= std::chrono::hours(5);
   const auto clockBefore = state.clockStart;
+  state.firstCombatHint = true;
   type("load");
   EXPECT_EQ(type("Bob"), "Loaded file Bob successfully!");
+  EXPECT_FALSE(state.firstCombatHint);
+  EXPECT_EQ(slurp("saves/meta-save.txt").substr(0, 17), "[META]\n1\n0\n1\n1\n0\n");
   EXPECT_EQ(player.hp, savedHp);
   EXPECT_EQ(player.equipment[0].name, savedWeapon);
   EXPECT_GT(state.clockStart, clockBefore);

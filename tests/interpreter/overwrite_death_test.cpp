@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -104,10 +105,12 @@ TEST_F(DeathPlay, EachRevivalSpendsWhatSavedTheHero) {
   player.willpower = true;
   player.quibblent = "ELITE";
   player.quibblentTimed = true;
+  player.poisoned = true;
   type("");
   EXPECT_EQ(player.quibblent, "UNINTERESTING");
   EXPECT_EQ(player.dodges, 0);
   EXPECT_FALSE(player.willpower);
+  EXPECT_FALSE(player.poisoned);
 
   dieOf("GOBLIN");
   player.imbuement = "NECRONOMICON";
@@ -189,6 +192,14 @@ TEST_F(DeathPlay, AnLsdDeathNamesItsAchievementOnlyOnce) {
   dieOf("lsd");
   type("");
   EXPECT_EQ(state.achievements[15], "Bob");
+  // The achievement and the deepest floor are in the meta save at once:
+  // achievement slots are its lines 8 to 25, the deepest floor line 26.
+  std::vector<std::string> metaLines;
+  std::istringstream meta(slurp("saves/meta-save.txt"));
+  for (std::string metaLine; std::getline(meta, metaLine);) metaLines.push_back(metaLine);
+  ASSERT_EQ(metaLines.size(), 28u);
+  EXPECT_EQ(metaLines[7 + 15], "Bob");
+  EXPECT_EQ(metaLines[25], "3");
   player.name = "Cy";
   dieOf("lsd");
   type("");

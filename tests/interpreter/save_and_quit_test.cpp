@@ -32,6 +32,26 @@ TEST_F(PromptPlay, SaveWritesANewFileAndAsksBeforeWritingOverOne) {
   EXPECT_EQ(slurp("saves/Bob.txt"), written);
 }
 
+TEST_F(PromptPlay, RunCommandsOpenTheirPromptsAsOrdinaryReplies) {
+  // Columns: command, prompt afterwards, load prompt open afterwards.
+  struct Row {
+    std::string command;
+    int promptAfter;
+    bool loadPromptOpen;
+  };
+  const std::vector<Row> rows = {
+      {"load", 2, true}, {"give up", 16, false}, {"quit", 28, false}, {"exit", 28, false}};
+  for (const Row& row : rows) {
+    state.pendingPrompt = 2;
+    state.loadPromptOpen = false;
+    state.lastReplyKind = 4;
+    type(row.command);
+    EXPECT_EQ(state.lastReplyKind, 1) << row.command;
+    EXPECT_EQ(state.pendingPrompt, row.promptAfter) << row.command;
+    EXPECT_EQ(state.loadPromptOpen, row.loadPromptOpen) << row.command;
+  }
+}
+
 TEST_F(PromptPlay, ASaveThatCannotBeReadIsNeverWrittenOverWithoutAsking) {
   startRun("Bob", "2");
   spit("saves/Bob.txt", "scribbles that are no save at all");

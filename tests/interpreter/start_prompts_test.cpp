@@ -71,7 +71,10 @@ TEST_F(PromptPlay, StartKitGivesEachClassItsWeaponPotionsAndOpeningText) {
     state.namePromptOpen = true;
     type("Bob");
     type(row.classLine);
+    state.clockStart -= std::chrono::hours(1);
+    const auto clockBefore = state.clockStart;
     const std::string reply = type("go");
+    EXPECT_GT(state.clockStart, clockBefore);
     const ItemRecord& weapon = player.equipment[0];
     EXPECT_EQ(weapon.type, row.weaponType);
     EXPECT_EQ(reply, row.before + weapon.name + row.after);
