@@ -74,6 +74,7 @@ void Shell::closeGame() {
 }
 
 bool Shell::handleEvent(const sf::Event& event) {
+  if (!open_ || !gGameState) return false;
   if (event.type == sf::Event::Closed || gGameState->closeRequested) {
     closeGame();
     return false;

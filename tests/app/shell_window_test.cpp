@@ -1,0 +1,260 @@
+// The window program's own behaviour, in a real window on the test display:
+// what a frame reads from disk, typed keys and waiting pages reaching the
+// game, the window made again from the settings, and the close path.
+#include "app/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "app/game_globals.h"
+#include "app/picture_words.h"
+#include "tests/support/scratch_dir.h"
+#include "world/game_state.h"
+#include "world/player_record.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Catches what the game prints while alive.
+class CaptureOut {
+ public:
+  CaptureOut() : old_(std::cout.rdbuf(text_.rdbuf())) {}
+  ~CaptureOut() { std::cout.rdbuf(old_); }
+  std::string text() const { return text_.str(); }
+
+ private:
+  std::ostringstream text_;
+  std::streambuf* old_;
+};
+
+int count(const std::string& text, const std::string& word) {
+  int found = 0;
+  for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++found;
+  return found;
+}
+
+sf::Event typed(std::uint32_t code) {
+  sf::Event event;
+  event.type = sf::Event::TextEntered;
+  event.text.unicode = code;
+  return event;
+}
+
+class ShellInWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
+    // The program's folder: the build's fonts and music, and pictures linked
+    // one by one so a test can leave one out.
+    const fs::path runtime = QUIBBLENT_RUNTIME_DIR;
+    for (const char* folder : {"Font", "audio"}) fs::create_directory_symlink(runtime / folder, folder);
+    fs::create_directory("graphics");
+    for (const auto& entry : fs::directory_iterator(runtime / "graphics")) {
+      fs::create_symlink(entry.path(), fs::path("graphics") / entry.path().filename());
+    }
+    if (gGameState) deleteGameState();
+    gGameState = new GameState();
+    gPlayer = PlayerRecord();
+  }
+
+  void TearDown() override {
+    if (!gGameState) gGameState = new GameState();
+  }
+
+  void type(const std::string& keys) {
+    for (char c : keys) shell.handleEvent(typed(static_cast<unsigned char>(c)));
+  }
+  std::string reply() const { return shell_.screen().replyText().getString().toAnsiString(); }
+
+  ScratchDir scratch;
+  Shell shell;
+  Shell& shell_ = shell;
+};
+
+TEST_F(ShellInWindow, AFrameThatChangesNothingReadsNoFile) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  const long afterFirstFrame = shell.screen().textures().fileReads();
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.screen().textures().fileReads(), afterFirstFrame);
+
+  // A game step renews the whole panel; pictures already seen are not read again.
+  type("Tester\r");
+  ASSERT_TRUE(shell.runFrame());
+  const long afterName = shell.screen().textures().fileReads();
+  type("look\r");
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.screen().textures().fileReads(), afterName);
+}
+
+TEST_F(ShellInWindow, AMissingPictureSaysErrorEachTimeItIsAskedFor) {
+  fs::remove("graphics/Qbl_bground.png");
+  CaptureOut out;
+  shell.startUp();
+  EXPECT_EQ(count(out.text(), "error!"), 1);
+  ASSERT_TRUE(shell.runFrame());  // the first frame renews the panel
+  EXPECT_EQ(count(out.text(), "error!"), 2);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(count(out.text(), "error!"), 2) << "a quiet frame asks for nothing";
+  type("Tester\r");
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(count(out.text(), "error!"), 3);
+}
+
+TEST_F(ShellInWindow, EveryPictureOfAFreshStartLoads) {
+  CaptureOut out;
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  type("Tester\r1\r");
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(out.text().find("error!"), std::string::npos) << out.text();
+}
+
+TEST_F(ShellInWindow, TypedKeysReachTheGame) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  const std::string namePrompt = reply();
+  ASSERT_NE(namePrompt.find("Enter a name"), std::string::npos) << namePrompt;
+
+  type("Tesx");
+  shell.handleEvent(typed(8));
+  type("ter");
+  EXPECT_EQ(shell.inputLine(), "Tester");
+  shell.handleEvent(typed(13));
+  EXPECT_EQ(shell.inputLine(), "");
+  EXPECT_NE(reply(), namePrompt);
+  EXPECT_NE(reply().find("Tester"), std::string::npos) << reply();
+  EXPECT_FALSE(gGameState->namePromptOpen);
+}
+
+TEST_F(ShellInWindow, WaitingPagesMoveOnByThemselves) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  using Clock = std::chrono::steady_clock;
+
+  gGameState->pendingPrompt = 45;
+  gGameState->clockNow = Clock::now() - std::chrono::milliseconds(1500);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(gGameState->pendingPrompt, 45) << "not yet: it waits two seconds";
+  gGameState->clockNow = Clock::now() - std::chrono::milliseconds(2100);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_NE(gGameState->pendingPrompt, 45);
+
+  // The trance's last pages throw away whatever was typed meanwhile.
+  gGameState->pendingPrompt = 2;
+  gGameState->dialogueStage = 66;
+  gGameState->clockNow = Clock::now();
+  ASSERT_TRUE(shell.runFrame());
+  type("abc\r");
+  EXPECT_EQ(shell.inputLine(), "abc\r") << "Enter is only a character on this page";
+  gGameState->clockNow = Clock::now() - std::chrono::seconds(9);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.inputLine(), "");
+}
+
+TEST_F(ShellInWindow, TheWindowIsMadeAgainFromTheSettings) {
+  shell.startUp();
+  struct Case {
+    int resolution;
+    unsigned width, height;
+  };
+  // A resolution outside 1..3 gets the smallest window instead of ending the game.
+  const Case cases[] = {{2, 960, 720}, {3, 1280, 960}, {1, 640, 480}, {7, 640, 480}, {0, 640, 480}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.resolution);
+    gGameState->resolution = c.resolution;
+    gGameState->recreateWindow = true;
+    ASSERT_TRUE(shell.runFrame());
+    EXPECT_TRUE(shell.window().isOpen());
+    EXPECT_FALSE(gGameState->recreateWindow);
+    EXPECT_EQ(shell.window().getSize(), sf::Vector2u(c.width, c.height));
+    const sf::FloatRect viewport = shell.window().getView().getViewport();
+    EXPECT_FLOAT_EQ(viewport.width, 1.f);
+    EXPECT_FLOAT_EQ(viewport.height, 1.f);
+  }
+}
+
+TEST_F(ShellInWindow, AResizeToNothingKeepsAUsableView) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  sf::Event resize;
+  resize.type = sf::Event::Resized;
+  resize.size.width = 800;
+  resize.size.height = 480;
+  shell.handleEvent(resize);
+  EXPECT_NEAR(shell.window().getView().getViewport().width, 0.8f, 1e-5);
+  resize.size.height = 0;
+  shell.handleEvent(resize);
+  const sf::FloatRect viewport = shell.window().getView().getViewport();
+  EXPECT_TRUE(std::isfinite(viewport.left) && std::isfinite(viewport.width) && std::isfinite(viewport.height));
+  EXPECT_NEAR(viewport.width, 0.8f, 1e-5);
+}
+
+TEST_F(ShellInWindow, AfterGoodbyeTheNextEventClosesTheGame) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  sf::Event pending;
+  while (shell.window().pollEvent(pending)) {
+  }
+  gGameState->closeRequested = true;
+  // No event came yet: the loop goes on without drawing, the window stays.
+  shell.runFrame();
+  EXPECT_TRUE(shell.window().isOpen());
+  sf::Event anything;
+  anything.type = sf::Event::MouseMoved;
+  EXPECT_FALSE(shell.handleEvent(anything));
+  EXPECT_EQ(gGameState, nullptr);
+  EXPECT_FALSE(shell.window().isOpen());
+  EXPECT_FALSE(shell.runFrame());
+  EXPECT_FALSE(shell.handleEvent(anything)) << "nothing reads the game state once it is gone";
+}
+
+TEST_F(ShellInWindow, ThePanelShowsTheRecords) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  type("Tester\r1\r");
+  ASSERT_TRUE(shell.runFrame());
+
+  struct Case {
+    const char* what;
+    int attack, defence, gold;
+    float attackFactor, damageTakenFactor;
+    bool swordOfKings;
+    int hp;
+    std::string left, right, count, portrait;
+  };
+  const Case cases[] = {
+      {"attack times its factor, cut", 3, 0, 0, 1.25f, 1.f, false, 30, ": 3", ": 0", "0", "academic"},
+      {"defence over its factor", 4, 5, 1234, 1.f, 0.5f, false, 30, ": 4", ": 10", "1234", "academic"},
+      {"the talking sword hides its power", 4, 0, 7, 1.f, 1.f, true, 30, ": ??", ": 0", "7", "academic"},
+      {"dead at zero", 4, 0, 0, 1.f, 1.f, false, 0, ": 4", ": 0", "0", "dead"},
+      {"dead below zero", 4, 0, 0, 1.f, 1.f, false, -6, ": 4", ": 0", "0", "dead"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    gPlayer.attack = c.attack;
+    gPlayer.defence = c.defence;
+    gPlayer.gold = c.gold;
+    gPlayer.attackFactor = c.attackFactor;
+    gPlayer.damageTakenFactor = c.damageTakenFactor;
+    gPlayer.wieldsSwordOfKings = c.swordOfKings;
+    gPlayer.hp = c.hp;
+    gGameState->refreshSprites = true;
+    ASSERT_TRUE(shell.runFrame());
+    const Screen& screen = shell.screen();
+    EXPECT_EQ(screen.panelStatTextLeft().getString().toAnsiString(), c.left);
+    EXPECT_EQ(screen.panelStatTextRight().getString().toAnsiString(), c.right);
+    EXPECT_EQ(screen.panelCountText().getString().toAnsiString(), c.count);
+    // The gold count is centred on its place.
+    EXPECT_FLOAT_EQ(screen.panelCountText().getOrigin().x, screen.panelCountText().getLocalBounds().width / 2.f);
+    EXPECT_EQ(screen.playerPortrait().getTexture(), shell.screen().textures().texture(pictureFile(c.portrait)));
+  }
+}
+
+}  // namespace
