@@ -150,7 +150,9 @@ TEST_F(PromptPlay, NewGameAfterADeathStartsOverFromTheNamePrompt) {
   state.combatState = 5;
   EXPECT_EQ(type("maybe"), "Come on, it's not that complicated a question. \nWill you start a new game, Y or N?");
   EXPECT_EQ(state.pendingPrompt, 42);
+  const int deathMusic = state.musicTrack;
   EXPECT_EQ(type("y"), kNameQuestion);
+  EXPECT_EQ(state.previousMusicTrack, deathMusic);
   EXPECT_TRUE(state.namePromptOpen);
   EXPECT_FALSE(state.gameOver);
   EXPECT_TRUE(player.name.empty());

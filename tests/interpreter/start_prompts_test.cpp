@@ -298,6 +298,15 @@ TEST_F(FountainPlay, BecomingAHologramInTheFountainIsDeath) {
   EXPECT_EQ(state.pendingWord, "hologram");
 }
 
+TEST_F(FountainPlay, TheFountainsWordIsImposedOnTheHeroWithoutCombining) {
+  visitFountain("FLAMMABLE");
+  player.quibblent = "FLAMMABLE";
+  EXPECT_EQ(type("self"),
+            "You go skinnydipping in the FOUNTAIN. Its energy fills you...\nYou are now FLAMMABLE!!\n");
+  EXPECT_EQ(player.quibblent, "FLAMMABLE");
+  EXPECT_EQ(uses(), 1);
+}
+
 TEST_F(FountainPlay, CleansingFountainAsksUntilAnsweredAndCuresThreeDiseases) {
   visitFountain("CLEANSING");
   player.poisoned = true;
