@@ -51,6 +51,7 @@ const std::vector<UnsafeName> kUnsafeNames = {
     {"/tmp/x", kSlashRefusal},
     {"a\\b", kBackslashRefusal},
     {"..\\x", kBackslashRefusal},
+    {"a/b\\", kBackslashRefusal},  // the backslash is told of first
     {".", kUnworkableRefusal},
     {"..", kUnworkableRefusal},
     {"a:b", kUnworkableRefusal},
