@@ -1,37 +1,101 @@
 #include "app/sfml_music_stream.h"
 
+#include <SFML/System/Err.hpp>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+// The first stream made opens the library's device, which stays open while
+// any stream exists. Its complaint, if any, is caught here.
+std::unique_ptr<sf::Music> makeFirstMusic(bool& deviceFound) {
+  std::ostringstream said;
+  std::streambuf* errors = sf::err().rdbuf(said.rdbuf());
+  auto music = std::make_unique<sf::Music>();
+  sf::err().rdbuf(errors);
+  deviceFound = said.str().find("Failed to open the audio device") == std::string::npos;
+  if (!deviceFound) std::cerr << "No sound device: the game plays without music.\n";
+  return music;
+}
+
+enum class Device { Unknown, Present, Missing };
+Device gDevice = Device::Unknown;
+
+}  // namespace
+
+bool soundDeviceAvailable() { return gDevice == Device::Present; }
+
+sf::Music* SfmlMusicStream::music() {
+  if (!probed_) {
+    probed_ = true;
+    if (gDevice == Device::Unknown) {
+      bool found = false;
+      music_ = makeFirstMusic(found);
+      gDevice = found ? Device::Present : Device::Missing;
+    } else if (gDevice == Device::Present) {
+      music_ = std::make_unique<sf::Music>();
+    }
+    // Without a device the stream stays null: nothing is ever streamed.
+    if (gDevice == Device::Missing && music_) {
+      std::ostringstream ignored;  // the library grumbles once more as it lets go
+      std::streambuf* errors = sf::err().rdbuf(ignored.rdbuf());
+      music_.reset();
+      sf::err().rdbuf(errors);
+    }
+  }
+  return music_.get();
+}
+
 bool SfmlMusicStream::open(const std::string& file) {
+  sf::Music* stream = music();
+  if (!stream) return true;  // nothing to play it on; not the file's fault
   // A failed open leaves the stream unusable; remember so no loop points are
   // set on it until a file opens again.
-  opened_ = music_.openFromFile(file);
+  opened_ = stream->openFromFile(file);
+  if (opened_) stream->setVolume(volume_);
   return opened_;
 }
 
-void SfmlMusicStream::setLoop(bool loop) { music_.setLoop(loop); }
-
-void SfmlMusicStream::setLoopSpan(float offsetSeconds, float lengthSeconds) {
-  if (!opened_ || music_.getDuration() <= sf::seconds(offsetSeconds)) return;
-  music_.setLoopPoints(sf::Music::TimeSpan(sf::seconds(offsetSeconds), sf::seconds(lengthSeconds)));
+void SfmlMusicStream::setLoop(bool loop) {
+  if (sf::Music* stream = music()) stream->setLoop(loop);
 }
 
-void SfmlMusicStream::setPitch(float pitch) { music_.setPitch(pitch); }
+void SfmlMusicStream::setLoopSpan(float offsetSeconds, float lengthSeconds) {
+  sf::Music* stream = music();
+  if (!stream || !opened_ || stream->getDuration() <= sf::seconds(offsetSeconds)) return;
+  stream->setLoopPoints(sf::Music::TimeSpan(sf::seconds(offsetSeconds), sf::seconds(lengthSeconds)));
+}
 
-void SfmlMusicStream::setVolume(float volume) { music_.setVolume(volume < 0.f ? 0.f : volume); }
+void SfmlMusicStream::setPitch(float pitch) {
+  if (sf::Music* stream = music()) stream->setPitch(pitch);
+}
 
-float SfmlMusicStream::volume() const { return music_.getVolume(); }
+void SfmlMusicStream::setVolume(float volume) {
+  volume_ = volume < 0.f ? 0.f : (volume > 100.f ? 100.f : volume);
+  if (sf::Music* stream = music()) stream->setVolume(volume_);
+}
 
-float SfmlMusicStream::playingOffset() const { return music_.getPlayingOffset().asSeconds(); }
+float SfmlMusicStream::volume() const { return volume_; }
+
+float SfmlMusicStream::playingOffset() const {
+  return music_ && opened_ ? music_->getPlayingOffset().asSeconds() : 0.f;
+}
 
 void SfmlMusicStream::setPlayingOffset(float seconds) {
-  if (opened_) music_.setPlayingOffset(sf::seconds(seconds));
+  if (music_ && opened_) music_->setPlayingOffset(sf::seconds(seconds));
 }
 
 void SfmlMusicStream::play() {
-  if (opened_) music_.play();
+  if (music_ && opened_) music_->play();
 }
 
-void SfmlMusicStream::pause() { music_.pause(); }
+void SfmlMusicStream::pause() {
+  if (music_) music_->pause();
+}
 
-void SfmlMusicStream::stop() { music_.stop(); }
+void SfmlMusicStream::stop() {
+  if (music_) music_->stop();
+}
 
-bool SfmlMusicStream::paused() const { return music_.getStatus() == sf::SoundSource::Paused; }
+bool SfmlMusicStream::paused() const { return music_ && music_->getStatus() == sf::SoundSource::Paused; }

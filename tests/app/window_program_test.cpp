@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 // game's quit answer close it. Writes the program's exit code to rc.txt.
 const char* const kDriver = R"script(#!/bin/bash
 cd "$SCRATCH/elsewhere" || exit 1
-ALSOFT_DRIVERS=null ASAN_OPTIONS=detect_leaks=0 "$SCRATCH/game/quibblent-dungeons" \
+ALSOFT_DRIVERS="${SOUND_DRIVERS:-null}" ASAN_OPTIONS=detect_leaks=0 "$SCRATCH/game/quibblent-dungeons" \
   > "$SCRATCH/out.txt" 2> "$SCRATCH/err.txt" &
 game=$!
 find_window() { xdotool search --name '^Quibblent Dungeons$' 2>/dev/null | tail -1; }
@@ -53,25 +53,39 @@ std::string trimmed(std::string text) {
   return text;
 }
 
-TEST(WindowProgram, PlaysFromAnotherFolderAndKeepsItsFilesBesideItself) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
-  for (const char* tool : {"xdotool", "import"}) ASSERT_TRUE(toolExists(tool)) << tool << " is not installed";
-
-  ScratchDir scratch;
+// A copy of the program beside the build's pictures, fonts and music, in a
+// scratch folder, so its saves land there and not in the build folder.
+fs::path installGame(const ScratchDir& scratch) {
   const fs::path runtime = QUIBBLENT_RUNTIME_DIR;
   const fs::path game = fs::path(scratch.path()) / "game";
   fs::create_directories(game);
   fs::create_directories(fs::path(scratch.path()) / "elsewhere");
-  // A copy of the program beside the build's pictures, fonts and music, so
-  // its saves land here and not in the build folder.
   fs::copy_file(runtime / "quibblent-dungeons", game / "quibblent-dungeons");
   for (const char* folder : {"graphics", "Font", "audio"}) fs::create_directory_symlink(runtime / folder, game / folder);
   spit(scratch.file("drive.sh"), kDriver);
+  return game;
+}
 
-  const std::string command = "SCRATCH='" + scratch.path() + "' bash '" + scratch.file("drive.sh") +
-                              "' Tester 1 - save quit y >'" + scratch.file("drive.log") + "' 2>&1";
+// Plays the lines through the driver; `soundDrivers` picks the sound backend.
+void play(const ScratchDir& scratch, const std::string& lines, const std::string& soundDrivers) {
+  const std::string command = "SOUND_DRIVERS='" + soundDrivers + "' SCRATCH='" + scratch.path() + "' bash '" +
+                              scratch.file("drive.sh") + "' " + lines + " >'" + scratch.file("drive.log") + "' 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << slurp(scratch.file("drive.log"));
   ASSERT_FALSE(trimmed(slurp(scratch.file("window.txt"))).empty()) << "no window titled Quibblent Dungeons";
+}
+
+bool displayAndToolsReady() {
+  if (!std::getenv("DISPLAY")) return false;
+  for (const char* tool : {"xdotool", "import"}) EXPECT_TRUE(toolExists(tool)) << tool << " is not installed";
+  return true;
+}
+
+TEST(WindowProgram, PlaysFromAnotherFolderAndKeepsItsFilesBesideItself) {
+  if (!displayAndToolsReady()) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
+  ScratchDir scratch;
+  const fs::path game = installGame(scratch);
+  play(scratch, "Tester 1 - save quit y", "null");
+  if (HasFatalFailure()) return;
 
   const std::string out = slurp(scratch.file("out.txt"));
   EXPECT_EQ(out.find("error!"), std::string::npos) << out;
@@ -94,6 +108,20 @@ TEST(WindowProgram, PlaysFromAnotherFolderAndKeepsItsFilesBesideItself) {
   EXPECT_GT(colours.size(), 40u) << "the window looks blank";
   EXPECT_EQ(shot.getPixel(320, 420), sf::Color(40, 40, 40)) << "the reply box";
   EXPECT_EQ(shot.getPixel(320, 432), sf::Color(150, 150, 150)) << "the line above the typed text";
+}
+
+TEST(WindowProgram, PlaysOnWithoutASoundDevice) {
+  if (!displayAndToolsReady()) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
+  ScratchDir scratch;
+  const fs::path game = installGame(scratch);
+  // No such sound backend: the audio library finds no device at all.
+  play(scratch, "Tester 1 - save quit y", "no-such-device");
+  if (HasFatalFailure()) return;
+  EXPECT_EQ(trimmed(slurp(scratch.file("rc.txt"))), "0") << slurp(scratch.file("err.txt")).substr(0, 4000);
+  EXPECT_TRUE(fileExists((game / "saves" / "Tester.txt").string()));
+  const std::string errors = slurp(scratch.file("err.txt"));
+  EXPECT_NE(errors.find("No sound device"), std::string::npos) << errors.substr(0, 4000);
+  EXPECT_LT(errors.size(), 4000u) << "the missing device keeps complaining:\n" << errors.substr(0, 4000);
 }
 
 }  // namespace
