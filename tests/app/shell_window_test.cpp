@@ -3,6 +3,8 @@
 // game, the window made again from the settings, and the close path.
 #include "app/shell.h"
 
+#include <SFML/System/Sleep.hpp>
+#include <SFML/Window/Mouse.hpp>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -213,6 +215,39 @@ TEST_F(ShellInWindow, AfterGoodbyeTheNextEventClosesTheGame) {
   EXPECT_FALSE(shell.window().isOpen());
   EXPECT_FALSE(shell.runFrame());
   EXPECT_FALSE(shell.handleEvent(anything)) << "nothing reads the game state once it is gone";
+}
+
+// The real pointer, pressed and released on the test display.
+void pressLeftButton(bool down) {
+  ASSERT_EQ(std::system(down ? "xdotool mousedown 1" : "xdotool mouseup 1"), 0);
+  sf::sleep(sf::milliseconds(50));
+}
+
+TEST_F(ShellInWindow, ClickingThePortraitTwiceAsksForTheStatus) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  type("Tester\r1\r\r");
+  ASSERT_TRUE(shell.runFrame());
+  ASSERT_TRUE(gGameState->pendingPrompt == 0 || gGameState->pendingPrompt == 2) << gGameState->pendingPrompt;
+  const std::string before = reply();
+
+  sf::Mouse::setPosition({450, 156}, shell.window());  // the portrait's middle
+  pressLeftButton(true);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.inputLine(), "status");
+  EXPECT_EQ(shell.clickSelection(), 1);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.inputLine(), "status") << "a held button is one click";
+  EXPECT_EQ(reply(), before);
+
+  pressLeftButton(false);
+  ASSERT_TRUE(shell.runFrame());
+  pressLeftButton(true);
+  ASSERT_TRUE(shell.runFrame());
+  pressLeftButton(false);
+  EXPECT_EQ(shell.inputLine(), "");
+  EXPECT_EQ(shell.clickSelection(), 0);
+  EXPECT_NE(reply(), before) << "the second click submits";
 }
 
 TEST_F(ShellInWindow, ThePanelShowsTheRecords) {
