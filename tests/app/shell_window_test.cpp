@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/game_globals.h"
+#include "app/letterbox.h"
 #include "app/picture_words.h"
 #include "tests/support/scratch_dir.h"
 #include "world/game_state.h"
@@ -180,6 +181,23 @@ TEST_F(ShellInWindow, TheWindowIsMadeAgainFromTheSettings) {
     EXPECT_FLOAT_EQ(viewport.width, 1.f);
     EXPECT_FLOAT_EQ(viewport.height, 1.f);
   }
+
+  // Full screen takes the desktop's size, letterboxed to keep the 4:3 shape.
+  gGameState->fullscreen = true;
+  gGameState->recreateWindow = true;
+  ASSERT_TRUE(shell.runFrame());
+  const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+  EXPECT_EQ(shell.window().getSize(), sf::Vector2u(desktop.width, desktop.height));
+  const Viewport expected = letterboxViewport(640, 480, static_cast<float>(desktop.width),
+                                              static_cast<float>(desktop.height));
+  EXPECT_FLOAT_EQ(shell.window().getView().getViewport().width, expected.width);
+  EXPECT_FLOAT_EQ(shell.window().getView().getViewport().height, expected.height);
+
+  gGameState->fullscreen = false;
+  gGameState->resolution = 2;
+  gGameState->recreateWindow = true;
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.window().getSize(), sf::Vector2u(960, 720));
 }
 
 TEST_F(ShellInWindow, AResizeToNothingKeepsAUsableView) {
