@@ -3,6 +3,7 @@
 // game, the window made again from the settings, and the close path.
 #include "app/shell.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/System/Sleep.hpp>
 #include <SFML/Window/Mouse.hpp>
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <sstream>
 
 #include "app/game_globals.h"
+#include "app/frame_rules.h"
 #include "app/letterbox.h"
 #include "app/picture_words.h"
 #include "tests/support/scratch_dir.h"
@@ -266,6 +268,60 @@ TEST_F(ShellInWindow, ClickingThePortraitTwiceAsksForTheStatus) {
   EXPECT_EQ(shell.inputLine(), "");
   EXPECT_EQ(shell.clickSelection(), 0);
   EXPECT_NE(reply(), before) << "the second click submits";
+}
+
+// One frame of the screen drawn off-window, as a picture.
+sf::Image drawnFrame(Screen& screen, GameState& state, const PlayerRecord& player, const Floor& floorRecord) {
+  sf::RenderTexture target;
+  EXPECT_TRUE(target.create(640, 480));
+  target.clear(sf::Color::Black);
+  FrameInputs inputs;
+  inputs.screenMode = screenModeFor(state.dialogueStage);
+  screen.draw(target, state, player, floorRecord, inputs);
+  target.display();
+  return target.getTexture().copyToImage();
+}
+
+bool isBlack(sf::Color colour) { return colour.r == 0 && colour.g == 0 && colour.b == 0; }
+
+TEST_F(ShellInWindow, TheTranceHidesTheScreenPieceByPiece) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  gGameState->namePromptOpen = false;
+  struct Case {
+    int dialogueStage;
+    bool replyBox, background, portrait;
+  };
+  const Case cases[] = {
+      {0, true, true, true},     {62, true, true, true},    {63, true, false, true},
+      {65, true, false, false},  {66, false, false, false}, {67, false, false, false},
+      {70, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialogueStage);
+    gGameState->dialogueStage = c.dialogueStage;
+    gGameState->refreshSprites = true;
+    const sf::Image frame = drawnFrame(shell.screen(), *gGameState, gPlayer, shell.floorRecord());
+    EXPECT_EQ(frame.getPixel(600, 420) == sf::Color(40, 40, 40), c.replyBox);
+    EXPECT_EQ(!isBlack(frame.getPixel(360, 240)), c.background);
+    EXPECT_EQ(!isBlack(frame.getPixel(450, 156)), c.portrait);
+  }
+}
+
+TEST_F(ShellInWindow, TheAchievementsViewerShowsOnlyItsGrid) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  gGameState->namePromptOpen = false;
+  gGameState->achievementsViewerOpen = 1;
+  gGameState->achievements[0] = "Tester";
+  gGameState->refreshSprites = true;
+  const sf::Image frame = drawnFrame(shell.screen(), *gGameState, gPlayer, shell.floorRecord());
+  EXPECT_TRUE(isBlack(frame.getPixel(360, 240))) << "no panel behind the grid";
+  EXPECT_FALSE(gGameState->refreshSprites);
+  // Slot 0 earned shows its picture over the number; slot 1 stays locked.
+  const sf::Image earned = shell.screen().textures().texture(pictureFile("player"))->copyToImage();
+  EXPECT_EQ(frame.getPixel(50 + 20, 32 + 20), earned.getPixel(20, 20));
+  EXPECT_NE(frame.getPixel(150 + 20, 32 + 20), earned.getPixel(20, 20));
 }
 
 TEST_F(ShellInWindow, ThePanelShowsTheRecords) {
