@@ -260,6 +260,16 @@ TEST_F(ShellInWindow, ClickingThePortraitTwiceAsksForTheStatus) {
   EXPECT_EQ(shell.inputLine(), "status") << "a held button is one click";
   EXPECT_EQ(reply(), before);
 
+  // A typed character forgets the selection: the next click types again.
+  pressLeftButton(false);
+  ASSERT_TRUE(shell.runFrame());
+  type("x");
+  EXPECT_EQ(shell.clickSelection(), 0);
+  pressLeftButton(true);
+  ASSERT_TRUE(shell.runFrame());
+  EXPECT_EQ(shell.inputLine(), "status");
+  EXPECT_EQ(reply(), before);
+
   pressLeftButton(false);
   ASSERT_TRUE(shell.runFrame());
   pressLeftButton(true);
