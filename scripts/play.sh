@@ -5,9 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUIBBLENT_BUILD_TESTS=OFF >/dev/null
 cmake --build build -j"$(nproc)"
-if [ -x build/bin/quibblent-dungeons ]; then
-  exec build/bin/quibblent-dungeons
-else
-  # Until the window program is built, play in the terminal.
-  exec build/bin/quibblent-console
-fi
+exec build/bin/quibblent-dungeons
