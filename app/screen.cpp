@@ -59,13 +59,16 @@ ClickArea areaOf(const sf::Sprite& sprite, sf::Vector2f place) {
 
 bool skillLocked(const Action& skill) { return skill.cooldownLeft > 0 || skill.uses >= skill.useLimit; }
 
-}  // namespace
-
-void Screen::setPicture(sf::Sprite& sprite, const std::string& file) {
-  const sf::Texture* texture = textures_.texture(file);
-  // The first picture a sprite gets decides its rectangle; later ones keep it.
+// Shows a loaded picture; one that failed to load leaves the sprite as it
+// was. The first picture a sprite gets decides its rectangle; later ones
+// keep it.
+void showShared(sf::Sprite& sprite, const sf::Texture* texture) {
   if (texture) sprite.setTexture(*texture, false);
 }
+
+}  // namespace
+
+void Screen::setPicture(sf::Sprite& sprite, const std::string& file) { showShared(sprite, textures_.texture(file)); }
 
 void Screen::setWord(sf::Sprite& sprite, const std::string& word) { setPicture(sprite, pictureFile(word)); }
 
@@ -111,23 +114,30 @@ void Screen::load(const std::string& firstReply) {
     enemyEffectIcons_[i].setPosition(effectLeft[i], 206);
     setWord(enemyEffectIcons_[i], "blank");
   }
+  // The numbers, the lock and the frame are read once and shared by every
+  // sprite that shows them, so a missing one is reported once.
+  std::array<const sf::Texture*, 18> numbers{};
+  for (int k = 0; k < 18; ++k) numbers[k] = textures_.texture(pictureFile(kNumberWords[k]));
+  const sf::Texture* const lock = textures_.texture(pictureFile("locked"));
+  const sf::Texture* const frame = textures_.texture(pictureFile("zero"));
+
   for (int i = 0; i < 6; ++i) {
     inventorySlotNumbers_[i].setPosition(slotPlace(i, 16));
-    setWord(inventorySlotNumbers_[i], kNumberWords[i]);
+    showShared(inventorySlotNumbers_[i], numbers[i]);
     skillSlotNumbers_[i].setPosition(slotPlace(i, 64));
-    setWord(skillSlotNumbers_[i], kNumberWords[i]);
+    showShared(skillSlotNumbers_[i], numbers[i]);
   }
   weaponFrame_.setPosition(350, 12);
-  setWord(weaponFrame_, "zero");
+  showShared(weaponFrame_, frame);
   armorFrame_.setPosition(460, 12);
-  setWord(armorFrame_, "zero");
+  showShared(armorFrame_, frame);
   for (int i = 0; i < 6; ++i) {
     inventoryIcons_[i].setPosition(slotPlace(i, 16));
     setWord(inventoryIcons_[i], "blank");
     skillIcons_[i].setPosition(slotPlace(i, 64));
     setWord(skillIcons_[i], "blank");
     skillLockOverlays_[i].setPosition(slotPlace(i, 64));
-    setWord(skillLockOverlays_[i], "locked");
+    showShared(skillLockOverlays_[i], lock);
   }
   weaponIcon_.setPosition(350, 12);
   setWord(weaponIcon_, "blank");
@@ -145,7 +155,7 @@ void Screen::load(const std::string& firstReply) {
   setWord(secretIcon_, "blank");
   for (int k = 0; k < 18; ++k) {
     achievementNumberIcons_[k].setPosition(achievementPlace(k));
-    setWord(achievementNumberIcons_[k], kNumberWords[k]);
+    showShared(achievementNumberIcons_[k], numbers[k]);
     achievementPictures_[k].setPosition(achievementPlace(k));
     setWord(achievementPictures_[k], "locked");
   }

@@ -112,6 +112,31 @@ TEST_F(ShellInWindow, AMissingPictureSaysErrorEachTimeItIsAskedFor) {
   EXPECT_EQ(count(out.text(), "error!"), 3);
 }
 
+TEST_F(ShellInWindow, AMissingStartUpPictureIsReportedOncePerLoad) {
+  // The numbers, the lock of the skill slots and the weapon and armor frame
+  // are read once and shared; every other sprite reads its own picture.
+  const std::pair<const char*, int> cases[] = {
+      {"Qbl_bground.png", 1},  {"Qbl_one.png", 1},     {"Qbl_eighteen.png", 1}, {"Qbl_zero.png", 1},
+      {"Qbl_locked.png", 19},  // the shared lock, then each achievement's own
+      {"Qbl_blank.png", 27},   // effect markers, icon rows, weapon, armor, compass, secret room
+      {"Qbl_secret.png", 1},   // the window icon
+      {"Qbl_player.png", 1},
+  };
+  for (const auto& [file, errors] : cases) {
+    SCOPED_TRACE(file);
+    const fs::path picture = fs::path("graphics") / file;
+    const fs::path target = fs::read_symlink(picture);
+    fs::remove(picture);
+    {
+      CaptureOut out;
+      Shell fresh;
+      fresh.startUp();
+      EXPECT_EQ(count(out.text(), "error!"), errors);
+    }
+    fs::create_symlink(target, picture);
+  }
+}
+
 TEST_F(ShellInWindow, EveryPictureOfAFreshStartLoads) {
   CaptureOut out;
   shell.startUp();
@@ -144,7 +169,7 @@ TEST_F(ShellInWindow, WaitingPagesMoveOnByThemselves) {
   using Clock = std::chrono::steady_clock;
 
   gGameState->pendingPrompt = 45;
-  gGameState->clockNow = Clock::now() - std::chrono::milliseconds(1500);
+  gGameState->clockNow = Clock::now() - std::chrono::milliseconds(1000);
   ASSERT_TRUE(shell.runFrame());
   EXPECT_EQ(gGameState->pendingPrompt, 45) << "not yet: it waits two seconds";
   gGameState->clockNow = Clock::now() - std::chrono::milliseconds(2100);
@@ -373,6 +398,49 @@ TEST_F(ShellInWindow, ThePanelShowsTheRecords) {
     // The gold count is centred on its place.
     EXPECT_FLOAT_EQ(screen.panelCountText().getOrigin().x, screen.panelCountText().getLocalBounds().width / 2.f);
     EXPECT_EQ(screen.playerPortrait().getTexture(), shell.screen().textures().texture(pictureFile(c.portrait)));
+  }
+}
+
+TEST_F(ShellInWindow, ASkillIsLockedWhileCoolingDownOrUsedUp) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  type("Tester\r1\r");
+  ASSERT_TRUE(shell.runFrame());
+  ASSERT_FALSE(gPlayer.skills.empty());
+
+  // The first skill slot as drawn, pixel by pixel.
+  const auto slotPixels = [&] {
+    gGameState->refreshSprites = true;
+    const sf::Image frame = drawnFrame(shell.screen(), *gGameState, gPlayer, shell.floorRecord());
+    std::vector<sf::Uint32> pixels;
+    for (unsigned y = 64; y < 104; ++y)
+      for (unsigned x = 24; x < 64; ++x) pixels.push_back(frame.getPixel(x, y).toInteger());
+    return pixels;
+  };
+  Action& skill = gPlayer.skills[0];
+  skill.cooldownLeft = 0;
+  skill.uses = 0;
+  skill.useLimit = 5;
+  const std::vector<sf::Uint32> ready = slotPixels();
+
+  struct Case {
+    int cooldownLeft, uses, useLimit;
+    bool locked;
+  };
+  const Case cases[] = {
+      {0, 5, 5, true},   // used up, even with the cooldown over
+      {0, 6, 5, true},
+      {2, 0, 5, true},   // cooling down
+      {1, 5, 5, true},
+      {0, 4, 5, false},
+      {0, 0, 5, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "cooldown " << c.cooldownLeft << " uses " << c.uses << "/" << c.useLimit);
+    skill.cooldownLeft = c.cooldownLeft;
+    skill.uses = c.uses;
+    skill.useLimit = c.useLimit;
+    EXPECT_EQ(slotPixels() != ready, c.locked);
   }
 }
 

@@ -24,8 +24,13 @@ ALSOFT_DRIVERS="${SOUND_DRIVERS:-null}" ASAN_OPTIONS=detect_leaks=0 "$SCRATCH/ga
   > "$SCRATCH/out.txt" 2> "$SCRATCH/err.txt" &
 game=$!
 find_window() { xdotool search --name '^Quibblent Dungeons$' 2>/dev/null | tail -1; }
-for _ in $(seq 1 200); do [ -n "$(find_window)" ] && break; sleep 0.1; done
-sleep 1.5
+first=""
+for _ in $(seq 1 300); do first=$(find_window); [ -n "$first" ] && break; sleep 0.1; done
+# However slow the machine, type only once the first frame has replaced the
+# start-up window (and carry on after a while should that have been missed).
+window="$first"
+for _ in $(seq 1 200); do window=$(find_window); [ -n "$window" ] && [ "$window" != "$first" ] && break; sleep 0.1; done
+sleep 0.5
 window=$(find_window)
 echo "$window" > "$SCRATCH/window.txt"
 # No window manager here: give the window the keyboard by hand.
