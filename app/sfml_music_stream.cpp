@@ -1,5 +1,6 @@
 #include "app/sfml_music_stream.h"
 
+#include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/System/Err.hpp>
 
 #include <iostream>
@@ -49,7 +50,12 @@ sf::Music* SfmlMusicStream::music() {
 
 bool SfmlMusicStream::open(const std::string& file) {
   sf::Music* stream = music();
-  if (!stream) return true;  // nothing to play it on; not the file's fault
+  if (!stream) {
+    // Nothing to play it on, but a missing or broken file is still told
+    // about, as it would be with a device.
+    sf::InputSoundFile probe;
+    return probe.openFromFile(file);
+  }
   // A failed open leaves the stream unusable; remember so no loop points are
   // set on it until a file opens again.
   opened_ = stream->openFromFile(file);

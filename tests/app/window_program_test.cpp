@@ -66,7 +66,12 @@ fs::path installGame(const ScratchDir& scratch) {
   fs::create_directories(game);
   fs::create_directories(fs::path(scratch.path()) / "elsewhere");
   fs::copy_file(runtime / "quibblent-dungeons", game / "quibblent-dungeons");
-  for (const char* folder : {"graphics", "Font", "audio"}) fs::create_directory_symlink(runtime / folder, game / folder);
+  for (const char* folder : {"graphics", "Font"}) fs::create_directory_symlink(runtime / folder, game / folder);
+  // The music file by file, so a test can take one away.
+  fs::create_directories(game / "audio");
+  for (const auto& entry : fs::directory_iterator(runtime / "audio")) {
+    fs::create_symlink(entry.path(), game / "audio" / entry.path().filename());
+  }
   spit(scratch.file("drive.sh"), kDriver);
   return game;
 }
@@ -119,9 +124,17 @@ TEST(WindowProgram, PlaysOnWithoutASoundDevice) {
   if (!displayAndToolsReady()) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
   ScratchDir scratch;
   const fs::path game = installGame(scratch);
+  // Even with nothing to play it on, a missing track is told about each
+  // time it is opened: as the theme starts, and again as the first floor's
+  // music takes over and fades it out.
+  fs::remove(game / "audio" / "QuibblentDungeon.ogg");
   // No such sound backend: the audio library finds no device at all.
   play(scratch, "Tester 1 - save quit y", "no-such-device");
   if (HasFatalFailure()) return;
+  const std::string out = slurp(scratch.file("out.txt"));
+  int missingTrack = 0;
+  for (std::size_t at = out.find("error!"); at != std::string::npos; at = out.find("error!", at + 1)) ++missingTrack;
+  EXPECT_EQ(missingTrack, 2) << out;
   EXPECT_EQ(trimmed(slurp(scratch.file("rc.txt"))), "0") << slurp(scratch.file("err.txt")).substr(0, 4000);
   EXPECT_TRUE(fileExists((game / "saves" / "Tester.txt").string()));
   const std::string errors = slurp(scratch.file("err.txt"));
