@@ -1,6 +1,5 @@
 // Starting a run: the records live as long as the program, so a new run puts
 // their run-scoped parts back to the start and rolls the run's fate.
-#include <cctype>
 #include <iostream>
 #include <string_view>
 #include <utility>
@@ -53,8 +52,7 @@ void GameState::startNewRun(Floor& floorRecord, std::string heroName, bool first
 
   fateValue = static_cast<int>(random() % kFateValues);
   pendingWord = std::move(heroName);
-  // Names may carry bytes above 127; they go to tolower as unsigned values.
-  for (char& c : pendingWord) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : pendingWord) c = toLowerAscii(c);
   if (pendingWord == kHardModeName) fateValue = kHardModeFate;
   std::cout << fateValue << "\n";
 
