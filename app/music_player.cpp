@@ -2,25 +2,26 @@
 
 #include <iostream>
 
+#include <array>
+
 #include "app/track_catalog.h"
+#include "interpreter/overwrite_death.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
 
-const std::array<std::string, 3> gAmbientTrackNames = {"SomewhatSpooked", "TwistedLanguage", "Hexicon"};
-const std::string gDungeonTrackName = "QuibblentDungeon";
-const std::string gVictoryTrackName = "Victory";
-
 namespace {
 
+// The ambient tracks by ambient index, the dungeon theme, the victory track
+// and silence; each plays from trackPath(name).
 constexpr int kAmbientTrackCount = 3;
+const std::array<std::string, kAmbientTrackCount> kAmbientTrackNames = {"SomewhatSpooked", "TwistedLanguage",
+                                                                         "Hexicon"};
+const char* const kDungeonTrackName = "QuibblentDungeon";
+const char* const kVictoryTrackName = "Victory";
 const char* const kSilenceTrackName = "blank";
 
-// The victory track loops back to here rather than to its start.
-constexpr float kVictoryLoopStart = 13.3f;
 // Long enough to mean "to the end of the track".
 constexpr float kWholeTrack = 9999.f;
-// The death page: the fight is not cleared yet but its music should go.
-constexpr int kDeathPrompt = 16;
 
 void openOrComplain(MusicStream& stream, const std::string& name) {
   if (!stream.open(trackPath(name))) std::cout << "error!";
@@ -29,8 +30,8 @@ void openOrComplain(MusicStream& stream, const std::string& name) {
 bool isAmbientRequest(int track) { return track >= 1 && track <= kAmbientTrackCount; }
 
 bool isKnownRequest(int track) {
-  return track == kRandomAmbientTrack || isAmbientRequest(track) || track == kDungeonTheme ||
-         track == kDungeonThemeSlow || track == kVictoryTrack || track == kSilence;
+  return track == kAmbientTrack || isAmbientRequest(track) || track == kDungeonTheme ||
+         track == kDungeonThemeSlowed || track == kVictoryTrack || track == kSilence;
 }
 
 // The number a served request leaves in the game state: requests 1..3 bring
@@ -40,12 +41,12 @@ int servedNumber(int track) { return isAmbientRequest(track) ? track - 1 : track
 // The track that played before the request goes on in the previous stream.
 void reopenOutgoing(int previousTrack, MusicStreams& streams) {
   if (previousTrack >= 0 && previousTrack < kAmbientTrackCount) {
-    openOrComplain(streams.previous, gAmbientTrackNames[previousTrack]);
-  } else if (previousTrack == kDungeonTheme || previousTrack == kDungeonThemeSlow) {
-    openOrComplain(streams.previous, gDungeonTrackName);
-    if (previousTrack == kDungeonThemeSlow) streams.previous.setPitch(0.5f);
+    openOrComplain(streams.previous, kAmbientTrackNames[previousTrack]);
+  } else if (previousTrack == kDungeonTheme || previousTrack == kDungeonThemeSlowed) {
+    openOrComplain(streams.previous, kDungeonTrackName);
+    if (previousTrack == kDungeonThemeSlowed) streams.previous.setPitch(0.5f);
   } else if (previousTrack == kVictoryTrack) {
-    openOrComplain(streams.previous, gVictoryTrackName);
+    openOrComplain(streams.previous, kVictoryTrackName);
   } else {
     openOrComplain(streams.previous, kSilenceTrackName);
   }
@@ -53,7 +54,7 @@ void reopenOutgoing(int previousTrack, MusicStreams& streams) {
 
 void startAmbient(int ambientIndex, GameState& state, MusicStreams& streams) {
   state.musicTrack = ambientIndex;
-  const std::string name = gAmbientTrackNames[ambientIndex];
+  const std::string name = kAmbientTrackNames[ambientIndex];
   openOrComplain(streams.current, name);
   openOrComplain(streams.combat, name + "-D");
   streams.combat.setVolume(0.f);
@@ -68,11 +69,6 @@ void raise(MusicStream& stream, float by) {
 }
 
 }  // namespace
-
-void requestMusicTrack(GameState& state, int track) {
-  state.previousMusicTrack = state.musicTrack;
-  state.musicTrack = -track;
-}
 
 void updateMusic(int track, GameState& state, const PlayerRecord& player, MusicStreams& streams) {
   streams.current.setLoopSpan(0.f, kWholeTrack);
@@ -97,7 +93,7 @@ void updateMusic(int track, GameState& state, const PlayerRecord& player, MusicS
   streams.current.stop();
   streams.current.setPitch(1.f);
   switch (track) {
-    case kRandomAmbientTrack: {
+    case kAmbientTrack: {
       int ambientIndex = 0;
       do {
         ambientIndex = static_cast<int>(state.random() % kAmbientTrackCount);
@@ -106,16 +102,16 @@ void updateMusic(int track, GameState& state, const PlayerRecord& player, MusicS
       break;
     }
     case kDungeonTheme:
-      openOrComplain(streams.current, gDungeonTrackName);
+      openOrComplain(streams.current, kDungeonTrackName);
       break;
-    case kDungeonThemeSlow:
-      openOrComplain(streams.current, gDungeonTrackName);
+    case kDungeonThemeSlowed:
+      openOrComplain(streams.current, kDungeonTrackName);
       streams.current.setPitch(0.5f);
       break;
     case kVictoryTrack:
-      openOrComplain(streams.current, gVictoryTrackName);
+      openOrComplain(streams.current, kVictoryTrackName);
       if (player.playerClass == "ZOMBIE") streams.current.setPitch(0.5f);
-      streams.current.setLoopSpan(kVictoryLoopStart, kWholeTrack);
+      streams.current.setLoopSpan(kVictoryLoopStartSeconds, kWholeTrack);
       break;
     case kSilence:
       openOrComplain(streams.current, kSilenceTrackName);
@@ -135,6 +131,7 @@ void musicFrameStep(GameState& state, const PlayerRecord& player, MusicStreams& 
   if (state.musicTrack < 0) {
     updateMusic(-state.musicTrack, state, player, streams);
   } else if (state.combatState != 0 && state.pendingPrompt != kDeathPrompt) {
+    // On the death page the fight is not cleared yet, but its music goes.
     if (streams.combat.volume() < kMusicVolume) raise(streams.combat, step);
   } else if (streams.combat.volume() > 0.f) {
     if (streams.combat.volume() < 1.f) {

@@ -2,11 +2,12 @@
 // The music: one track at a time, cross-faded from the last one, with the
 // ambient track's fight layer laid over it while a fight is on.
 //
-// Anyone asks for a track by storing its number, negated, in the game state;
+// Anyone asks for a track with requestMusic (interpreter/music_requests.h);
 // the frame loop serves the request after the frame is shown and moves the
 // three streams' volumes a step each frame.
-#include <array>
 #include <string>
+
+#include "interpreter/music_requests.h"
 
 struct GameState;
 struct PlayerRecord;
@@ -39,24 +40,8 @@ struct MusicStreams {
   MusicStream& combat;
 };
 
-// Track names: the three ambient tracks by ambient index, the dungeon theme
-// and the victory track; each plays from "audio/" + name + ".ogg".
-extern const std::array<std::string, 3> gAmbientTrackNames;
-extern const std::string gDungeonTrackName;
-extern const std::string gVictoryTrackName;
-
 // The loudest the game ever plays (the library's scale is 0..100).
 constexpr float kMusicVolume = 30.f;
-
-// Track numbers of a request. 1..3 bring back ambient track 0..2.
-constexpr int kRandomAmbientTrack = 9;
-constexpr int kDungeonTheme = 10;
-constexpr int kDungeonThemeSlow = 11;
-constexpr int kVictoryTrack = 12;
-constexpr int kSilence = 99;
-
-// Asks for `track`: the frame loop switches to it after the next frame.
-void requestMusicTrack(GameState& state, int track);
 
 // Serves the request for `track`: the outgoing track goes on in the previous
 // stream from the same place and loudness, the new one starts silent in the

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "interpreter/class_choice.h"
+#include "interpreter/music_requests.h"
 #include "interpreter/prompt_answers.h"
 #include "interpreter/save_probe.h"
 #include "persistence/run_save_format.h"

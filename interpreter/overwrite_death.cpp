@@ -1,6 +1,7 @@
 #include "interpreter/overwrite_death.h"
 
 #include "interpreter/class_choice.h"
+#include "interpreter/music_requests.h"
 #include "interpreter/prompt_answers.h"
 #include "interpreter/save_and_quit.h"
 #include "world/game_state.h"

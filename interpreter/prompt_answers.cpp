@@ -1,14 +1,7 @@
 #include "interpreter/prompt_answers.h"
 
-#include "world/game_state.h"
-
 YesNoAnswer readYesNo(const std::string& line) {
   if (line == "y" || line == "1") return YesNoAnswer::kYes;
   if (line == "n" || line == "2") return YesNoAnswer::kNo;
   return YesNoAnswer::kNeither;
-}
-
-void requestMusic(GameState& state, int track) {
-  state.previousMusicTrack = state.musicTrack;
-  state.musicTrack = -track;
 }

@@ -4,6 +4,7 @@
 
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
+#include "interpreter/music_requests.h"
 #include "interpreter/prompt_answers.h"
 #include "interpreter/save_probe.h"
 #include "interpreter/start_prompts.h"

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "interpreter/overwrite_death.h"
+#include "interpreter/music_requests.h"
 #include "interpreter/prompt_answers.h"
 #include "world/floor_generator.h"
 #include "world/game_state.h"

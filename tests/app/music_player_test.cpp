@@ -85,7 +85,7 @@ class MusicPlayer : public testing::Test {
 
   // Serves a request and lets its fade finish.
   void switchTo(int track) {
-    requestMusicTrack(state, track);
+    requestMusic(state, track);
     frames(100);
   }
 
@@ -123,7 +123,7 @@ TEST_F(MusicPlayer, TheOutgoingTrackGoesOnFromTheSamePlaceAndFadesOut) {
   current.offset = 12.5f;
   {
     dice::Script draws({4});  // 4 mod 3: ambient track 1
-    requestMusicTrack(state, 9);
+    requestMusic(state, 9);
     frames(1);
   }
   EXPECT_EQ(state.musicTrack, 1);
@@ -262,7 +262,7 @@ TEST_F(MusicPlayer, MusicOffStillSwitchesButPausesEverything) {
   {
     dice::Script draws({0});
     state.musicOn = false;
-    requestMusicTrack(state, 9);
+    requestMusic(state, 9);
     frames(1);
   }
   EXPECT_EQ(current.file, "audio/SomewhatSpooked.ogg");
@@ -282,7 +282,7 @@ TEST_F(MusicPlayer, MusicOffStillSwitchesButPausesEverything) {
 TEST_F(MusicPlayer, ALongFrameEndsAFadeInsteadOfPushingBelowSilence) {
   switchTo(10);
   switchTo(99);
-  requestMusicTrack(state, 10);
+  requestMusic(state, 10);
   frames(1);
   previous.level = 1.5f;
   previous.status = Status::Playing;
@@ -311,7 +311,7 @@ TEST_F(MusicPlayer, AnUnknownRequestKeepsWhatPlays) {
   current.opens.clear();
   for (int unknown : {4, 8, 13, 98, 100}) {
     SCOPED_TRACE(unknown);
-    requestMusicTrack(state, unknown);
+    requestMusic(state, unknown);
     frames(1);
     EXPECT_EQ(state.musicTrack, 10);
     EXPECT_TRUE(current.opens.empty());
