@@ -19,7 +19,6 @@ constexpr int kLastFloor = 16;
 constexpr int kBossTier = 15;
 constexpr int kDragonTier = 16;
 constexpr int kGhastTier = 17;
-constexpr int kHardModeFate = 99;
 
 // ---------------------------------------------------------------------------
 // Monsters per floor. Columns: first floor, last floor, least count, spread
@@ -346,7 +345,8 @@ void placeMonstersAndStairs(Floor& f, int floorNumber, int fateValue) {
 }
 
 void placeGhasts(Floor& f, int floorNumber, int fateValue) {
-  const bool deepEnough = floorNumber >= 13 || (floorNumber >= 11 && fateBetween(fateValue, 95, 98));
+  const bool haunted = fateBetween(fateValue, kHauntedFateLow, kHauntedFateHigh);
+  const bool deepEnough = floorNumber >= 13 || (floorNumber >= 11 && haunted);
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (f.ghastsToPlace <= 0 || !deepEnough) continue;
     const int tile = drawTile(f);

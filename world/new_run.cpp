@@ -4,17 +4,15 @@
 #include <string_view>
 #include <utility>
 
+#include "world/creature_rolls.h"
+#include "world/floor_generator.h"
 #include "world/game_state.h"
 
 namespace {
 
 // The name that always starts the run in hard mode, however it is typed.
 constexpr std::string_view kHardModeName = "ironwill";
-constexpr int kHardModeFate = 99;
 constexpr unsigned kFateValues = 100;
-// A run whose fate falls here is haunted by three ghasts instead of one.
-constexpr int kHauntedFateLow = 95;
-constexpr int kHauntedFateHigh = 98;
 
 // Columns: the floors a special tile may fall on (first, count).
 struct FloorRange {

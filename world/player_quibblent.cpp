@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "world/creature_rolls.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
 #include "world/quibblent_tables.h"
@@ -73,8 +74,7 @@ constexpr std::string_view kHungerlessWords[] = {"STARVING", "RAVENOUS", "CURSED
 constexpr int kHungerAfterChange = 5;
 constexpr int kNoHunger = -1;
 
-// A hard run (fate value 99) shortens the ELITE spell.
-constexpr int kHardModeFate = 99;
+// A hard run shortens the ELITE spell.
 constexpr int kHardEliteTurnsLost = 5;
 
 constexpr int kUntimedTurns = 99;
