@@ -41,9 +41,6 @@ constexpr Range kPoolSize = {0, 64};
 constexpr float kLargestFactor = 100.0f;
 constexpr double kLongestPlayTime = 1e9;
 
-constexpr std::size_t kShopHints = 12;
-constexpr std::size_t kHellHints = 11;
-
 // The fields of GameState that a run save carries.
 struct RunCounters {
   int gerardDealsLeft;
@@ -382,8 +379,8 @@ void readMisc(LineReader& in, RunCounters& counters, Floor& floorRecord, PlayerR
   floorRecord.healFloor = in.number(kSpecialFloor);
   counters.potionsForSale = in.number();
   counters.weaponsFedToRats = in.number();
-  counters.shopHintsGiven = in.bits(kShopHints);
-  counters.hellHintsGiven = in.bits(kHellHints);
+  counters.shopHintsGiven = in.bits(kShopHintCount);
+  counters.hellHintsGiven = in.bits(kHellHintCount);
   const std::vector<bool> cured = in.bits(hero.curedDiseases.size());
   for (std::size_t i = 0; i < hero.curedDiseases.size(); ++i) hero.curedDiseases[i] = cured[i];
   const int poolSize = in.number(kPoolSize);
@@ -407,8 +404,8 @@ int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
   if (dead || victorious) {
     // Meeting an ended run wipes the hints given so far, as every load does
     // before it reads a line; nothing else changes.
-    state.shopHintsGiven.assign(kShopHints, false);
-    state.hellHintsGiven.assign(kHellHints, false);
+    state.shopHintsGiven.assign(kShopHintCount, false);
+    state.hellHintsGiven.assign(kHellHintCount, false);
     return dead ? kLoadedDeadMemorial : kLoadedVictoriousMemorial;
   }
   if (lines.size() != static_cast<std::size_t>(kRunSaveLineCount)) {

@@ -16,6 +16,10 @@
 #include "world/quibblent_offer.h"
 #include "world/random_source.h"
 
+// How many of the hint shop's hints and of HINT HELL's a run remembers as given.
+inline constexpr std::size_t kShopHintCount = 12;
+inline constexpr std::size_t kHellHintCount = 11;
+
 struct GameState {
   using Clock = std::chrono::steady_clock;
 
@@ -99,8 +103,8 @@ struct GameState {
   int weaponsFedToRats = 0;
   int potionsForSale = 0;
   int cousinGreeting = 0;
-  std::vector<bool> shopHintsGiven = std::vector<bool>(12, false);
-  std::vector<bool> hellHintsGiven = std::vector<bool>(11, false);
+  std::vector<bool> shopHintsGiven = std::vector<bool>(kShopHintCount, false);
+  std::vector<bool> hellHintsGiven = std::vector<bool>(kHellHintCount, false);
 
   // Text colours of the player's and the enemy's status lines (red, green, blue).
   std::vector<float> textColour1 = {255.0f, 255.0f, 255.0f};
@@ -112,6 +116,8 @@ struct GameState {
   // Starting a run.
   void startNewRun(Floor& floorRecord, std::string heroName, bool firstRun);
   void resetPlayerForNewRun(PlayerRecord& playerRecord);
+  // Each trader's patience, rolled in this order: GERARD, WOMBLETON, GARY.
+  void rollTraderPatience();
 
   // Save files. saveMeta and saveRun report whether the file really was written.
   bool saveMeta(bool recreate);

@@ -25,9 +25,6 @@ constexpr FloorRange kShop2Floors = {2, 6};
 constexpr FloorRange kDoomFloors = {9, 3};
 constexpr FloorRange kHealFloors = {3, 11};
 
-constexpr std::size_t kShopHints = 12;
-constexpr std::size_t kHellHints = 11;
-
 int rollFloor(RandomDevice& random, FloorRange range) {
   return static_cast<int>(random() % range.count) + range.first;
 }
@@ -78,14 +75,12 @@ void GameState::startNewRun(Floor& floorRecord, std::string heroName, bool first
   floorRecord.ghastsToPlace = fateValue >= kHauntedFateLow && fateValue <= kHauntedFateHigh ? 3 : 1;
   floorRecord.npcMissCount = 0;
 
-  gerardDealsLeft = static_cast<int>(random() % 4u) + 1;
-  wombletonOffersLeft = static_cast<int>(random() % 4u) + 2;
-  garyOffersLeft = static_cast<int>(random() % 2u) + 5;
+  rollTraderPatience();
   gerardRefusals = 0;
   wombletonRefusals = 0;
 
-  shopHintsGiven.assign(kShopHints, false);
-  hellHintsGiven.assign(kHellHints, false);
+  shopHintsGiven.assign(kShopHintCount, false);
+  hellHintsGiven.assign(kHellHintCount, false);
 }
 
 void GameState::resetPlayerForNewRun(PlayerRecord& playerRecord) {
