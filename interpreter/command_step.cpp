@@ -6,6 +6,7 @@
 #include "interpreter/free_commands.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/pending_prompts.h"
+#include "interpreter/prompt_answers.h"
 #include "world/game_state.h"
 
 const char kUnrecognisedReply[] = "Nope. Sorry bucko. Try again.";
@@ -21,7 +22,7 @@ StageReply offerToPendingPrompt(GameState& state, Floor& floorRecord, PlayerReco
   if (row == nullptr) return std::nullopt;
   if (row->handler == nullptr) {
     // A timed page: whatever is typed before its timer fires closes it.
-    state.pendingPrompt = 2;
+    state.pendingPrompt = kNoPrompt;
     return std::nullopt;
   }
   return row->handler(state, floorRecord, playerRecord, line);

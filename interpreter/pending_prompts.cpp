@@ -7,11 +7,9 @@
 #include "interpreter/overwrite_death.h"
 #include "interpreter/save_and_quit.h"
 #include "interpreter/start_prompts.h"
+#include "interpreter/timed_steps.h"
 
 namespace {
-
-// A timed page: closed by any line typed before its timer fires.
-constexpr int kTimedPagePrompt = 45;
 
 // Columns: prompt number, handler.
 const std::vector<PendingPromptRow> kPendingPrompts = {

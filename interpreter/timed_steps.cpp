@@ -1,11 +1,10 @@
 #include "interpreter/timed_steps.h"
 
+#include "interpreter/save_and_quit.h"
 #include "world/game_state.h"
 
 namespace {
 
-constexpr int kTimedPagePrompt = 45;
-constexpr int kTimedPageNext = 46;
 constexpr int kDialoguePauseStage = 27;
 constexpr int kDialoguePauseNext = 28;
 constexpr double kShortWait = 2.0;
@@ -27,7 +26,7 @@ bool timedStepDue(const TimedStep& step, double secondsWaited) {
 std::string fireTimedStep(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
   switch (standingTimedStep(state).kind) {
     case TimedStepKind::None: return std::string();
-    case TimedStepKind::TimedPage: state.pendingPrompt = kTimedPageNext; break;
+    case TimedStepKind::TimedPage: state.pendingPrompt = kScrollPrankPrompt; break;
     case TimedStepKind::DialoguePause: state.dialogueStage = kDialoguePauseNext; break;
     case TimedStepKind::LongScene: break;
   }

@@ -12,6 +12,10 @@ struct GameState;
 struct Floor;
 struct PlayerRecord;
 
+// The page that stands before the scroll prank: any line typed before its
+// timer fires closes it instead.
+inline constexpr int kTimedPagePrompt = 45;
+
 enum class TimedStepKind { None, TimedPage, DialoguePause, LongScene };
 
 struct TimedStep {
