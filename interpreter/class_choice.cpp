@@ -5,11 +5,17 @@
 #include "world/item_record.h"
 #include "world/player_record.h"
 
-const char kClassListText[] =
-    ".\nPlease select one of the following classes:\n"
+namespace {
+
+// The classes as both the list and the request to pick again show them.
+const char kClassLines[] =
     "(1) ACADEMIC: Intelligent; recommended for beginners.\n"
     "(2) CONVICT: Strong but simple; easy to win with.\n"
     "(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
+
+}  // namespace
+
+const std::string kClassListText = std::string(".\nPlease select one of the following classes:\n") + kClassLines;
 
 namespace {
 
@@ -44,11 +50,7 @@ const ClassRow kClasses[] = {
      "or sneak down the stairs without alerting your foes.\n[TYPE ANYTHING TO CONTINUE]"},
 };
 
-const char kPickAgain[] =
-    "Very funny.\nPick one of *these*:\n"
-    "(1) ACADEMIC: Intelligent; recommended for beginners.\n"
-    "(2) CONVICT: Strong but simple; easy to win with.\n"
-    "(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
+const std::string kPickAgain = std::string("Very funny.\nPick one of *these*:\n") + kClassLines;
 
 }  // namespace
 

@@ -10,7 +10,7 @@ struct PlayerRecord;
 inline constexpr int kClassChoicePrompt = 30;
 
 // The list of classes that follows a newly accepted name.
-extern const char kClassListText[];
+extern const std::string kClassListText;
 
 std::string answerClassChoice(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
                               const std::string& line);
