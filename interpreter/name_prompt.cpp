@@ -204,14 +204,9 @@ std::string answerNewGameOverMemorial(GameState& state, Floor& floorRecord, Play
                                       const std::string& line) {
   switch (readYesNo(line)) {
     case YesNoAnswer::kYes:
-      requestMusic(state, kDungeonTheme);
+      clearRunForNewHero(state, floorRecord, playerRecord);
       state.namePromptOpen = false;
       state.pendingPrompt = kClassChoicePrompt;
-      // A conversation of the run left behind must not speak in the new one.
-      state.dialogueStage = 0;
-      floorRecord.tileKinds.fill(std::string());
-      floorRecord.tileTexts.fill(std::string());
-      state.resetPlayerForNewRun(playerRecord);
       playerRecord.name = state.typedName;
       return kStartedNewFile + state.typedName + kClassListText;
     case YesNoAnswer::kNo:

@@ -1,7 +1,18 @@
 #include "interpreter/prompt_answers.h"
 
+#include "interpreter/music_requests.h"
+#include "world/game_state.h"
+
 YesNoAnswer readYesNo(const std::string& line) {
   if (line == "y" || line == "1") return YesNoAnswer::kYes;
   if (line == "n" || line == "2") return YesNoAnswer::kNo;
   return YesNoAnswer::kNeither;
+}
+
+void clearRunForNewHero(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
+  requestMusic(state, kDungeonTheme);
+  state.dialogueStage = 0;
+  floorRecord.tileKinds.fill(std::string());
+  floorRecord.tileTexts.fill(std::string());
+  state.resetPlayerForNewRun(playerRecord);
 }

@@ -1,7 +1,12 @@
 #pragma once
-// Small pieces every prompt of the game shares: reading a Y/N answer and
-// the prompt numbers they hand over to one another.
+// Small pieces every prompt of the game shares: reading a Y/N answer, the
+// prompt numbers they hand over to one another, and clearing the way for a
+// new run.
 #include <string>
+
+struct GameState;
+struct Floor;
+struct PlayerRecord;
 
 enum class YesNoAnswer { kYes, kNo, kNeither };
 
@@ -12,3 +17,8 @@ YesNoAnswer readYesNo(const std::string& line);
 // Prompt numbers the prompts hand over to one another.
 inline constexpr int kNoPrompt = 2;
 inline constexpr int kRevivedPrompt = 0;
+
+// What every new run started over an old one begins with: the dungeon theme,
+// no conversation left speaking, tiles emptied of what the old run left on
+// them, and a fresh hero with no class yet.
+void clearRunForNewHero(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord);

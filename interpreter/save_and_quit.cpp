@@ -4,7 +4,6 @@
 
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
-#include "interpreter/music_requests.h"
 #include "interpreter/prompt_answers.h"
 #include "interpreter/save_probe.h"
 #include "interpreter/start_prompts.h"
@@ -123,17 +122,12 @@ std::string answerNewGameAfterDeath(GameState& state, Floor& floorRecord, Player
   switch (readYesNo(line)) {
     case YesNoAnswer::kYes:
       state.gameOver = false;
-      requestMusic(state, kDungeonTheme);
-      floorRecord.tileKinds.fill(std::string());
-      floorRecord.tileTexts.fill(std::string());
+      clearRunForNewHero(state, floorRecord, playerRecord);
       floorRecord.floorNumber = 0;
-      state.resetPlayerForNewRun(playerRecord);
       playerRecord.name.clear();
       state.pendingPrompt = kStartKitPrompt;
       state.combatState = 0;
-      // A conversation or the viewer left open by the death must not take
-      // the new run's lines.
-      state.dialogueStage = 0;
+      // The viewer left open by the death must not take the new run's lines.
       state.achievementsViewerOpen = 0;
       state.namePromptOpen = true;
       return kNamePromptText;
