@@ -426,8 +426,8 @@ int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
   readEquipment(in, "[WEAPON]", heroCopy.equipment[0]);
   readEquipment(in, "[ARMOR]", heroCopy.equipment[1]);
   readDungeon(in, counters, floorCopy);
-  HeldCreatureNumbers held[8];
-  for (int tile = 0; tile < 8; ++tile) readTile(in, floorCopy, tile, held[tile]);
+  HeldCreatureNumbers held[kTileCount];
+  for (int tile = 0; tile < kTileCount; ++tile) readTile(in, floorCopy, tile, held[tile]);
   readMisc(in, counters, floorCopy, heroCopy);
   if (!in.sound()) {
     badLine = in.firstBadLine();
@@ -436,7 +436,7 @@ int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
 
   // The tile creatures get their moves and stats from their type and word
   // again; only their wounds and purses come from the file.
-  for (int tile = 0; tile < 8; ++tile) {
+  for (int tile = 0; tile < kTileCount; ++tile) {
     Creature& creature = floorCopy.tileCreatures[tile];
     applyTypeStats(creature, 0);
     creature.maxHp = held[tile].maxHp;

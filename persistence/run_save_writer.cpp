@@ -131,7 +131,7 @@ void writeDungeon(LineWriter& out, const GameState& state, const Floor& floorRec
   out.number(floorRecord.secretScrollIndex);
 }
 
-void writeTile(LineWriter& out, const Floor& floorRecord, std::size_t tile) {
+void writeTile(LineWriter& out, const Floor& floorRecord, int tile) {
   const Creature& creature = floorRecord.tileCreatures[tile];
   const QuibblentOffer& offer = floorRecord.tileOffers[tile];
   const TileOccupant& occupant = floorRecord.tileOccupants[tile];
@@ -210,7 +210,7 @@ std::string resumableSaveText(const GameState& state, const Floor& floorRecord,
   writeEquipment(out, "[WEAPON]", hero.equipment.size() > 0 ? hero.equipment[0] : kNoItem);
   writeEquipment(out, "[ARMOR]", hero.equipment.size() > 1 ? hero.equipment[1] : kNoItem);
   writeDungeon(out, state, floorRecord);
-  for (std::size_t tile = 0; tile < 8; ++tile) writeTile(out, floorRecord, tile);
+  for (int tile = 0; tile < kTileCount; ++tile) writeTile(out, floorRecord, tile);
   writeMisc(out, state, floorRecord, hero);
   return out.finish("[END]");
 }
@@ -228,7 +228,7 @@ bool GameState::saveRun(Floor& floorRecord, PlayerRecord& playerRecord) {
     text = deadMemorialText(*this, floorRecord, playerRecord);
   } else {
     takeClock(*this);
-    for (std::size_t tile = 0; tile < 8; ++tile) {
+    for (int tile = 0; tile < kTileCount; ++tile) {
       if (isSnippedKind(floorRecord.tileKinds[tile])) floorRecord.tileTexts[tile] = kSnipped;
     }
     text = resumableSaveText(*this, floorRecord, playerRecord);

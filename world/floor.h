@@ -34,16 +34,19 @@ struct ScrollTier {
 // lifted too. Tiers 3 and up name which of the rarer scrolls it is.
 ScrollTier rollScrollTier(bool bonus, int highScrollCount);
 
+// The tiles around the player, one per direction.
+inline constexpr int kTileCount = 8;
+
 struct Floor {
   // Tile arrays are indexed by direction: 0 north, then clockwise.
-  std::array<std::string, 8> directionNames = {"north", "northeast", "east", "southeast",
+  std::array<std::string, kTileCount> directionNames = {"north", "northeast", "east", "southeast",
                                                "south", "southwest", "west", "northwest"};
-  std::array<std::string, 8> tileKinds;
-  std::array<std::string, 8> tileTexts;
-  std::array<Creature, 8> tileCreatures;
-  std::array<QuibblentOffer, 8> tileOffers;
-  std::array<ScrollTier, 8> tileScrollTiers;
-  std::array<TileOccupant, 8> tileOccupants;
+  std::array<std::string, kTileCount> tileKinds;
+  std::array<std::string, kTileCount> tileTexts;
+  std::array<Creature, kTileCount> tileCreatures;
+  std::array<QuibblentOffer, kTileCount> tileOffers;
+  std::array<ScrollTier, kTileCount> tileScrollTiers;
+  std::array<TileOccupant, kTileCount> tileOccupants;
   std::vector<std::string> npcPool;
   std::string secretRoomKind;
   bool secretRoomKnown = false;

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kTileCount = 8;
 constexpr int kNorth = 0;
 constexpr int kSouth = 4;
 constexpr int kBossFloor = 15;
