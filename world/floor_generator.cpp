@@ -255,14 +255,19 @@ int drawEmptyTile(Floor& f) {
 
 void trace(std::string_view line) { std::cout << line << '\n'; }
 
-void placeKind(Floor& f, int tile, std::string_view kind) {
+const TileKindRow* findTileKind(std::string_view kind) {
   for (const TileKindRow& row : kTileKinds) {
-    if (row.kind != kind) continue;
-    f.tileKinds[tile] = kind;
-    f.tileTexts[tile] = row.text;
-    std::cout << row.tracePrefix << f.directionNames[tile] << row.traceSuffix << '\n';
-    return;
+    if (row.kind == kind) return &row;
   }
+  return nullptr;
+}
+
+void placeKind(Floor& f, int tile, std::string_view kind) {
+  const TileKindRow* row = findTileKind(kind);
+  if (row == nullptr) return;
+  f.tileKinds[tile] = kind;
+  f.tileTexts[tile] = row->text;
+  std::cout << row->tracePrefix << f.directionNames[tile] << row->traceSuffix << '\n';
 }
 
 std::string creatureWords(const Creature& c) { return c.quibblent + " " + c.type; }
@@ -376,10 +381,11 @@ void placeSpecialTiles(Floor& f, int floorNumber) {
 
 void placeDragon(Floor& f, int floorNumber, int fateValue) {
   if (floorNumber != 12 || !fateBetween(fateValue, 40, 64)) return;
-  // The dragon sleeps on the stairs: they move across to the north.
+  // The dragon sleeps on the stairs: they move across to the north, quietly
+  // (no trace line of their own).
   if (f.tileKinds[kSouth] == kStairs || f.tileKinds[kSouth] == kGuardedStairs) {
     f.tileKinds[kNorth] = kStairs;
-    f.tileTexts[kNorth] = ", the EXIT STAIRS beckon you to go down.";
+    f.tileTexts[kNorth] = findTileKind(kStairs)->text;
   }
   f.tileKinds[kSouth] = kMonster;
   f.tileTexts[kSouth] = " is a mighty DRAGON...";
@@ -511,7 +517,6 @@ void generateFloor(Floor& floorRecord, int floorNumber, int fateValue, PlayerRec
   f.secretRoomKnown = false;
   f.secret2Known = false;
   f.secretRoomEntered = false;
-  f.monsterCount = 0;
   f.tileKinds.fill("");
   f.tileTexts.fill("");
   f.secretRoomKind.clear();
