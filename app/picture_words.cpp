@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "app/picture_catalog.h"
 #include "world/floor.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
@@ -143,8 +142,6 @@ constexpr std::uint8_t kSeeThrough = 128;
 
 }  // namespace
 
-std::string pictureFile(const std::string& word) { return picturePath(word); }
-
 std::optional<std::string> inventoryWord(const std::string& itemName) { return lookUp(kInventoryWords, itemName); }
 
 std::optional<std::string> skillWord(const std::string& skillName) { return lookUp(kSkillWords, skillName); }
@@ -194,20 +191,20 @@ TilePicture tilePicture(const Floor& floorRecord, int tile, int screenMode) {
 
   if (kind == "Mon" || kind == "MonExit" || kind == "FinalMon") {
     const Creature& creature = floorRecord.tileCreatures[tile];
-    picture.file = pictureFile(creatureWord(creature.type));
+    picture.file = picturePath(creatureWord(creature.type));
     picture.alpha = (creature.ghastly || creature.holographic) ? kSeeThrough : 255;
   } else if (kind == "NPC") {
     picture.file = "graphics/" + occupant.portraitFile;
     picture.alpha = (occupant.key == "BabyGhast" || occupant.key == "?") ? kSeeThrough : 255;
   } else if (kind == "Fount") {
     // A fountain dries up after its third drink.
-    picture.file = pictureFile(floorRecord.tileOffers[tile].timesUsed < 3 ? "fountain" : "dryfount");
+    picture.file = picturePath(floorRecord.tileOffers[tile].timesUsed < 3 ? "fountain" : "dryfount");
   } else {
-    picture.file = pictureFile(lookUp(kTileWords, kind).value_or("blank"));
+    picture.file = picturePath(lookUp(kTileWords, kind).value_or("blank"));
   }
 
   // In the trance only the mind flayer is left to look at.
-  if (screenMode > 1 && !(kind == "NPC" && occupant.key == "Flayer")) picture.file = pictureFile("blank");
+  if (screenMode > 1 && !(kind == "NPC" && occupant.key == "Flayer")) picture.file = picturePath("blank");
   return picture;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // Which picture each part of the panel shows, chosen by name from the records.
-// Every chooser answers with a picture word (the file "graphics/Qbl_" + word +
-// ".png"); an empty optional means "no row matches: keep the picture shown".
+// Every chooser answers with a picture word (loaded from picturePath(word));
+// an empty optional means "no row matches: keep the picture shown".
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "app/picture_catalog.h"
 
 struct Floor;
 struct GameState;
@@ -47,9 +49,6 @@ std::optional<std::string> secretIconWord(const Floor& floorRecord);
 // Achievement slot k once earned; slot 6 also shows a picture when it is the
 // only one left.
 std::optional<std::string> achievementWord(const GameState& state, int slot);
-
-// The file a word is loaded from.
-std::string pictureFile(const std::string& word);
 
 // Every word the choosers above can answer with (occupants' own portrait
 // files aside), so a test can hold them against the pictures the build makes.

@@ -57,6 +57,10 @@ ClickArea areaOf(const sf::Sprite& sprite, sf::Vector2f place) {
   return {place.x, place.y, static_cast<float>(size.x), static_cast<float>(size.y)};
 }
 
+// The hero's status, gear and gold are hidden while a name is asked for,
+// at start-up or to load a save.
+bool heroShown(const GameState& state) { return !state.namePromptOpen && !state.loadPromptOpen; }
+
 bool skillLocked(const Action& skill) { return skill.cooldownLeft > 0 || skill.uses >= skill.useLimit; }
 
 // Shows a loaded picture; one that failed to load leaves the sprite as it
@@ -70,7 +74,7 @@ void showShared(sf::Sprite& sprite, const sf::Texture* texture) {
 
 void Screen::setPicture(sf::Sprite& sprite, const std::string& file) { showShared(sprite, textures_.texture(file)); }
 
-void Screen::setWord(sf::Sprite& sprite, const std::string& word) { setPicture(sprite, pictureFile(word)); }
+void Screen::setWord(sf::Sprite& sprite, const std::string& word) { setPicture(sprite, picturePath(word)); }
 
 void Screen::keepGlyphsSharp() {
   // Pixel fonts at these sizes look best unsmoothed. The font grows its glyph
@@ -117,9 +121,9 @@ void Screen::load(const std::string& firstReply) {
   // The numbers, the lock and the frame are read once and shared by every
   // sprite that shows them, so a missing one is reported once.
   std::array<const sf::Texture*, 18> numbers{};
-  for (int k = 0; k < 18; ++k) numbers[k] = textures_.texture(pictureFile(kNumberWords[k]));
-  const sf::Texture* const lock = textures_.texture(pictureFile("locked"));
-  const sf::Texture* const frame = textures_.texture(pictureFile("zero"));
+  for (int k = 0; k < 18; ++k) numbers[k] = textures_.texture(picturePath(kNumberWords[k]));
+  const sf::Texture* const lock = textures_.texture(picturePath("locked"));
+  const sf::Texture* const frame = textures_.texture(picturePath("zero"));
 
   for (int i = 0; i < 6; ++i) {
     inventorySlotNumbers_[i].setPosition(slotPlace(i, 16));
@@ -204,7 +208,7 @@ void Screen::refreshPanel(const GameState& state, const PlayerRecord& player, co
     }
   }
 
-  if (!state.namePromptOpen && !state.loadPromptOpen) {
+  if (heroShown(state)) {
     setWord(weaponIcon_, weaponWord(player));
     setWord(armorIcon_, armorWord(player));
   }
@@ -246,8 +250,7 @@ void Screen::draw(sf::RenderTarget& target, GameState& state, const PlayerRecord
     return;
   }
 
-  const bool promptsClosed = !state.namePromptOpen && !state.loadPromptOpen;
-  if (promptsClosed && inputs.screenMode < 3) target.draw(playerStatusText_);
+  if (heroShown(state) && inputs.screenMode < 3) target.draw(playerStatusText_);
   if (state.combatState > 0) target.draw(enemyStatusText_);
   if (state.refreshSprites) {
     state.refreshSprites = false;
@@ -288,7 +291,7 @@ void Screen::drawPanel(sf::RenderTarget& target, GameState& state, const PlayerR
     }
   }
 
-  if (!state.namePromptOpen && !state.loadPromptOpen && mode < 1) {
+  if (heroShown(state) && mode < 1) {
     target.draw(weaponFrame_);
     target.draw(armorFrame_);
     target.draw(weaponIcon_);

@@ -354,7 +354,7 @@ TEST_F(ShellInWindow, TheAchievementsViewerShowsOnlyItsGrid) {
   EXPECT_TRUE(isBlack(frame.getPixel(360, 240))) << "no panel behind the grid";
   EXPECT_FALSE(gGameState->refreshSprites);
   // Slot 0 earned shows its picture over the number; slot 1 stays locked.
-  const sf::Image earned = shell.screen().textures().texture(pictureFile("player"))->copyToImage();
+  const sf::Image earned = shell.screen().textures().texture(picturePath("player"))->copyToImage();
   EXPECT_EQ(frame.getPixel(50 + 20, 32 + 20), earned.getPixel(20, 20));
   EXPECT_NE(frame.getPixel(150 + 20, 32 + 20), earned.getPixel(20, 20));
 }
@@ -397,7 +397,7 @@ TEST_F(ShellInWindow, ThePanelShowsTheRecords) {
     EXPECT_EQ(screen.panelCountText().getString().toAnsiString(), c.count);
     // The gold count is centred on its place.
     EXPECT_FLOAT_EQ(screen.panelCountText().getOrigin().x, screen.panelCountText().getLocalBounds().width / 2.f);
-    EXPECT_EQ(screen.playerPortrait().getTexture(), shell.screen().textures().texture(pictureFile(c.portrait)));
+    EXPECT_EQ(screen.playerPortrait().getTexture(), shell.screen().textures().texture(picturePath(c.portrait)));
   }
 }
 
