@@ -1,5 +1,8 @@
 #include "app/frame_rules.h"
 
+#include "interpreter/class_choice.h"
+#include "interpreter/start_prompts.h"
+
 int screenModeFor(int dialogueStage) {
   const int mode = dialogueStage - 61;
   return mode > 6 ? 0 : mode;
@@ -22,5 +25,6 @@ std::array<std::uint8_t, 4> statusColourBytes(const std::vector<float>& colour) 
 }
 
 bool helpPictureDue(bool firstCombatHint, bool namePromptOpen, int pendingPrompt, double secondsSinceInput) {
-  return firstCombatHint && !namePromptOpen && pendingPrompt != 30 && pendingPrompt != 1 && secondsSinceInput > 30.0;
+  return firstCombatHint && !namePromptOpen && pendingPrompt != kClassChoicePrompt &&
+         pendingPrompt != kStartKitPrompt && secondsSinceInput > 30.0;
 }

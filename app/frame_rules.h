@@ -16,5 +16,5 @@ void fadeStatusColour(std::vector<float>& colour, int frameMillis);
 std::array<std::uint8_t, 4> statusColourBytes(const std::vector<float>& colour);
 
 // The help picture shows when a new player has stood idle for over 30 s
-// (never at the name prompt, nor while prompt 1 or 30 is open).
+// (never at the name prompt, the class choice or the start kit's page).
 bool helpPictureDue(bool firstCombatHint, bool namePromptOpen, int pendingPrompt, double secondsSinceInput);
