@@ -94,6 +94,24 @@ bool hardEliteRun(const GameState& state, const std::string& word) {
   return word == "ELITE" && state.fateValue == kHardModeFate;
 }
 
+// Starts the word's timer: the player's own durations first when
+// `playerTable` is set, then the creatures'; untimed when neither holds it.
+void startTimer(PlayerRecord& player, const GameState& state, const std::string& word, bool playerTable) {
+  const auto own = playerDurationByQuibblent.find(word);
+  const auto lasting = durationByQuibblent.find(word);
+  if (playerTable && own != playerDurationByQuibblent.end()) {
+    player.quibblentTimed = true;
+    player.quibblentTurnsLeft = own->second;
+  } else if (lasting != durationByQuibblent.end()) {
+    player.quibblentTimed = true;
+    player.quibblentTurnsLeft = lasting->second;
+  } else {
+    player.quibblentTimed = false;
+    player.quibblentTurnsLeft = kUntimedTurns;
+  }
+  if (hardEliteRun(state, word)) player.quibblentTurnsLeft -= kHardEliteTurnsLost;
+}
+
 }  // namespace
 
 std::string PlayerRecord::changeQuibblent(std::string newWord, GameState& state, bool force) {
@@ -111,15 +129,9 @@ std::string PlayerRecord::changeQuibblent(std::string newWord, GameState& state,
       message = rule->message;
     } else if (word == oldWord) {
       // A refresh only consults the creatures' durations, so a word that only
-      // the player's table times (ELITE, CONFUSED, GAMER) comes back untimed.
-      if (auto it = durationByQuibblent.find(word); it != durationByQuibblent.end()) {
-        quibblentTimed = true;
-        quibblentTurnsLeft = it->second;
-      } else {
-        quibblentTimed = false;
-        quibblentTurnsLeft = kUntimedTurns;
-      }
-      if (hardEliteRun(state, word)) quibblentTurnsLeft -= kHardEliteTurnsLost;
+      // the player's table times (ELITE, CONFUSED) comes back untimed, and
+      // GAMER or STARVING get the creatures' shorter spell.
+      startTimer(*this, state, word, false);
       return "You are already " + word + "!";
     }
 
@@ -138,17 +150,7 @@ std::string PlayerRecord::changeQuibblent(std::string newWord, GameState& state,
 
   if (word == "POISONED" && imbuement != "POISON DART") poisoned = true;
 
-  if (auto it = playerDurationByQuibblent.find(word); it != playerDurationByQuibblent.end()) {
-    quibblentTimed = true;
-    quibblentTurnsLeft = it->second;
-  } else if (auto lasting = durationByQuibblent.find(word); lasting != durationByQuibblent.end()) {
-    quibblentTimed = true;
-    quibblentTurnsLeft = lasting->second;
-  } else {
-    quibblentTimed = false;
-    quibblentTurnsLeft = kUntimedTurns;
-  }
-  if (hardEliteRun(state, word)) quibblentTurnsLeft -= kHardEliteTurnsLost;
+  startTimer(*this, state, word, true);
 
   hungerCountdown = kHungerAfterChange;
   for (std::string_view hungerless : kHungerlessWords) {
