@@ -51,7 +51,6 @@ class Screen {
   const sf::Text& panelStatTextRight() const { return panelStatTextRight_; }
   const sf::Text& panelCountText() const { return panelCountText_; }
   const sf::Sprite& playerPortrait() const { return playerPortrait_; }
-  const sf::Sprite& compassIcon(int tile) const { return compassIcons_[tile]; }
 
  private:
   void refreshPanel(const GameState& state, const PlayerRecord& player, const Floor& floorRecord, int screenMode);

@@ -25,8 +25,6 @@ Device gDevice = Device::Unknown;
 
 }  // namespace
 
-bool soundDeviceAvailable() { return gDevice == Device::Present; }
-
 sf::Music* SfmlMusicStream::music() {
   if (!probed_) {
     probed_ = true;

@@ -40,6 +40,3 @@ class SfmlMusicStream : public MusicStream {
   // Kept here too, so fades run their course even without a device.
   float volume_ = 100.f;
 };
-
-// Whether a sound device answered (probed when the first stream is used).
-bool soundDeviceAvailable();
