@@ -86,8 +86,8 @@ bool Shell::handleEvent(const sf::Event& event) {
       if (action == LineAction::Submit) {
         submitLine(true);
       } else if (action == LineAction::SubmitEmpty) {
-        screen_.showReply(step(""));
         inputLine_.clear();
+        submitLine(false);
       }
       showInputLine();
       break;
