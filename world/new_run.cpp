@@ -14,6 +14,9 @@ namespace {
 constexpr std::string_view kHardModeName = "ironwill";
 constexpr unsigned kFateValues = 100;
 
+// A new hero's attack before the class choice.
+constexpr int kNewRunAttack = 3;
+
 // Columns: the floors a special tile may fall on (first, count).
 struct FloorRange {
   int first;
@@ -84,43 +87,18 @@ void GameState::startNewRun(Floor& floorRecord, std::string heroName, bool first
 }
 
 void GameState::resetPlayerForNewRun(PlayerRecord& playerRecord) {
-  PlayerRecord& p = playerRecord;
-  if (p.equipment.size() < 2) p.equipment.resize(2);
-  // The gear keeps its name and word until the class choice hands out new gear.
-  p.equipment[0].type.clear();
-  p.equipment[0].attack = 0;
-  p.equipment[1].type.clear();
-  p.equipment[1].defence = 0;
-  p.inventoryCounts = {2, 0, 0, 0, 0, 0};
-  p.inventoryNames = {"POTION"};
-  p.skills.clear();
-  p.quibblent = "UNINTERESTING";
-  p.playerClass.clear();
-  p.level = 1;
-  p.maxHp = 30;
-  p.hp = 30;
-  p.dodges = 3;
-  p.attack = 3;
-  p.defence = 0;
-  p.exp = 0;
-  p.expForNextLevel = 100;
-  p.gold = 0;
-  p.stunned = false;
-  p.quibblentTimed = false;
-  p.willpower = false;
-  p.wieldsSwordOfKings = false;
-  p.boonOfConsumption = false;
-  p.drankJimmy = 0;
-  p.quibblentTurnsLeft = 99;
-  p.poisoned = false;
-  p.attackFactor = 1.0f;
-  p.damageTakenFactor = 1.0f;
-  p.antibioticsUsed = 0;
-  p.spicyTolerance = 0;
-  p.lsdLevel = 0;
-  p.discoveryScore = 0;
-  p.killScore = 0;
-  p.imbuement.clear();
-  p.hungerCountdown = 8;
-  p.curedDiseases.fill(false);
+  // A new run starts from a fresh record; the hero keeps only the name, the
+  // last item message, and the gear's name and word until the class choice
+  // hands out new gear.
+  PlayerRecord fresh;
+  fresh.name = std::move(playerRecord.name);
+  fresh.itemUseText = std::move(playerRecord.itemUseText);
+  fresh.equipment = std::move(playerRecord.equipment);
+  if (fresh.equipment.size() < 2) fresh.equipment.resize(2);
+  fresh.equipment[0].type.clear();
+  fresh.equipment[0].attack = 0;
+  fresh.equipment[1].type.clear();
+  fresh.equipment[1].defence = 0;
+  fresh.attack = kNewRunAttack;
+  playerRecord = std::move(fresh);
 }
