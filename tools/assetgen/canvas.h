@@ -60,7 +60,7 @@ class Canvas {
   void outline(Rgba colour = kInk);
   // Paints `layer` over this canvas at (x, y).
   void stamp(const Canvas& layer, int x = 0, int y = 0);
-  // Doubles the canvas' pixels into a canvas twice as large.
+  // Each pixel becomes a `factor` by `factor` block of a canvas that much larger.
   Canvas scaledUp(int factor) const;
 
  private:

@@ -35,11 +35,16 @@ bool savePng(const Canvas& canvas, const std::string& path) {
   return image.saveToFile(path);
 }
 
+// The name of the file the game opens, placed in the folder given here.
+std::filesystem::path gameFileIn(const std::filesystem::path& folder, const std::string& gamePath) {
+  return folder / std::filesystem::path(gamePath).filename();
+}
+
 bool writePictures(const std::filesystem::path& folder) {
   bool ok = true;
   for (const PictureEntry& entry : kPictureCatalog) {
     const Canvas canvas = paintPicture(entry);
-    const std::string path = (folder / ("Qbl_" + std::string(entry.word) + ".png")).string();
+    const std::string path = gameFileIn(folder, picturePath(entry.word)).string();
     if (!savePng(canvas, path)) {
       std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
       ok = false;
@@ -50,7 +55,7 @@ bool writePictures(const std::filesystem::path& folder) {
 
 bool writeTrack(const TrackEntry& track, const std::filesystem::path& folder) {
   const std::vector<std::int16_t> samples = composeTrack(track);
-  const std::string path = (folder / (std::string(track.name) + ".ogg")).string();
+  const std::string path = gameFileIn(folder, trackPath(track.name)).string();
   sf::OutputSoundFile file;
   if (!file.openFromFile(path, kSampleRate, kChannels)) {
     std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
