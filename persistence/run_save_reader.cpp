@@ -393,12 +393,9 @@ void readMisc(LineReader& in, RunCounters& counters, Floor& floorRecord, PlayerR
   in.header("[END]");
 }
 
-}  // namespace
-
-int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
-                PlayerRecord& playerRecord, int& badLine) {
+int loadRunLines(const std::vector<std::string>& lines, GameState& state, Floor& floorRecord,
+                 PlayerRecord& playerRecord, int& badLine) {
   badLine = -1;
-  const std::vector<std::string> lines = splitLines(text);
   const bool dead = !lines.empty() && lines.front() == kDeadFileMarker;
   const bool victorious = !lines.empty() && lines.front() == kVictoriousFileMarker;
   if (dead || victorious) {
@@ -450,6 +447,13 @@ int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
   return kLoadedRun;
 }
 
+}  // namespace
+
+int loadRunText(const std::string& text, GameState& state, Floor& floorRecord,
+                PlayerRecord& playerRecord, int& badLine) {
+  return loadRunLines(splitLines(text), state, floorRecord, playerRecord, badLine);
+}
+
 int GameState::loadRun(Floor& floorRecord, PlayerRecord& playerRecord) {
   loadLineNumber = 0;
   if (!loadFile.is_open()) return kLoadRefused;
@@ -466,15 +470,16 @@ int GameState::loadRun(Floor& floorRecord, PlayerRecord& playerRecord) {
   loadFile.close();
   if (readFailed || text.size() > kLargestSaveFile) return kLoadRefused;
 
+  const std::vector<std::string> lines = splitLines(text);
   int badLine = -1;
-  const int result = loadRunText(text, *this, floorRecord, playerRecord, badLine);
+  const int result = loadRunLines(lines, *this, floorRecord, playerRecord, badLine);
   if (result == kLoadRefused) {
     loadLineNumber = badLine;
     return result;
   }
   if (result != kLoadedRun) return result;
 
-  for (const std::string& line : splitLines(text)) {
+  for (const std::string& line : lines) {
     loadLine = line;
     std::cout << "variable: " << line << ", line num: " << loadLineNumber << "\n";
     ++loadLineNumber;
