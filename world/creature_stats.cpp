@@ -53,8 +53,6 @@ constexpr int kClassAttackBase = 5;
 // The largest L whose stats (50 L the biggest of them) still fit an int.
 constexpr int kMostClassLevel = (std::numeric_limits<int>::max() - 20) / kClassExpPerLevel;
 
-constexpr int kUntimedTurns = 99;
-
 // 2^31: the first float that no int can hold.
 constexpr float kIntLimit = 2147483648.0f;
 

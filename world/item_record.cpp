@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "world/item_tables.h"
+#include "world/player_record.h"
 #include "world/quibblent_tables.h"
 #include "world/random_source.h"
 
@@ -46,7 +47,6 @@ constexpr int kStrongBiasPotions = 8;
 constexpr int kStrongBias = 2;
 constexpr int kForcingBias = 3;
 constexpr std::string_view kPotion = "POTION";
-constexpr int kStackCap = 10;
 
 // Words whose grip on an item wears off, and after how many turns.
 constexpr std::string_view kWaningItemWords[] = {"RAVENOUS", "STARVING", "DAMNED", "FLAMING"};
@@ -155,11 +155,11 @@ void ItemRecord::rollConsumable(bool large, std::vector<std::string> heldNames, 
   // Only slots that hold a name count: a count without a name is a hole left by a bad load.
   for (std::size_t slot = 0; slot < heldNames.size() && slot < heldCounts.size(); ++slot) {
     const int held = heldCounts[slot];
-    if (held >= kStackCap || (large && held >= 1)) {
+    if (held >= kStackLimit || (large && held >= 1)) {
       std::erase(smallItemTypes, heldNames[slot]);
       if (heldNames[slot] == kPotion) potionForced = false;
-    } else if (quantity + held > kStackCap) {
-      quantity = kStackCap - held;
+    } else if (quantity + held > kStackLimit) {
+      quantity = kStackLimit - held;
     }
   }
   // Six held names can never exhaust either list; a corrupted inventory that
@@ -167,7 +167,6 @@ void ItemRecord::rollConsumable(bool large, std::vector<std::string> heldNames, 
   if (smallItemTypes.empty()) return;
 
   const unsigned index = dice::draw() % static_cast<unsigned>(smallItemTypes.size());
-  roll = static_cast<float>(index);
   type = potionForced ? std::string(kPotion) : smallItemTypes[index];
   name = type;
 
@@ -183,7 +182,7 @@ std::string ItemRecord::changeQuibblent(std::string newWord) {
   std::string message;
 
   quibblentTimed = false;
-  quibblentTurnsLeft = 99;
+  quibblentTurnsLeft = kUntimedTurns;
   for (std::string_view waning : kWaningItemWords) {
     if (newWord == waning) {
       quibblentTimed = true;

@@ -77,7 +77,6 @@ constexpr int kNoHunger = -1;
 // A hard run shortens the ELITE spell.
 constexpr int kHardEliteTurnsLost = 5;
 
-constexpr int kUntimedTurns = 99;
 constexpr int kMlgDodges = 2;
 // The death prompt, and the cause the memorial tells.
 constexpr int kDeathPrompt = 16;

@@ -7,6 +7,9 @@
 #include <string>
 #include <unordered_map>
 
+// The turns left on a word that never wears off.
+inline constexpr int kUntimedTurns = 99;
+
 // A move a word adds to a creature, with its weight in the creature's choice.
 struct QuibblentExtraAction {
   std::string actionName;
