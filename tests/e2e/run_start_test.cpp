@@ -30,17 +30,12 @@ const std::string kQuitQuestion =
 const std::string kLoadQuestion =
     "Type in the name of the character to be loaded.\nType nothing and press ENTER to return to the dungeon.";
 
-bool startsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // Every file the game left in the scratch folder, the driver's own excepted.
 std::vector<std::string> gameFiles() {
   std::vector<std::string> found;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(".")) {
     const std::string name = std::filesystem::relative(entry.path(), ".").string();
-    if (!startsWith(name, ".console-")) found.push_back(name);
+    if (!name.starts_with(".console-")) found.push_back(name);
   }
   std::sort(found.begin(), found.end());
   return found;
@@ -54,15 +49,15 @@ TEST(RunStart, BobIsNamedPicksAClassSavesQuitsAndIsLoadedAtTheNextStart) {
   EXPECT_EQ(first.blocks[0], kNameQuestion);
   EXPECT_EQ(first.blocks[1], "Your name is: Bob" + kClassList);
   EXPECT_EQ(first.blocks[2], kConvict);
-  EXPECT_TRUE(startsWith(first.blocks[3], kConvictOpeningStart)) << first.blocks[3];
-  EXPECT_TRUE(endsWith(first.blocks[3], kConvictOpeningEnd)) << first.blocks[3];
+  EXPECT_TRUE(first.blocks[3].starts_with(kConvictOpeningStart)) << first.blocks[3];
+  EXPECT_TRUE(first.blocks[3].ends_with(kConvictOpeningEnd)) << first.blocks[3];
   EXPECT_EQ(first.blocks[4], "Saved file Bob!");
   EXPECT_EQ(first.blocks[5], kQuitQuestion);
   EXPECT_EQ(first.blocks[6], "byeeeeeee");
   const std::string saved = slurp("saves/Bob.txt");
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 267) << "268 lines, the last without a line end";
-  EXPECT_TRUE(startsWith(saved, "[PLAYER]\nBob\n"));
-  EXPECT_TRUE(endsWith(saved, "\n[END]"));
+  EXPECT_TRUE(saved.starts_with("[PLAYER]\nBob\n"));
+  EXPECT_TRUE(saved.ends_with("\n[END]"));
 
   const ConsoleRun second = runConsole({"Bob", "save", "y", "quit", "y"}, 22);
   EXPECT_EQ(second.exitCode, 0);
@@ -141,7 +136,7 @@ TEST(RunStart, GivingUpLeavesAMemorialThatTheNextStartRecognises) {
             "adventurer.\n\nWould you like to start a new game? (Y/N)");
   EXPECT_EQ(first.blocks[6], "Ok, fuck off then.");
   EXPECT_EQ(first.blocks[7], "byeeee");
-  EXPECT_TRUE(startsWith(slurp("saves/Bob.txt"), "[DEAD FILE]\n"));
+  EXPECT_TRUE(slurp("saves/Bob.txt").starts_with("[DEAD FILE]\n"));
 
   const ConsoleRun second = runConsole({"Bob", "yes", "3", ""}, 4);
   ASSERT_EQ(second.blocks.size(), 5u) << second.rawOutput;
@@ -150,9 +145,9 @@ TEST(RunStart, GivingUpLeavesAMemorialThatTheNextStartRecognises) {
             "the monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the "
             "name Bob? (Y/N)\n[WARNING - TYPING 'N' WILL QUIT THE GAME]");
   EXPECT_EQ(second.blocks[2], "Started a new file of name Bob" + kClassList);
-  EXPECT_TRUE(startsWith(second.blocks[4], "People have been whispering lately"));
+  EXPECT_TRUE(second.blocks[4].starts_with("People have been whispering lately"));
   // The memorial stays until the new run is saved over it.
-  EXPECT_TRUE(startsWith(slurp("saves/Bob.txt"), "[DEAD FILE]\n"));
+  EXPECT_TRUE(slurp("saves/Bob.txt").starts_with("[DEAD FILE]\n"));
 }
 
 }  // namespace
