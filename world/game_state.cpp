@@ -1,9 +1,6 @@
 #include "world/game_state.h"
 
-GameState::GameState() {
-  elapsedSeconds = std::chrono::duration<double>(clockNow - clockStart).count();
-  rollTraderPatience();
-}
+GameState::GameState() { rollTraderPatience(); }
 
 void GameState::rollTraderPatience() {
   gerardDealsLeft = static_cast<int>(random() % 4u) + 1;
