@@ -18,6 +18,11 @@ YesNoAnswer readYesNo(const std::string& line);
 inline constexpr int kNoPrompt = 2;
 inline constexpr int kRevivedPrompt = 0;
 
+// Whether GameState::moveDirection names one of the tiles around the hero:
+// the tile of the fountain, barrel or scroll whose prompt is answered. A
+// prompt opened some other way has no such tile, and leaves the floor alone.
+bool enteredTileKnown(const GameState& state);
+
 // What every new run started over an old one begins with: the dungeon theme,
 // no conversation left speaking, tiles emptied of what the old run left on
 // them, and a fresh hero with no class yet.

@@ -143,7 +143,7 @@ std::string answerNewGameAfterDeath(GameState& state, Floor& floorRecord, Player
 std::string answerScrollPrank(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
                               const std::string&) {
   state.pendingPrompt = kAfterPrankPrompt;
-  if (state.moveDirection >= 0 && state.moveDirection < static_cast<int>(floorRecord.tileScrollTiers.size())) {
+  if (enteredTileKnown(state)) {
     floorRecord.tileScrollTiers[state.moveDirection].tier = kWatchYourBackTier;
   }
   playerRecord.changeQuibblent("FRIGHTENED", state, false);

@@ -186,17 +186,8 @@ const DipRow kDips[] = {
     {"self", "dip self", -1, nullptr, nullptr, false},
 };
 
-// The fountain on the tile just entered, or nullptr when the direction is
-// not one of the eight.
-QuibblentOffer* fountainOnTile(GameState& state, Floor& floorRecord) {
-  if (state.moveDirection < 0 || state.moveDirection >= static_cast<int>(floorRecord.tileOffers.size())) {
-    return nullptr;
-  }
-  return &floorRecord.tileOffers[state.moveDirection];
-}
-
 void useFountainOnce(GameState& state, Floor& floorRecord) {
-  if (QuibblentOffer* offer = fountainOnTile(state, floorRecord)) offer->timesUsed += 1;
+  if (enteredTileKnown(state)) floorRecord.tileOffers[state.moveDirection].timesUsed += 1;
 }
 
 std::string dipItem(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const DipRow& dip,
@@ -351,7 +342,7 @@ std::string blowUpBarrel(GameState& state, Floor& floorRecord, PlayerRecord& pla
     state.pendingPrompt = kDeathPrompt;
     state.pendingWord = kBarrelCause;
   }
-  if (state.moveDirection >= 0 && state.moveDirection < static_cast<int>(floorRecord.tileKinds.size())) {
+  if (enteredTileKnown(state)) {
     floorRecord.tileKinds[state.moveDirection].clear();
     floorRecord.tileTexts[state.moveDirection] = kCrater;
   }
