@@ -7,19 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "tests/world/creature_moves.h"
 #include "world/creature.h"
 #include "world/game_state.h"
 #include "world/quibblent_tables.h"
 
 namespace {
-
-using Moves = std::vector<std::pair<std::string, int>>;
-
-Moves movesOf(const Creature& creature) {
-  Moves moves;
-  for (const Action& move : creature.actions) moves.emplace_back(move.name, move.weight);
-  return moves;
-}
 
 class CreatureQuibblent : public ::testing::Test {
  protected:

@@ -7,19 +7,12 @@
 #include <vector>
 
 #include "world/bestiary.h"
+#include "tests/world/creature_moves.h"
 #include "world/creature.h"
 #include "world/quibblent_tables.h"
 #include "world/random_source.h"
 
 namespace {
-
-using Moves = std::vector<std::pair<std::string, int>>;
-
-Moves movesOf(const Creature& creature) {
-  Moves moves;
-  for (const Action& move : creature.actions) moves.emplace_back(move.name, move.weight);
-  return moves;
-}
 
 class CreatureStats : public ::testing::Test {
  protected:
