@@ -1,7 +1,6 @@
 #include "interpreter/free_commands.h"
 
 #include <cstring>
-#include <vector>
 
 #include "interpreter/save_and_quit.h"
 
@@ -9,7 +8,7 @@ namespace {
 
 // In the order of testing; the first match answers.
 // Columns: line or prefix, least line length of a prefix (0: whole line), guard, handler.
-const std::vector<FreeCommandRow> kFreeCommands = {
+const FreeCommandRow kFreeCommands[] = {
     {"give up", 0, nullptr, commandGiveUp},
     {"quit", 0, nullptr, commandQuit},
     {"exit", 0, nullptr, commandQuit},

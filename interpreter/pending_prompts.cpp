@@ -1,7 +1,5 @@
 #include "interpreter/pending_prompts.h"
 
-#include <vector>
-
 #include "interpreter/class_choice.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
@@ -12,7 +10,7 @@
 namespace {
 
 // Columns: prompt number, handler.
-const std::vector<PendingPromptRow> kPendingPrompts = {
+const PendingPromptRow kPendingPrompts[] = {
     {kStartKitPrompt, answerStartKit},
     {kReplaceWeaponPrompt, answerReplaceWeapon},
     {kReplaceArmorPrompt, answerReplaceArmor},
