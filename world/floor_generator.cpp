@@ -349,8 +349,7 @@ void placeMonstersAndStairs(Floor& f, int floorNumber, int fateValue) {
 }
 
 void placeGhasts(Floor& f, int floorNumber, int fateValue) {
-  const bool haunted = fateBetween(fateValue, kHauntedFateLow, kHauntedFateHigh);
-  const bool deepEnough = floorNumber >= 13 || (floorNumber >= 11 && haunted);
+  const bool deepEnough = floorNumber >= 13 || (floorNumber >= 11 && isHauntedRun(fateValue));
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (f.ghastsToPlace <= 0 || !deepEnough) continue;
     const int tile = drawTile(f);

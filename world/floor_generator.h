@@ -6,10 +6,9 @@
 #include "world/floor.h"
 #include "world/player_record.h"
 
-// A run whose fate value falls in this range is haunted: three ghasts roam it
-// instead of one, and they may turn up from floor 11 instead of 13.
-inline constexpr int kHauntedFateLow = 95;
-inline constexpr int kHauntedFateHigh = 98;
+// A run whose fate value is 95..98 is haunted: three ghasts roam it instead
+// of one, and they may turn up from floor 11 instead of 13.
+inline bool isHauntedRun(int fateValue) { return fateValue >= 95 && fateValue <= 98; }
 
 // Pass as the forced monster count to let the floor roll its own.
 inline constexpr int kRolledMonsterCount = -1;

@@ -75,7 +75,7 @@ void GameState::startNewRun(Floor& floorRecord, std::string heroName, bool first
   floorRecord.scroll3Found = false;
   floorRecord.scroll4Found = false;
   floorRecord.scroll5Found = false;
-  floorRecord.ghastsToPlace = fateValue >= kHauntedFateLow && fateValue <= kHauntedFateHigh ? 3 : 1;
+  floorRecord.ghastsToPlace = isHauntedRun(fateValue) ? 3 : 1;
   floorRecord.npcMissCount = 0;
 
   rollTraderPatience();
