@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <set>
-#include <sstream>
 
+#include "tests/support/captured_output.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
 #include "world/random_source.h"
@@ -297,11 +296,13 @@ TEST_F(MusicPlayer, ALongFrameEndsAFadeInsteadOfPushingBelowSilence) {
 
 TEST_F(MusicPlayer, AMissingFileSaysErrorAndTheSwitchGoesOn) {
   missing.insert("audio/QuibblentDungeon.ogg");
-  std::ostringstream out;
-  std::streambuf* old = std::cout.rdbuf(out.rdbuf());
-  frames(1);
-  std::cout.rdbuf(old);
-  EXPECT_EQ(out.str(), "error!");
+  std::string printed;
+  {
+    CapturedOutput out;
+    frames(1);
+    printed = out.text();
+  }
+  EXPECT_EQ(printed, "error!");
   EXPECT_EQ(state.musicTrack, 10);
   EXPECT_EQ(current.status, Status::Playing) << "the stream keeps its old file";
 }

@@ -11,13 +11,12 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <iostream>
-#include <sstream>
 
 #include "app/game_globals.h"
 #include "app/frame_rules.h"
 #include "app/letterbox.h"
 #include "app/picture_words.h"
+#include "tests/support/captured_output.h"
 #include "tests/support/scratch_dir.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
@@ -25,18 +24,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Catches what the game prints while alive.
-class CaptureOut {
- public:
-  CaptureOut() : old_(std::cout.rdbuf(text_.rdbuf())) {}
-  ~CaptureOut() { std::cout.rdbuf(old_); }
-  std::string text() const { return text_.str(); }
-
- private:
-  std::ostringstream text_;
-  std::streambuf* old_;
-};
 
 int count(const std::string& text, const std::string& word) {
   int found = 0;
@@ -100,7 +87,7 @@ TEST_F(ShellInWindow, AFrameThatChangesNothingReadsNoFile) {
 
 TEST_F(ShellInWindow, AMissingPictureSaysErrorEachTimeItIsAskedFor) {
   fs::remove("graphics/Qbl_bground.png");
-  CaptureOut out;
+  CapturedOutput out;
   shell.startUp();
   EXPECT_EQ(count(out.text(), "error!"), 1);
   ASSERT_TRUE(shell.runFrame());  // the first frame renews the panel
@@ -128,7 +115,7 @@ TEST_F(ShellInWindow, AMissingStartUpPictureIsReportedOncePerLoad) {
     const fs::path target = fs::read_symlink(picture);
     fs::remove(picture);
     {
-      CaptureOut out;
+      CapturedOutput out;
       Shell fresh;
       fresh.startUp();
       EXPECT_EQ(count(out.text(), "error!"), errors);
@@ -138,7 +125,7 @@ TEST_F(ShellInWindow, AMissingStartUpPictureIsReportedOncePerLoad) {
 }
 
 TEST_F(ShellInWindow, EveryPictureOfAFreshStartLoads) {
-  CaptureOut out;
+  CapturedOutput out;
   shell.startUp();
   ASSERT_TRUE(shell.runFrame());
   type("Tester\r1\r");
