@@ -211,6 +211,13 @@ inline constexpr PictureEntry kPictureCatalog[] = {
     {"scurse2", PictureKind::Achievement, 40, 40},
 };
 
+// The slot and achievement numbers: number n shows kNumberWords[n - 1].
+inline constexpr std::string_view kNumberWords[] = {
+    "one",      "two",      "three",   "four",    "five",      "six",
+    "seven",    "eight",    "nine",    "ten",     "eleven",    "twelve",
+    "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
+};
+
 // The file a word is loaded from, relative to the program's folder.
 inline std::string picturePath(std::string_view word) {
   return "graphics/Qbl_" + std::string(word) + ".png";

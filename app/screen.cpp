@@ -18,11 +18,6 @@ const char* const kMonoFontFile = "Font/Monaco Regular.ttf";
 const sf::Color kGrey(150, 150, 150, 255);
 const sf::Color kBoxFill(40, 40, 40, 255);
 
-// The pictures of the slot and achievement numbers, 1 to 18.
-const char* const kNumberWords[18] = {"one",      "two",     "three",     "four",     "five",    "six",
-                                      "seven",    "eight",   "nine",      "ten",      "eleven",  "twelve",
-                                      "thirteen", "fourteen", "fifteen",  "sixteen",  "seventeen", "eighteen"};
-
 // Compass tiles around the portrait, by direction 0 north then clockwise.
 const sf::Vector2f kCompassPlaces[8] = {{430, 96},  {470, 96},  {470, 136}, {470, 176},
                                         {430, 176}, {390, 176}, {390, 136}, {390, 96}};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -836,17 +837,6 @@ const struct {
 
 // ------------------------------------------------------------- panel
 
-// The 3x5 numerals of the slot and achievement numbers.
-const struct {
-  std::string_view word;
-  const char* numeral;
-} kNumbers[] = {
-    {"one", "1"},       {"two", "2"},        {"three", "3"},     {"four", "4"},       {"five", "5"},
-    {"six", "6"},       {"seven", "7"},      {"eight", "8"},     {"nine", "9"},       {"ten", "10"},
-    {"eleven", "11"},   {"twelve", "12"},    {"thirteen", "13"}, {"fourteen", "14"},  {"fifteen", "15"},
-    {"sixteen", "16"},  {"seventeen", "17"}, {"eighteen", "18"},
-};
-
 // A cheap repeatable hash so the flagstones look irregular but never change.
 std::uint32_t hashOf(int x, int y, std::uint32_t salt) {
   std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u ^ salt * 83492791u;
@@ -958,7 +948,9 @@ Canvas panelPicture(std::string_view word) {
   return c;
 }
 
-Canvas numberPicture(const char* numeral) {
+// A slot or achievement number, in the 3x5 numerals.
+Canvas numberPicture(int number) {
+  const std::string numeral = std::to_string(number);
   Canvas c = card(PictureKind::Number);
   c.textCentred(21, 13, numeral, kInk, 3);
   c.textCentred(20, 12, numeral, rgb(210, 210, 220), 3);
@@ -977,10 +969,11 @@ Paint painterOf(std::string_view word) {
   return nullptr;
 }
 
-const char* numeralOf(std::string_view word) {
-  for (const auto& row : kNumbers)
-    if (row.word == word) return row.numeral;
-  return nullptr;
+// The number a number word stands for, or 0 for any other word.
+int numberOf(std::string_view word) {
+  for (std::size_t i = 0; i < std::size(kNumberWords); ++i)
+    if (kNumberWords[i] == word) return static_cast<int>(i) + 1;
+  return 0;
 }
 
 }  // namespace
@@ -989,16 +982,16 @@ bool canPaint(std::string_view word) {
   const PictureEntry* entry = findPicture(word);
   if (!entry) return false;
   if (entry->kind == PictureKind::Panel) return true;
-  if (entry->kind == PictureKind::Number) return numeralOf(word) != nullptr;
+  if (entry->kind == PictureKind::Number) return numberOf(word) != 0;
   return faceOf(word) != nullptr || painterOf(word) != nullptr;
 }
 
 Canvas paintPicture(const PictureEntry& entry) {
   if (entry.kind == PictureKind::Panel) return panelPicture(entry.word);
   if (entry.kind == PictureKind::Number) {
-    const char* numeral = numeralOf(entry.word);
-    if (!numeral) throw std::logic_error("no numeral for " + std::string(entry.word));
-    return numberPicture(numeral);
+    const int number = numberOf(entry.word);
+    if (number == 0) throw std::logic_error("no numeral for " + std::string(entry.word));
+    return numberPicture(number);
   }
   Canvas layer(kIconSide, kIconSide);
   if (const FaceRow* row = faceOf(entry.word)) {
