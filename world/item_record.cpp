@@ -117,14 +117,10 @@ void ItemRecord::applyTypeStats() {
     if (armor->plain) quibblent = "UNINTERESTING";
   }
 
-  float scaledAttack = static_cast<float>(attack);
-  float scaledDefence = static_cast<float>(defence);
-  if (auto it = attackFactorByQuibblent.find(quibblent); it != attackFactorByQuibblent.end()) {
-    scaledAttack *= it->second;
-  }
-  if (auto it = defenceFactorByQuibblent.find(quibblent); it != defenceFactorByQuibblent.end()) {
-    scaledDefence *= it->second;
-  }
+  const float scaledAttack = static_cast<float>(attack) * factorFor(attackFactorByQuibblent, quibblent);
+  const float scaledDefence = static_cast<float>(defence) * factorFor(defenceFactorByQuibblent, quibblent);
+  // A price is only rescaled by a word that has a factor: the float product
+  // would round a price too big for single precision.
   if (auto it = goldFactorByQuibblent.find(quibblent); it != goldFactorByQuibblent.end()) {
     price = scaledPrice(price, it->second);
   }
@@ -177,8 +173,6 @@ void ItemRecord::rollConsumable(bool large, std::vector<std::string> heldNames, 
 
 std::string ItemRecord::changeQuibblent(std::string newWord) {
   const std::string oldWord = quibblent;
-  float scaledAttack = static_cast<float>(attack);
-  float scaledDefence = static_cast<float>(defence);
   std::string message;
 
   quibblentTimed = false;
@@ -204,18 +198,11 @@ std::string ItemRecord::changeQuibblent(std::string newWord) {
     return "Your " + type + " is now " + newWord + "!";
   }
 
-  if (auto it = attackFactorByQuibblent.find(oldWord); it != attackFactorByQuibblent.end()) {
-    scaledAttack /= it->second;
-  }
-  if (auto it = attackFactorByQuibblent.find(newWord); it != attackFactorByQuibblent.end()) {
-    scaledAttack *= it->second;
-  }
-  if (auto it = defenceFactorByQuibblent.find(oldWord); it != defenceFactorByQuibblent.end()) {
-    scaledDefence /= it->second;
-  }
-  if (auto it = defenceFactorByQuibblent.find(newWord); it != defenceFactorByQuibblent.end()) {
-    scaledDefence *= it->second;
-  }
+  // The old word's factor is taken back before the new one is applied.
+  const float scaledAttack = static_cast<float>(attack) / factorFor(attackFactorByQuibblent, oldWord) *
+                             factorFor(attackFactorByQuibblent, newWord);
+  const float scaledDefence = static_cast<float>(defence) / factorFor(defenceFactorByQuibblent, oldWord) *
+                              factorFor(defenceFactorByQuibblent, newWord);
   if (message.empty()) message = "Your " + type + " is now " + newWord + "!";
   quibblent = newWord;
   attack = roundHalfAway(scaledAttack);

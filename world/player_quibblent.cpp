@@ -156,9 +156,6 @@ std::string PlayerRecord::changeQuibblent(std::string newWord, GameState& state,
     if (word == hungerless) hungerCountdown = kNoHunger;
   }
 
-  attackFactor = 1.0f;
-  damageTakenFactor = 1.0f;
-
   if (auto it = skillByQuibblent.find(oldWord); it != skillByQuibblent.end() && !skillOutlivesWord(*this, it->second)) {
     forgetSkill(it->second);
   }
@@ -167,10 +164,8 @@ std::string PlayerRecord::changeQuibblent(std::string newWord, GameState& state,
     learnSkill(it->second);
   }
 
-  if (auto it = attackFactorByQuibblent.find(word); it != attackFactorByQuibblent.end()) attackFactor = it->second;
-  if (auto it = damageTakenFactorByQuibblent.find(word); it != damageTakenFactorByQuibblent.end()) {
-    damageTakenFactor = it->second;
-  }
+  attackFactor = factorFor(attackFactorByQuibblent, word);
+  damageTakenFactor = factorFor(damageTakenFactorByQuibblent, word);
 
   if (word == "MLG") dodges += kMlgDodges;
   if (word == "METALHEAD") willpower = true;

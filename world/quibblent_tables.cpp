@@ -133,6 +133,11 @@ void fillMatchups(std::unordered_map<std::string, QuibblentMatchup>& table,
 
 }  // namespace
 
+float factorFor(const std::unordered_map<std::string, float>& table, const std::string& word) {
+  const auto found = table.find(word);
+  return found == table.end() ? 1.0f : found->second;
+}
+
 void buildQuibblentTables() {
   fillFactors(attackFactorByQuibblent, kAttackFactors);
   fillFactors(defenceFactorByQuibblent, kDefenceFactors);

@@ -3,7 +3,8 @@
 // keyed by the exact upper-case word, filled once at start-up by
 // buildQuibblentTables() and only read afterwards. A word a table does not
 // hold leaves the reader's own default (factor 1.0, no skill, no extra move,
-// 99 turns, no matchup), so every reader tests for the word first.
+// 99 turns, no matchup), so every reader tests for the word first, or asks
+// factorFor where a missing word means a factor of 1.
 #include <string>
 #include <unordered_map>
 
@@ -34,6 +35,9 @@ extern std::unordered_map<std::string, int> durationByQuibblent;
 extern std::unordered_map<std::string, int> playerDurationByQuibblent;
 extern std::unordered_map<std::string, QuibblentMatchup> matchupByQuibblent;
 extern std::unordered_map<std::string, QuibblentMatchup> secondMatchupByQuibblent;
+
+// The factor `table` gives `word`, or 1 for a word it does not hold.
+float factorFor(const std::unordered_map<std::string, float>& table, const std::string& word);
 
 // Fills the twelve tables. Calling it again refills them to the same contents.
 void buildQuibblentTables();
