@@ -267,7 +267,7 @@ void placeKind(Floor& f, int tile, std::string_view kind) {
   if (row == nullptr) return;
   f.tileKinds[tile] = kind;
   f.tileTexts[tile] = row->text;
-  std::cout << row->tracePrefix << f.directionNames[tile] << row->traceSuffix << '\n';
+  trace(std::string(row->tracePrefix) + f.directionNames[tile] + std::string(row->traceSuffix));
 }
 
 std::string creatureWords(const Creature& c) { return c.quibblent + " " + c.type; }
@@ -278,7 +278,7 @@ void placeFountain(Floor& f, int tile, std::string_view traceGap) {
   f.tileOffers[tile] = QuibblentOffer();
   const std::string& word = f.tileOffers[tile].word;
   f.tileTexts[tile] = " is a mythical FOUNTAIN OF " + word + "!";
-  std::cout << "fount " << word << " loaded " << f.directionNames[tile] << traceGap << "!!! hallelujah!!!!\n";
+  trace("fount " + word + " loaded " + f.directionNames[tile] + std::string(traceGap) + "!!! hallelujah!!!!");
 }
 
 void placeScroll(Floor& f, int tile) {
@@ -511,7 +511,7 @@ void removeFromPool(Floor& floorRecord, std::string name) { std::erase(floorReco
 
 void generateFloor(Floor& floorRecord, int floorNumber, int fateValue, PlayerRecord& player, int forcedMonsterCount) {
   Floor& f = floorRecord;
-  std::cout << "Loading a new level... " << floorNumber << '\n';
+  trace("Loading a new level... " + std::to_string(floorNumber));
 
   f.secretRoomKnown = false;
   f.secret2Known = false;
