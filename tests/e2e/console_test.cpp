@@ -4,13 +4,11 @@
 
 #include "persistence/atomic_file.h"
 #include "tests/support/console_run.h"
+#include "tests/support/game_texts.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
-const std::string kNamePrompt =
-    "Enter a name - no more than 8 characters please.\nIf you wish to load a file, please type the name of your \n"
-    "character in the file you want to load.";
 const std::string kDefaultMeta = "[META]\n1\n0\n1\n1\n1\n[ACHIEVEMENTS]\n" + std::string(17, '\n');
 
 TEST(Console, FirstStartShowsTheNamePromptAndCreatesTheMetaSave) {
@@ -18,7 +16,7 @@ TEST(Console, FirstStartShowsTheNamePromptAndCreatesTheMetaSave) {
   const ConsoleRun run = runConsole({"hello"}, 1);
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 2u);
-  EXPECT_EQ(run.blocks[0], kNamePrompt);
+  EXPECT_EQ(run.blocks[0], kNameQuestion);
   // Standard output holds blocks and nothing else.
   std::string rebuilt;
   for (const std::string& block : run.blocks) rebuilt += block + "\n----8<----\n";
@@ -32,7 +30,7 @@ TEST(Console, TheMetaSaveIsEchoedOnStandardErrorAtTheNextStart) {
   const ConsoleRun run = runConsole({}, 1);
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 1u);
-  EXPECT_EQ(run.blocks[0], kNamePrompt);
+  EXPECT_EQ(run.blocks[0], kNameQuestion);
   EXPECT_EQ(run.errors.find("variable: [META], line num: 0\nvariable: 1, line num: 1\n"), 0u);
   EXPECT_NE(run.errors.find("variable: , line num: 23\n"), std::string::npos);
   EXPECT_EQ(run.errors.find("line num: 24"), std::string::npos);
@@ -46,7 +44,7 @@ TEST(Console, ADamagedMetaSaveDoesNotStopTheGame) {
   const ConsoleRun run = runConsole({"Bob"}, 3);
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 2u);
-  EXPECT_EQ(run.blocks[0], kNamePrompt);
+  EXPECT_EQ(run.blocks[0], kNameQuestion);
   EXPECT_EQ(slurp("saves/meta-save.txt"), damaged);
 }
 

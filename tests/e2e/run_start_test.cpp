@@ -6,16 +6,11 @@
 #include <vector>
 
 #include "tests/support/console_run.h"
+#include "tests/support/game_texts.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
-const std::string kNameQuestion =
-    "Enter a name - no more than 8 characters please.\nIf you wish to load a file, please type the name of your \n"
-    "character in the file you want to load.";
-const std::string kClassList =
-    ".\nPlease select one of the following classes:\n(1) ACADEMIC: Intelligent; recommended for beginners.\n(2) "
-    "CONVICT: Strong but simple; easy to win with.\n(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
 const std::string kConvict =
     "You are a CONVICT.\nYou can use a dodge to TACKLE enemies, or PUNCH them at the\nexpense of your own health. "
     "Your crass demeanor can ENRAGE\nenemies, but they cannot escape combat with you. You deal\nextra damage, "
@@ -47,7 +42,7 @@ TEST(RunStart, BobIsNamedPicksAClassSavesQuitsAndIsLoadedAtTheNextStart) {
   EXPECT_EQ(first.exitCode, 0);
   ASSERT_EQ(first.blocks.size(), 7u) << first.rawOutput;
   EXPECT_EQ(first.blocks[0], kNameQuestion);
-  EXPECT_EQ(first.blocks[1], "Your name is: Bob" + kClassList);
+  EXPECT_EQ(first.blocks[1], "Your name is: Bob" + kClassListReply);
   EXPECT_EQ(first.blocks[2], kConvict);
   EXPECT_TRUE(first.blocks[3].starts_with(kConvictOpeningStart)) << first.blocks[3];
   EXPECT_TRUE(first.blocks[3].ends_with(kConvictOpeningEnd)) << first.blocks[3];
@@ -110,7 +105,7 @@ TEST(RunStart, UnsafeNamesAreRefusedAtBothPromptsAndNothingIsWrittenOutsideSaves
     EXPECT_EQ(reply.find("Your name is"), std::string::npos) << name << ": " << reply;
     EXPECT_EQ(reply.find("is dead"), std::string::npos) << name << ": " << reply;
   }
-  EXPECT_EQ(run.blocks[block++], "Your name is: Bob" + kClassList);
+  EXPECT_EQ(run.blocks[block++], "Your name is: Bob" + kClassListReply);
   block += 2;
   for (const std::string& name : unsafe) {
     EXPECT_EQ(run.blocks[block++], kLoadQuestion);
@@ -144,7 +139,7 @@ TEST(RunStart, GivingUpLeavesAMemorialThatTheNextStartRecognises) {
             "Bob is dead. \nYour save file has been turned into a memorial for their \nlife, including stats and "
             "the monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the "
             "name Bob? (Y/N)\n[WARNING - TYPING 'N' WILL QUIT THE GAME]");
-  EXPECT_EQ(second.blocks[2], "Started a new file of name Bob" + kClassList);
+  EXPECT_EQ(second.blocks[2], "Started a new file of name Bob" + kClassListReply);
   EXPECT_TRUE(second.blocks[4].starts_with("People have been whispering lately"));
   // The memorial stays until the new run is saved over it.
   EXPECT_TRUE(slurp("saves/Bob.txt").starts_with("[DEAD FILE]\n"));

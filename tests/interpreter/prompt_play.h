@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/game_texts.h"
 #include "tests/support/scratch_dir.h"
 #include "world/game_state.h"
 #include "world/quibblent_tables.h"
@@ -51,11 +52,3 @@ class PromptPlay : public ::testing::Test {
   // Opens prompt `prompt` as the event that asks it would.
   void openPrompt(int prompt) { state.pendingPrompt = prompt; }
 };
-
-inline const char kClassListReply[] =
-    ".\nPlease select one of the following classes:\n(1) ACADEMIC: Intelligent; recommended for beginners.\n"
-    "(2) CONVICT: Strong but simple; easy to win with.\n(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
-
-inline const char kNameQuestion[] =
-    "Enter a name - no more than 8 characters please.\nIf you wish to load a file, please type the name of your "
-    "\ncharacter in the file you want to load.";
