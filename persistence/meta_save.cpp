@@ -97,8 +97,10 @@ void readMetaSaveText(GameState& state, const std::string& text, std::ostream& e
   // break, but nothing after the final line break is a line.
   for (int index = 0; index < kMetaLineCount && start < text.size(); ++index) {
     const std::size_t end = text.find('\n', start);
-    const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
     start = end == std::string::npos ? text.size() : end + 1;
+    // A file passed through a Windows editor keeps its settings and names.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (index == 0 && line != "[META]") return;
     takeLine(state, index, line);
     echo << "variable: " << line << ", line num: " << index << "\n";

@@ -107,6 +107,26 @@ TEST(MetaSave, EveryValueReadsBackAsWritten) {
   EXPECT_EQ(shown.substr(shown.size() - 26), "variable: 2, line num: 27\n");
 }
 
+TEST(MetaSave, WindowsLineEndsReadLikePlainOnes) {
+  GameState written;
+  written.fullscreen = true;
+  written.resolution = 2;
+  written.achievements[3] = "Bob";
+  written.victoryCount = 4;
+  std::string text = metaSaveText(written);
+  std::string windows;
+  for (const char c : text) windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+
+  GameState read;
+  std::ostringstream echo;
+  readMetaSaveText(read, windows, echo);
+  EXPECT_TRUE(read.fullscreen);
+  EXPECT_EQ(read.resolution, 2);
+  EXPECT_EQ(read.achievements, written.achievements);
+  EXPECT_EQ(read.victoryCount, 4);
+  EXPECT_EQ(metaSaveText(read), text);
+}
+
 TEST(MetaSave, ReplacingAFileLeavesNothingOfTheOldOne) {
   ScratchDir scratch;
   ensureFolder("saves");
