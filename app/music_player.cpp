@@ -2,22 +2,18 @@
 
 #include <iostream>
 
-#include <array>
-
 #include "app/track_catalog.h"
 #include "interpreter/overwrite_death.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
 
+const std::array<std::string, 3> gAmbientTrackNames = {"SomewhatSpooked", "TwistedLanguage", "Hexicon"};
+const std::string gDungeonTrackName = "QuibblentDungeon";
+const std::string gVictoryTrackName = "Victory";
+
 namespace {
 
-// The ambient tracks by ambient index, the dungeon theme, the victory track
-// and silence; each plays from trackPath(name).
 constexpr int kAmbientTrackCount = 3;
-const std::array<std::string, kAmbientTrackCount> kAmbientTrackNames = {"SomewhatSpooked", "TwistedLanguage",
-                                                                         "Hexicon"};
-const char* const kDungeonTrackName = "QuibblentDungeon";
-const char* const kVictoryTrackName = "Victory";
 const char* const kSilenceTrackName = "blank";
 
 // Long enough to mean "to the end of the track".
@@ -41,12 +37,12 @@ int servedNumber(int track) { return isAmbientRequest(track) ? track - 1 : track
 // The track that played before the request goes on in the previous stream.
 void reopenOutgoing(int previousTrack, MusicStreams& streams) {
   if (previousTrack >= 0 && previousTrack < kAmbientTrackCount) {
-    openOrComplain(streams.previous, kAmbientTrackNames[previousTrack]);
+    openOrComplain(streams.previous, gAmbientTrackNames[previousTrack]);
   } else if (previousTrack == kDungeonTheme || previousTrack == kDungeonThemeSlowed) {
-    openOrComplain(streams.previous, kDungeonTrackName);
+    openOrComplain(streams.previous, gDungeonTrackName);
     if (previousTrack == kDungeonThemeSlowed) streams.previous.setPitch(0.5f);
   } else if (previousTrack == kVictoryTrack) {
-    openOrComplain(streams.previous, kVictoryTrackName);
+    openOrComplain(streams.previous, gVictoryTrackName);
   } else {
     openOrComplain(streams.previous, kSilenceTrackName);
   }
@@ -54,7 +50,7 @@ void reopenOutgoing(int previousTrack, MusicStreams& streams) {
 
 void startAmbient(int ambientIndex, GameState& state, MusicStreams& streams) {
   state.musicTrack = ambientIndex;
-  const std::string name = kAmbientTrackNames[ambientIndex];
+  const std::string name = gAmbientTrackNames[ambientIndex];
   openOrComplain(streams.current, name);
   openOrComplain(streams.combat, name + "-D");
   streams.combat.setVolume(0.f);
@@ -102,14 +98,14 @@ void updateMusic(int track, GameState& state, const PlayerRecord& player, MusicS
       break;
     }
     case kDungeonTheme:
-      openOrComplain(streams.current, kDungeonTrackName);
+      openOrComplain(streams.current, gDungeonTrackName);
       break;
     case kDungeonThemeSlowed:
-      openOrComplain(streams.current, kDungeonTrackName);
+      openOrComplain(streams.current, gDungeonTrackName);
       streams.current.setPitch(0.5f);
       break;
     case kVictoryTrack:
-      openOrComplain(streams.current, kVictoryTrackName);
+      openOrComplain(streams.current, gVictoryTrackName);
       if (player.playerClass == "ZOMBIE") streams.current.setPitch(0.5f);
       streams.current.setLoopSpan(kVictoryLoopStartSeconds, kWholeTrack);
       break;

@@ -5,6 +5,7 @@
 // Anyone asks for a track with requestMusic (interpreter/music_requests.h);
 // the frame loop serves the request after the frame is shown and moves the
 // three streams' volumes a step each frame.
+#include <array>
 #include <string>
 
 #include "interpreter/music_requests.h"
@@ -39,6 +40,12 @@ struct MusicStreams {
   MusicStream& previous;
   MusicStream& combat;
 };
+
+// Track names: the three ambient tracks by ambient index, the dungeon theme
+// and the victory track; each plays from "audio/" + name + ".ogg".
+extern const std::array<std::string, 3> gAmbientTrackNames;
+extern const std::string gDungeonTrackName;
+extern const std::string gVictoryTrackName;
 
 // The loudest the game ever plays (the library's scale is 0..100).
 constexpr float kMusicVolume = 30.f;
