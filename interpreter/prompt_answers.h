@@ -1,7 +1,7 @@
 #pragma once
-// Small pieces every prompt of the game shares: reading a Y/N answer, the
-// prompt numbers they hand over to one another, and clearing the way for a
-// new run.
+// Small pieces the prompts of the game share: reading a Y/N answer, the
+// prompt numbers they hand over to one another, finding the tile that asked,
+// and clearing the way for a new run.
 #include <string>
 
 struct GameState;
