@@ -9,21 +9,11 @@
 #include "persistence/atomic_file.h"
 #include "persistence/meta_save.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/captured_output.h"
 #include "world/game_state.h"
 
 namespace {
 
-// Catches what the game prints on standard output while alive.
-class StandardOutput {
- public:
-  StandardOutput() : previous_(std::cout.rdbuf(captured_.rdbuf())) {}
-  ~StandardOutput() { std::cout.rdbuf(previous_); }
-  std::string text() const { return captured_.str(); }
-
- private:
-  std::ostringstream captured_;
-  std::streambuf* previous_;
-};
 
 std::string repeated(const std::string& piece, int times) {
   std::string text;
@@ -42,7 +32,7 @@ TEST(MetaSave, FreshStateIsWrittenByteForByte) {
   ScratchDir scratch;
   GameState state;
   state.recreateWindow = false;
-  StandardOutput out;
+  CapturedOutput out;
   EXPECT_TRUE(state.saveMeta(false));
   EXPECT_EQ(slurp("saves/meta-save.txt"), kFreshStateFile);
   EXPECT_EQ(kFreshStateFile.size(), 55u);
@@ -54,7 +44,7 @@ TEST(MetaSave, OnlyTheWindowSettingsAskForANewWindow) {
   ScratchDir scratch;
   GameState state;
   state.recreateWindow = false;
-  StandardOutput out;
+  CapturedOutput out;
   state.saveMeta(false);
   EXPECT_FALSE(state.recreateWindow);
   state.saveMeta(true);
@@ -77,7 +67,7 @@ TEST(MetaSave, EveryValueReadsBackAsWritten) {
   written.victoryCount = 12;
   written.potionProgress = 2;
   {
-    StandardOutput quiet;
+    CapturedOutput quiet;
     ASSERT_TRUE(written.saveMeta(false));
   }
   const std::string text = slurp("saves/meta-save.txt");
@@ -132,7 +122,7 @@ TEST(MetaSave, ReplacingAFileLeavesNothingOfTheOldOne) {
   ensureFolder("saves");
   spit("saves/meta-save.txt", metaFile("1\n1\n1\n2\n1\n", "9\n9\n9\n") + repeated("leftover line\n", 40));
   GameState state;
-  StandardOutput quiet;
+  CapturedOutput quiet;
   ASSERT_TRUE(state.saveMeta(false));
   EXPECT_EQ(slurp("saves/meta-save.txt"), kFreshStateFile);
   EXPECT_FALSE(fileExists("saves/meta-save.txt.tmp"));
@@ -142,7 +132,7 @@ TEST(MetaSave, AFailedWriteIsNotReportedAsSuccess) {
   ScratchDir scratch;
   spit("saves", "a plain file where the folder should be");
   GameState state;
-  StandardOutput out;
+  CapturedOutput out;
   EXPECT_FALSE(state.saveMeta(true));
   EXPECT_EQ(out.text(), "");
   EXPECT_TRUE(state.recreateWindow);
@@ -229,7 +219,7 @@ TEST(MetaSave, LinesAfterTheTwentyEighthAreNeitherReadNorEchoed) {
 TEST(MetaSave, FirstStartCreatesTheFolderAndTheDefaultFile) {
   ScratchDir scratch;
   GameState state;
-  StandardOutput out;
+  CapturedOutput out;
   readOrCreateMetaSave(state);
   EXPECT_EQ(slurp("saves/meta-save.txt"), kDefaultMetaSaveText);
   EXPECT_EQ(std::string(kDefaultMetaSaveText).size(), 49u);
@@ -244,7 +234,7 @@ TEST(MetaSave, StartReadsAnExistingFileAndLeavesItAlone) {
   const std::string file = metaFile("0\n0\n0\n2\n0\n", "4\n1\n0");
   spit("saves/meta-save.txt", file);
   GameState state;
-  StandardOutput out;
+  CapturedOutput out;
   readOrCreateMetaSave(state);
   EXPECT_EQ(state.resolution, 2);
   EXPECT_EQ(state.deepestFloor, 4);
@@ -256,7 +246,7 @@ TEST(MetaSave, StartWithoutAUsableFolderGoesOn) {
   ScratchDir scratch;
   spit("saves", "not a folder");
   GameState state;
-  StandardOutput out;
+  CapturedOutput out;
   EXPECT_NO_THROW(readOrCreateMetaSave(state));
   EXPECT_EQ(state.resolution, 1);
   EXPECT_EQ(slurp("saves"), "not a folder");

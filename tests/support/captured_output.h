@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class CapturedOutput {
  public:
@@ -13,6 +14,12 @@ class CapturedOutput {
   CapturedOutput& operator=(const CapturedOutput&) = delete;
 
   std::string text() const { return text_.str(); }
+  std::vector<std::string> lines() const {
+    std::vector<std::string> all;
+    std::istringstream in(text_.str());
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+  }
 
  private:
   std::ostringstream text_;

@@ -1,5 +1,6 @@
 // Filling floors: exact layouts from scripted draws, and the rules every
 // seeded floor of every run keeps.
+#include "tests/support/captured_output.h"
 #include "world/floor_generator.h"
 
 #include <gtest/gtest.h>
@@ -23,22 +24,6 @@ namespace {
 using Names = std::vector<std::string>;
 using Tiles = std::array<std::string, 8>;
 
-class CapturedOutput {
- public:
-  CapturedOutput() : previous_(std::cout.rdbuf(text_.rdbuf())) {}
-  ~CapturedOutput() { std::cout.rdbuf(previous_); }
-  std::string text() const { return text_.str(); }
-  Names lines() const {
-    Names all;
-    std::istringstream in(text_.str());
-    for (std::string line; std::getline(in, line);) all.push_back(line);
-    return all;
-  }
-
- private:
-  std::ostringstream text_;
-  std::streambuf* previous_;
-};
 
 class FloorGenerator : public ::testing::Test {
  protected:

@@ -8,22 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/captured_output.h"
 #include "world/game_state.h"
 #include "world/random_source.h"
 
 namespace {
 
-// Collects what the code prints while alive.
-class CapturedOutput {
- public:
-  CapturedOutput() : previous_(std::cout.rdbuf(text_.rdbuf())) {}
-  ~CapturedOutput() { std::cout.rdbuf(previous_); }
-  std::string text() const { return text_.str(); }
-
- private:
-  std::ostringstream text_;
-  std::streambuf* previous_;
-};
 
 class NewRun : public ::testing::Test {
  protected:
