@@ -26,6 +26,18 @@ const PendingPromptRow kPendingPrompts[] = {
     {kTimedPagePrompt, nullptr},
     {kScrollPrankPrompt, answerScrollPrank},
     {kAfterPrankPrompt, answerAfterPrank},
+
+    // The stairs down.
+
+    // Levelling up outside a fight.
+
+    // Scrolls, shops, traders, secret rooms and the wizard.
+
+    // The characters' prompts.
+
+    // The victory pages.
+
+    // Items used outside a fight.
 };
 
 }  // namespace

@@ -124,4 +124,15 @@ struct GameState {
   bool saveRun(Floor& floorRecord, PlayerRecord& playerRecord);
   int loadRun(Floor& floorRecord, PlayerRecord& playerRecord);
   std::string formatPlayTime(double seconds);
+
+  // Encounters. Each leaves its reply in messageBuffer or returns it.
+  // Plays out the tile in `direction` (0 north, clockwise); `roomKey` is a
+  // copy of its kind.
+  void handleTileEvent(int direction, std::string roomKey, Floor& floorRecord, PlayerRecord& playerRecord);
+  // Enters the secret room `roomKey`.
+  void handleSecretRoom(std::string roomKey, Floor& floorRecord, PlayerRecord& playerRecord);
+  // The wizard's trade: imbues the hero with the item; answers with the reply.
+  std::string castSpellOfImbuence(std::string itemName, int heldCount, PlayerRecord& playerRecord);
+  // The enemy's turn: chooses its move and offers a dodge or carries it out.
+  std::string runEnemyTurn(Floor& floorRecord, PlayerRecord& playerRecord);
 };

@@ -1,0 +1,13 @@
+#pragma once
+// The enemy's half of a fight turn: GameState::runEnemyTurn chooses the
+// move and may offer a dodge; resolveEnemyTurn carries the move out.
+struct Action;
+struct PlayerRecord;
+struct GameState;
+struct Floor;
+
+// Carries out `move` of GameState::currentEnemy against the hero. Sets
+// GameState::combatState 2 first (or 5, 6, 7, 9, 10, or the death prompt
+// 16 as the move ends) and leaves the turn's text in
+// GameState::messageBuffer.
+void resolveEnemyTurn(Action& move, PlayerRecord& player, GameState& state, Floor& floorRecord);
