@@ -31,7 +31,9 @@ const PendingPromptRow kPendingPrompts[] = {
 
     // Levelling up outside a fight.
 
-    // Scrolls, shops, traders, secret rooms and the wizard.
+    // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
+
+    // Secret rooms, GARY's shop, the wizard and the perilous items.
 
     // The characters' prompts.
 
