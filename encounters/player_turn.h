@@ -1,7 +1,10 @@
 #pragma once
 // The hero's skill in a fight.
 #include <cstddef>
+#include <span>
 #include <string>
+
+#include "encounters/skill_effect.h"
 
 struct PlayerRecord;
 struct GameState;
@@ -12,3 +15,7 @@ struct GameState;
 // held). A skill may forget or learn skills during its turn, so the
 // narration is returned rather than read back through the list.
 std::string resolvePlayerTurn(std::size_t skillIndex, PlayerRecord& player, GameState& state);
+
+// The same turn, with the skills' effects looked up in `effects`.
+std::string resolvePlayerTurnWith(std::span<const SkillEffectRow> effects, std::size_t skillIndex,
+                                  PlayerRecord& player, GameState& state);

@@ -12,7 +12,8 @@ int skillDamage(GameState& state, PlayerRecord& player, Action& skill, double k)
   skill.attackValue = damage;
   applyMatchupMultiplier(skill, state, player, true);
   if (skill.attackValue < 0) skill.attackValue = 0;
-  return skill.attackValue;
+  skill.amount = skill.attackValue;
+  return skill.amount;
 }
 
 std::string matchupAdjective(const GameState& state) {

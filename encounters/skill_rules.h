@@ -11,7 +11,8 @@ struct PlayerRecord;
 // attack factor, x the enemy's damage-taken factor (single precision, each
 // truncated), then the matchups with the hero attacking; never below 0.
 // Leaves the matchup outcome in GameState::combatValue and the damage in
-// skill.attackValue, and answers with it. The enemy is not hurt here.
+// skill.amount (the skill's text reads it there) and skill.attackValue, and
+// answers with it. The enemy is not hurt here.
 int skillDamage(GameState& state, PlayerRecord& player, Action& skill, double k);
 
 // "a boosted ", "a weakened " or "" by GameState::combatValue (2, 1, other).
