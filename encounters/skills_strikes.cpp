@@ -123,7 +123,8 @@ void effectMagicbolt(GameState& state, PlayerRecord& player, Action& skill) {
   skill.cooldownLeft += skill.cooldown;
   hurtEnemy(state, skill.amount);
   skill.narration = player.name + " fires off a MAGICBOLT!\n" + enemyFullName(enemy) + " took " +
-                    std::to_string(skill.amount) + " damage. Nice!\n" + wakeUpOrEnemyTurn(state);
+                    std::to_string(skill.amount) + " damage. Nice!\n";
+  skill.narration += wakeUpOrEnemyTurn(state);
 }
 
 void effectSneakAttack(GameState& state, PlayerRecord& player, Action& skill) {
