@@ -181,7 +181,8 @@ void effectMegatonPunch(GameState& state, PlayerRecord& player, Action& skill) {
   if (enemyDodges(state, skill)) {
     const int hurt = recoil(player);
     skill.cooldownLeft += skill.cooldown;
-    skill.narration = player.name + skill.message + "\nThe enemy dodged, taking 0 damage!!\nYou kept going and hit a wall, taking " +
+    skill.narration = player.name + skill.message +
+                      "\nThe enemy dodged, taking 0 damage!!\nYou kept going and hit a wall, taking " +
                       std::to_string(hurt) + " damage.\n" + kEnemyTurnPrompt;
     return;
   }
