@@ -80,6 +80,13 @@ TEST(SneakAttack, StabsStunsAndGivesTheHeroTheNextMove) {
       {"attack 10 deals 6", "SNEAK ATTACK", [](SkillFight& f) { f.player.attack = 10; }, {}, {},
        kSneak + "UNINTERESTING GOBLIN took 6 damage!\n" + kStunnedLine + kYourTurn,
        14, 2, 5, 30, 2, "UNINTERESTING", true},
+      {"the enemy's damage factor multiplies in single precision: 17 x 0.6 is 10, x 0.7 is 7", "SNEAK ATTACK",
+       [](SkillFight& f) {
+         f.player.attack = 17;
+         f.enemy().damageTakenFactor = 0.7f;
+       },
+       {}, {}, kSneak + "UNINTERESTING GOBLIN took 7 damage!\n" + kStunnedLine + kYourTurn,
+       13, 2, 5, 30, 2, "UNINTERESTING", true},
       {"no dodges is refused before the sword speaks", "SNEAK ATTACK",
        [](SkillFight& f) {
          f.player.dodges = 0;
