@@ -6,6 +6,7 @@
 #include "interpreter/save_and_quit.h"
 #include "interpreter/start_prompts.h"
 #include "interpreter/timed_steps.h"
+#include "interpreter/victory_pages.h"
 
 namespace {
 
@@ -38,6 +39,12 @@ const PendingPromptRow kPendingPrompts[] = {
     // The characters' prompts.
 
     // The victory pages.
+    {kBattlesPage, answerBattlesPage},
+    {kFuturePage, answerFuturePage},
+    {kDiscoveriesPage, answerDiscoveriesPage},
+    {kClimbPage, answerClimbPage},
+    {kWinPage, answerWinPage},
+    {kClosingPage, answerClosingPage},
 
     // Items used outside a fight.
 };

@@ -52,11 +52,6 @@ const char kStayOnYourToes[] = "Heheheheh... Stay on your toes!! Hee hee hee..."
 // Reading the pranked scroll again tells the joke away.
 constexpr int kWatchYourBackTier = 10;
 
-void closeWindow(GameState& state) {
-  std::cout << kClosingTrace << std::endl;
-  state.closeRequested = true;
-}
-
 // Saving goes through saveRun only for a name that is a safe file name;
 // every name that can reach the player already is one.
 bool saveTheRun(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
@@ -65,6 +60,11 @@ bool saveTheRun(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord
 }
 
 }  // namespace
+
+void closeWindow(GameState& state) {
+  std::cout << kClosingTrace << std::endl;
+  state.closeRequested = true;
+}
 
 std::string commandSave(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
   state.lastReplyKind = kOrdinaryReply;

@@ -14,6 +14,9 @@ inline constexpr int kNewGameAfterDeathPrompt = 42;
 inline constexpr int kScrollPrankPrompt = 46;
 inline constexpr int kAfterPrankPrompt = 47;
 
+// Says so on standard output and asks the shell to close the window.
+void closeWindow(GameState& state);
+
 std::string commandSave(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string& line);
 std::string commandLoad(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string& line);
 std::string commandGiveUp(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
