@@ -1,12 +1,15 @@
 #include "interpreter/pending_prompts.h"
 
 #include "interpreter/class_choice.h"
+#include "interpreter/gary_shop.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
+#include "interpreter/perilous_prompts.h"
 #include "interpreter/save_and_quit.h"
 #include "interpreter/start_prompts.h"
 #include "interpreter/timed_steps.h"
 #include "interpreter/victory_pages.h"
+#include "interpreter/wizard_prompts.h"
 
 namespace {
 
@@ -35,6 +38,21 @@ const PendingPromptRow kPendingPrompts[] = {
     // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
 
     // Secret rooms, GARY's shop, the wizard and the perilous items.
+    {kGaryOfferPrompt, answerGaryOffer},
+    {kGaryAnswerPrompt, answerGaryDeal},
+    {kWizardLovePotionPrompt, answerWizardLovePotion},
+    {kWizardGreetingPrompt, answerWizardGreeting},
+    {kWizardListPrompt, answerWizardList},
+    {kWizardChoicePrompt, answerWizardChoice},
+    {kWizardEffectPrompt, answerWizardEffect},
+    {kWizardFarewellPrompt, answerWizardFarewell},
+    {kWizardConfirmPrompt, answerWizardConfirm},
+    {kCurseTakesHoldPrompt, answerCurseTakesHold},
+    {kAfterVortexPrompt, answerAfterVortex},
+    {kAfterTeleporometerPrompt, answerAfterTeleporometer},
+    {kNecronomiconPrompt, answerNecronomicon},
+    {kRestorationFountainPrompt, answerRestorationFountain},
+    {kPlasmaBarrelPrompt, answerPlasmaBarrel},
 
     // The characters' prompts.
 

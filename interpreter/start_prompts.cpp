@@ -121,16 +121,24 @@ void putOnBonuses(PlayerRecord& playerRecord, const ItemRecord& item) {
 
 std::string replaceEquipment(GameState& state, PlayerRecord& playerRecord, int slot) {
   state.pendingPrompt = kNoPrompt;
-  ItemRecord& worn = playerRecord.equipment[slot];
-  takeOffBonuses(playerRecord, worn);
-  state.messageBuffer =
-      "You successfully replaced the " + worn.name + " with \nthe " + state.offeredItem.name + ".\n";
-  worn = state.offeredItem;
-  putOnBonuses(playerRecord, worn);
+  state.messageBuffer = "You successfully replaced the " + playerRecord.equipment[slot].name + " with \nthe " +
+                        state.offeredItem.name + ".\n";
+  wearEquipment(playerRecord, slot, state.offeredItem);
   state.messageBuffer += "Your ATK is now " + std::to_string(playerRecord.attack) + " and your DEF is now " +
                          std::to_string(playerRecord.defence) + ".";
   return state.messageBuffer;
 }
+
+}  // namespace
+
+void wearEquipment(PlayerRecord& playerRecord, int slot, const ItemRecord& item) {
+  ItemRecord& worn = playerRecord.equipment[slot];
+  takeOffBonuses(playerRecord, worn);
+  worn = item;
+  putOnBonuses(playerRecord, worn);
+}
+
+namespace {
 
 const char* ratReply(int weaponsThrown) {
   for (const RatRow& row : kRatReplies) {
@@ -286,7 +294,53 @@ int blastDamage() { return static_cast<int>(dice::draw() % 21) + 20; }
 
 bool catchesFire(const std::string& word) { return word == "FLAMMABLE" || word == "OILY" || word == "NOXIOUS"; }
 
-void killedByBlast(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, int tile) {
+std::string blowUpBarrel(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
+  state.pendingPrompt = kNoPrompt;
+  const bool imbuedWithMatch = playerRecord.imbuement == "MATCH";
+  if (!imbuedWithMatch) {
+    playerRecord.loseItem("MATCH");
+    playerRecord.hp -= blastDamage();
+    if (playerRecord.quibblent == "HIGHLY FLAMMABLE") {
+      playerRecord.hp = 0;
+      state.pendingPrompt = kDeathPrompt;
+      state.pendingWord = kBarrelCause;
+      return std::string(kBarrelBoom) + kFlammableHeroExplodes;
+    }
+    if (catchesFire(playerRecord.quibblent)) playerRecord.changeQuibblent("FLAMING", state, false);
+  }
+  for (int tile = 0; tile < static_cast<int>(floorRecord.tileCreatures.size()); ++tile) {
+    Creature& creature = floorRecord.tileCreatures[tile];
+    creature.hp -= blastDamage();
+    if (creature.quibblent == "HIGHLY FLAMMABLE") creature.hp = 0;
+    if (catchesFire(creature.quibblent) || creature.type == "MASS") {
+      creature.changeQuibblent("FLAMING", state, false);
+    }
+    const std::string& kind = floorRecord.tileKinds[tile];
+    if (creature.hp > 0 || (kind != "Mon" && kind != "MonExit")) continue;
+    removeCreatureKilledByBlast(state, floorRecord, playerRecord, tile);
+  }
+  if (playerRecord.hp < 1) {
+    playerRecord.hp = 0;
+    state.pendingPrompt = kDeathPrompt;
+    state.pendingWord = kBarrelCause;
+  }
+  if (enteredTileKnown(state)) {
+    floorRecord.tileKinds[state.moveDirection].clear();
+    floorRecord.tileTexts[state.moveDirection] = kCrater;
+  }
+  state.messageBuffer = kBarrelBoom;
+  if (imbuedWithMatch) {
+    state.messageBuffer += kUnscathed;
+  } else {
+    state.messageBuffer +=
+        "Your HP is now " + std::to_string(playerRecord.hp) + " / " + std::to_string(playerRecord.maxHp) + ".";
+  }
+  return state.messageBuffer;
+}
+
+}  // namespace
+
+void removeCreatureKilledByBlast(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, int tile) {
   const Creature& creature = floorRecord.tileCreatures[tile];
   std::string& kind = floorRecord.tileKinds[tile];
   if (kind == "MonExit") {
@@ -311,52 +365,6 @@ void killedByBlast(GameState& state, Floor& floorRecord, PlayerRecord& playerRec
     state.saveMeta(false);
   }
 }
-
-std::string blowUpBarrel(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
-  state.pendingPrompt = kNoPrompt;
-  const bool imbuedWithMatch = playerRecord.imbuement == "MATCH";
-  if (!imbuedWithMatch) {
-    playerRecord.loseItem("MATCH");
-    playerRecord.hp -= blastDamage();
-    if (playerRecord.quibblent == "HIGHLY FLAMMABLE") {
-      playerRecord.hp = 0;
-      state.pendingPrompt = kDeathPrompt;
-      state.pendingWord = kBarrelCause;
-      return std::string(kBarrelBoom) + kFlammableHeroExplodes;
-    }
-    if (catchesFire(playerRecord.quibblent)) playerRecord.changeQuibblent("FLAMING", state, false);
-  }
-  for (int tile = 0; tile < static_cast<int>(floorRecord.tileCreatures.size()); ++tile) {
-    Creature& creature = floorRecord.tileCreatures[tile];
-    creature.hp -= blastDamage();
-    if (creature.quibblent == "HIGHLY FLAMMABLE") creature.hp = 0;
-    if (catchesFire(creature.quibblent) || creature.type == "MASS") {
-      creature.changeQuibblent("FLAMING", state, false);
-    }
-    const std::string& kind = floorRecord.tileKinds[tile];
-    if (creature.hp > 0 || (kind != "Mon" && kind != "MonExit")) continue;
-    killedByBlast(state, floorRecord, playerRecord, tile);
-  }
-  if (playerRecord.hp < 1) {
-    playerRecord.hp = 0;
-    state.pendingPrompt = kDeathPrompt;
-    state.pendingWord = kBarrelCause;
-  }
-  if (enteredTileKnown(state)) {
-    floorRecord.tileKinds[state.moveDirection].clear();
-    floorRecord.tileTexts[state.moveDirection] = kCrater;
-  }
-  state.messageBuffer = kBarrelBoom;
-  if (imbuedWithMatch) {
-    state.messageBuffer += kUnscathed;
-  } else {
-    state.messageBuffer +=
-        "Your HP is now " + std::to_string(playerRecord.hp) + " / " + std::to_string(playerRecord.maxHp) + ".";
-  }
-  return state.messageBuffer;
-}
-
-}  // namespace
 
 std::string answerStartKit(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
   state.pendingPrompt = kNoPrompt;

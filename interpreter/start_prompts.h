@@ -18,6 +18,17 @@ inline constexpr int kReplaceArmorPrompt = 5;
 inline constexpr int kFountainPrompt = 6;
 inline constexpr int kBarrelPrompt = 7;
 
+struct ItemRecord;
+
+// Puts `item` into equipment slot `slot` (0 weapon, 1 armor): the old
+// item's attack and defence bonuses come off the hero, the new one's go on.
+void wearEquipment(PlayerRecord& playerRecord, int slot, const ItemRecord& item);
+
+// A monster the blast of a barrel killed leaves its tile: freed stairs,
+// a smattering of gold or ashes; the kill is counted, and blowing up
+// JOHNNY THE POTION earns the potion family's achievement.
+void removeCreatureKilledByBlast(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, int tile);
+
 std::string answerStartKit(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
                            const std::string& line);
 std::string answerReplaceWeapon(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
