@@ -1,11 +1,14 @@
 #include "interpreter/pending_prompts.h"
 
 #include "interpreter/class_choice.h"
+#include "interpreter/hint_hell_and_jimmy.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
 #include "interpreter/save_and_quit.h"
+#include "interpreter/scroll_prompts.h"
 #include "interpreter/start_prompts.h"
 #include "interpreter/timed_steps.h"
+#include "interpreter/trader_prompts.h"
 
 namespace {
 
@@ -32,6 +35,16 @@ const PendingPromptRow kPendingPrompts[] = {
     // Levelling up outside a fight.
 
     // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
+    {kScrollPrompt, answerScroll},
+    {kHintShopPrompt, answerHintShop},
+    {kWombletonOfferPrompt, answerWombletonOffer},
+    {kWombletonAnswerPrompt, answerWombletonDeal},
+    {kGerardOfferPrompt, answerGerardOffer},
+    {kGerardAnswerPrompt, answerGerardDeal},
+    {kHintHellPrompt, answerHintHell},
+    {kEatOneItemPrompt, answerEatOneItem},
+    {kEatWhichItemPrompt, answerEatWhichItem},
+    {kDrinkJimmyPrompt, answerDrinkJimmy},
 
     // Secret rooms, GARY's shop, the wizard and the perilous items.
 
