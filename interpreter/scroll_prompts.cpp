@@ -14,6 +14,8 @@ namespace {
 // he can; it goes back to no prompt at all.
 constexpr int kReplaceSkillPrompt = 48;
 constexpr int kReplaceSkillReturn = 0;
+// What the hero is told of a skill he knows already.
+const char kSkillAlreadyKnown[] = "You already know that skill! Don't be a skill-hoarder.";
 
 // ---------------------------------------------------------------- the plain scroll (tier 0), by fate
 
@@ -356,17 +358,20 @@ void offerScrollSkill(GameState& state, PlayerRecord& playerRecord, const std::s
                       const std::string& learnedLead) {
   const bool held = std::any_of(playerRecord.skills.begin(), playerRecord.skills.end(),
                                 [&](const Action& known) { return known.name == skill; });
-  if (static_cast<int>(playerRecord.skills.size()) >= kSkillLimit && !held) {
+  const bool full = static_cast<int>(playerRecord.skills.size()) >= kSkillLimit;
+  if (full && held) {
+    // Trading a skill for one already known would only lose the skill given up.
+    state.messageBuffer += kSkillAlreadyKnown;
+    return;
+  }
+  if (full) {
     state.auxCounter = kReplaceSkillReturn;
     state.pendingPrompt = kReplaceSkillPrompt;
     state.messageBuffer += "You could gain permanent access to the " + skill +
                            " skill, \nbut you have 6 skills already. \nWould you like to replace one? (Y / N)";
     return;
   }
-  // A skill already held is never offered in exchange for another: the hero
-  // would give up one skill and gain nothing.
-  const std::string learned = playerRecord.learnSkill(skill);
-  state.messageBuffer += learnedLead + learned;
+  state.messageBuffer += learnedLead + playerRecord.learnSkill(skill);
 }
 
 std::string answerScroll(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
