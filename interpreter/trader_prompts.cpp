@@ -25,26 +25,26 @@ struct Trader {
   int answerPrompt;
   int GameState::*salesLeft;
   int GameState::*refusals;
-  int refusalsToLeave;       // the refusal that drives him off for good
-  int armorFromFloor;        // below this floor an armor roll sells small items
-  bool brokeHeroDrivesOff;   // too little gold makes him leave
-  bool refundsFullHands;     // a hero with no room gets his gold back
+  int refusalsToLeave;      // the refusal that drives him off for good
+  int armorFromFloor;       // below this floor an armor roll sells small items
+  bool brokeHeroDrivesOff;  // too little gold makes him leave
+  bool refundsFullHands;    // a hero with no room gets his gold back
   int (*price)(const GameState& state, const ItemRecord& item, const PlayerRecord& playerRecord);
-  const char* goneText;      // the description of his emptied tile
+  const char* goneText;  // the description of his emptied tile
 
   const char* offerOneBefore;
-  const char* offerOneMiddle;   // between ITEM and P
+  const char* offerOneMiddle;  // between ITEM and P
   const char* offerOneAfter;
   const char* offerManyBefore;
   const char* offerManyMiddle;
   const char* offerManyAfter;
-  const char* scoldOpening;     // followed by ITEM (or N ITEM), FOR, P and " gold? (Y/N)"
+  const char* scoldOpening;  // followed by ITEM (or N ITEM), FOR, P and " gold? (Y/N)"
 
   const char* refusalText;
   const char* leavingRefusalText;
   const char* brokeText;
   const char* fullHandsText;
-  const char* boughtBefore;     // + "a " + ITEM, or N + " " + ITEM
+  const char* boughtBefore;  // + "a " + ITEM, or N + " " + ITEM
   const char* boughtOneAfter;
   const char* boughtManyAfter;
   const char* moreToSellText;
@@ -60,76 +60,87 @@ int gerardAsks(const GameState&, const ItemRecord& item, const PlayerRecord& pla
 }
 
 const Trader kWombleton = {
-    kWombletonOfferPrompt,
-    kWombletonAnswerPrompt,
-    &GameState::wombletonOffersLeft,
-    &GameState::wombletonRefusals,
-    8,
-    kWombletonArmorFloor,
-    false,
-    true,
-    wombletonAsks,
-    " is a sense of impending dread",
-    "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably means he "
-    "is\noffering you a ",
-    " for ",
-    " GOLD.\nWill you accept this deal? (Y/N)\n",
-    "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably means he "
-    "is\noffering you ",
-    " for ",
-    " GOLD.\nWill you accept this deal? (Y/N)",
-    "WOMBLETON cocks you a look that either means 'I don't \nunderstand you' or 'I shall destroy you with the "
-    "force of \nten million million damned souls.' It's always hard to tell \nwith him. Maybe you should try to "
-    "be a little bit clearer.\nPurchase the ",
-    "WOMBLETON goes perfectly, deathly still. You shuffle \naway uncomfortably. Sure hope he doesn't hold a "
-    "grudge.",
-    "WOMBLETON suddenly ceases to exist! Apparently saying 'no' \nto him too many times is bad for his internal "
-    "structural \nintegrity. Or something. Hmm.",
-    "WOMBLETON screeches at you in the tongues of the damned, \ncausing an uncontrollable bout of gibbering "
-    "madness. When it \nsubsides, you are left with a distinct impression that you \ndo not have enough GOLD for "
-    "his tastes.",
-    "WOMBLETON stares at you for what feels like hours... then \nshakes its head. Suddenly, you feel a burning, "
-    "almost \nintolerable sense that you are carrying too many items. \nYour knees buckle, and you fall to the "
-    "ground. \nWOMBLETON simply continues staring at you.",
-    "WOMBLETON absorbs your gold into one of its many tentacles.\nYou got ",
-    "!!\n",
-    "!!\n",
-    "WOMBLETON gurgles amicably. \nSeems he has more to show you. \n[TYPE ANYTHING TO CONTINUE]",
-    "WOMBLETON returns to the void from whence he came. \nSeems he has no more to offer you.",
+    .offerPrompt = kWombletonOfferPrompt,
+    .answerPrompt = kWombletonAnswerPrompt,
+    .salesLeft = &GameState::wombletonOffersLeft,
+    .refusals = &GameState::wombletonRefusals,
+    .refusalsToLeave = 8,
+    .armorFromFloor = kWombletonArmorFloor,
+    .brokeHeroDrivesOff = false,
+    .refundsFullHands = true,
+    .price = wombletonAsks,
+    .goneText = " is a sense of impending dread",
+    .offerOneBefore =
+        "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably means he "
+        "is\noffering you a ",
+    .offerOneMiddle = " for ",
+    .offerOneAfter = " GOLD.\nWill you accept this deal? (Y/N)\n",
+    .offerManyBefore =
+        "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably means he "
+        "is\noffering you ",
+    .offerManyMiddle = " for ",
+    .offerManyAfter = " GOLD.\nWill you accept this deal? (Y/N)",
+    .scoldOpening =
+        "WOMBLETON cocks you a look that either means 'I don't \nunderstand you' or 'I shall destroy you with the "
+        "force of \nten million million damned souls.' It's always hard to tell \nwith him. Maybe you should try to "
+        "be a little bit clearer.\nPurchase the ",
+    .refusalText =
+        "WOMBLETON goes perfectly, deathly still. You shuffle \naway uncomfortably. Sure hope he doesn't hold a "
+        "grudge.",
+    .leavingRefusalText =
+        "WOMBLETON suddenly ceases to exist! Apparently saying 'no' \nto him too many times is bad for his internal "
+        "structural \nintegrity. Or something. Hmm.",
+    .brokeText =
+        "WOMBLETON screeches at you in the tongues of the damned, \ncausing an uncontrollable bout of gibbering "
+        "madness. When it \nsubsides, you are left with a distinct impression that you \ndo not have enough GOLD for "
+        "his tastes.",
+    .fullHandsText =
+        "WOMBLETON stares at you for what feels like hours... then \nshakes its head. Suddenly, you feel a burning, "
+        "almost \nintolerable sense that you are carrying too many items. \nYour knees buckle, and you fall to the "
+        "ground. \nWOMBLETON simply continues staring at you.",
+    .boughtBefore = "WOMBLETON absorbs your gold into one of its many tentacles.\nYou got ",
+    .boughtOneAfter = "!!\n",
+    .boughtManyAfter = "!!\n",
+    .moreToSellText = "WOMBLETON gurgles amicably. \nSeems he has more to show you. \n[TYPE ANYTHING TO CONTINUE]",
+    .soldOutText = "WOMBLETON returns to the void from whence he came. \nSeems he has no more to offer you.",
 };
 
 const Trader kGerard = {
-    kGerardOfferPrompt,
-    kGerardAnswerPrompt,
-    &GameState::gerardDealsLeft,
-    &GameState::gerardRefusals,
-    5,
-    0,
-    true,
-    false,
-    gerardAsks,
-    " is nothing but the wind.",
-    "'OK kid, I got a ",
-    " with your name \non it. It's gonna cost you ",
-    " GOLD, though. \nAre you in or not?' (Y/N)",
-    "'OK kid, I got ",
-    " with your name on 'em. \nIt's gonna cost you ",
-    " GOLD, though. \nAre you in or not?' (Y/N)",
-    "'I don't have time for your games, kid. You want it or not?'\nPurchase the ",
-    "'Fair enough. See you around, kid.' GERARD shoos you away, \nand goes back to counting his money. \n(You "
-    "can talk to him again for a new, different offer.)",
-    "'You're a real stingy kid, you know that? I don't think our \nbusiness relationship is working out. See you "
-    "around.' \nGERARD runs off out of your sight, and a few moments later \nit's like he was never there...",
-    "'Hey, what kind of game are you running here? That's not \nenough money at all. Man, I don't need to deal "
-    "with \npeople like you.' GERARD runs off out of your sight, and \na few moments later it's like he was "
-    "never there...",
-    "'Hmm... sorry, kid, but you're carrying too many items for \nme to give you this. No refunds. Hey, but "
-    "listen! If you can \nclear that inventory up, I'll be right here when you want \nto buy somethin' else.'",
-    "'Perfect. Let's see here, one... two... Yep, you got the \ngoods. Here you go.' You got ",
-    "!!\n",
-    "!! \n",
-    "'Excellent. Alright kid, I've got another deal for you.' \n[TYPE ANYTHING TO CONTINUE]",
-    "You move to thank GERARD for the purchase and...\nHey, where'd he go?",
+    .offerPrompt = kGerardOfferPrompt,
+    .answerPrompt = kGerardAnswerPrompt,
+    .salesLeft = &GameState::gerardDealsLeft,
+    .refusals = &GameState::gerardRefusals,
+    .refusalsToLeave = 5,
+    .armorFromFloor = 0,
+    .brokeHeroDrivesOff = true,
+    .refundsFullHands = false,
+    .price = gerardAsks,
+    .goneText = " is nothing but the wind.",
+    .offerOneBefore = "'OK kid, I got a ",
+    .offerOneMiddle = " with your name \non it. It's gonna cost you ",
+    .offerOneAfter = " GOLD, though. \nAre you in or not?' (Y/N)",
+    .offerManyBefore = "'OK kid, I got ",
+    .offerManyMiddle = " with your name on 'em. \nIt's gonna cost you ",
+    .offerManyAfter = " GOLD, though. \nAre you in or not?' (Y/N)",
+    .scoldOpening = "'I don't have time for your games, kid. You want it or not?'\nPurchase the ",
+    .refusalText =
+        "'Fair enough. See you around, kid.' GERARD shoos you away, \nand goes back to counting his money. \n(You "
+        "can talk to him again for a new, different offer.)",
+    .leavingRefusalText =
+        "'You're a real stingy kid, you know that? I don't think our \nbusiness relationship is working out. See you "
+        "around.' \nGERARD runs off out of your sight, and a few moments later \nit's like he was never there...",
+    .brokeText =
+        "'Hey, what kind of game are you running here? That's not \nenough money at all. Man, I don't need to deal "
+        "with \npeople like you.' GERARD runs off out of your sight, and \na few moments later it's like he was "
+        "never there...",
+    .fullHandsText =
+        "'Hmm... sorry, kid, but you're carrying too many items for \nme to give you this. No refunds. Hey, but "
+        "listen! If you can \nclear that inventory up, I'll be right here when you want \nto buy somethin' else.'",
+    .boughtBefore = "'Perfect. Let's see here, one... two... Yep, you got the \ngoods. Here you go.' You got ",
+    .boughtOneAfter = "!!\n",
+    .boughtManyAfter = "!! \n",
+    .moreToSellText = "'Excellent. Alright kid, I've got another deal for you.' \n[TYPE ANYTHING TO CONTINUE]",
+    .soldOutText = "You move to thank GERARD for the purchase and...\nHey, where'd he go?",
 };
 
 bool severalUnits(const ItemRecord& item) { return item.quantity >= 2; }
@@ -253,9 +264,12 @@ std::string buy(GameState& state, const Trader& trader, Floor& floorRecord, Play
 std::string answerDeal(GameState& state, const Trader& trader, Floor& floorRecord, PlayerRecord& playerRecord,
                        const std::string& line) {
   switch (readYesNo(line)) {
-    case YesNoAnswer::kNeither: return scoldText(trader, state.offeredItem);
-    case YesNoAnswer::kNo: return refuse(state, trader, floorRecord);
-    case YesNoAnswer::kYes: break;
+    case YesNoAnswer::kNeither:
+      return scoldText(trader, state.offeredItem);
+    case YesNoAnswer::kNo:
+      return refuse(state, trader, floorRecord);
+    case YesNoAnswer::kYes:
+      break;
   }
   if (playerRecord.gold < state.offeredItem.price) {
     state.pendingPrompt = kNoPrompt;
@@ -278,8 +292,7 @@ int gerardPrice(int itemPrice, const std::string& playerClass) {
   return playerClass == "OPPORTUNIST" ? thirdOff(itemPrice) : itemPrice;
 }
 
-std::string answerWombletonOffer(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
-                                 const std::string&) {
+std::string answerWombletonOffer(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
   return showOffer(state, kWombleton, floorRecord, playerRecord);
 }
 
@@ -288,8 +301,7 @@ std::string answerWombletonDeal(GameState& state, Floor& floorRecord, PlayerReco
   return answerDeal(state, kWombleton, floorRecord, playerRecord, line);
 }
 
-std::string answerGerardOffer(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
-                              const std::string&) {
+std::string answerGerardOffer(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
   return showOffer(state, kGerard, floorRecord, playerRecord);
 }
 
