@@ -37,6 +37,7 @@ const PendingPromptRow kPendingPrompts[] = {
     // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
     {kScrollPrompt, answerScroll},
     {kHintShopPrompt, answerHintShop},
+    {kSecretScrollPrompt, answerSecretScroll},
     {kWombletonOfferPrompt, answerWombletonOffer},
     {kWombletonAnswerPrompt, answerWombletonDeal},
     {kGerardOfferPrompt, answerGerardOffer},

@@ -284,6 +284,54 @@ const ScrollReaderRow kScrollReaders[] = {
     {4, readLoreScroll},  {5, readAdventurersNotes}, {8, readLoreScroll},
 };
 
+// ---------------------------------------------------------------- the secret room's scroll
+
+// By the floor's secret scroll number, from 3 on. Columns: number, the flag
+// reading it sets (none for the last row, which answers every later number),
+// reply.
+struct SecretLoreRow {
+  int index;
+  bool Floor::*found;
+  const char* reply;
+};
+
+const SecretLoreRow kSecretLore[] = {
+    {3, &Floor::scroll3Found,
+     "'Me an' DUDA have been hard at work spreadin' NECRONOMICONS\n"
+     "about - yesterday we convinced ol' WOMBLETON to start \n"
+     "stockin' em. At this rate, the GREAT OLD ONES should rise \n"
+     "again in no time! A couple OLD ONES seem to be risin' in \n"
+     "deeper floors, but they don't seem very GREAT yet to me.'"},
+    {4, &Floor::scroll4Found,
+     "' -- BOARD OF ARCH-ACCOUNTANTS INTERNAL MEETING NOTES -- \n"
+     " -- MEETING #57,029,111 -- \n"
+     "- Despite repeated efforts, HELLSATAN refuses to stay dead\n"
+     "- Negotiations concluded with 22 governments to send \n"
+     "promising convicts to dungeon; positive results expected\n"
+     "- Greg wants to know who stole his staple remover collection'"},
+    {5, &Floor::scroll5Found,
+     "'If you're reading this, I've relocated my study to \n"
+     "elsewhere in the dungeon, where I believe the magical \n"
+     "energies may be more conducive to research. Uncertain which \n"
+     "floor I'll settle on, and I probably won't go back to update \n"
+     "this scroll when I do decide. Sorry for the inconvenience!\n"
+     " ~ GARGLEFLOXX'"},
+    {6, nullptr,
+     "'FIVE secret scrolls in one run!? For real? I don't know \n"
+     "what else to give you at this point. Want some lore? Ok, \n"
+     "uhh, what if GARY THE GOBLIN was the big villain all along? \n"
+     "BAM! Big reveal. You're freaking out, right? Yeah, you're \n"
+     "freaking out. Please don't look in any more secret rooms \n"
+     "(I don't have anything else to put in them).'"},
+};
+const char kAncientSpell[] =
+    "Written on the SCROLL, in a language you've never seen \n"
+    "before yet instinctively understand, are detailed \n"
+    "instructions on casting a powerful ANCIENT SPELL.\n";
+const char kAncientSpellLearned[] = "You read it and...\n";
+// The first numbers teach the ancient spell; the room is then used up.
+constexpr int kFirstLoreScroll = 3;
+
 // ---------------------------------------------------------------- the hint shop
 
 const char kHintShopNo[] =
@@ -383,6 +431,29 @@ std::string answerScroll(GameState& state, Floor& floorRecord, PlayerRecord& pla
     if (row.tier == tier) return row.reader(state, floorRecord, playerRecord, tile);
   }
   return readFixedScroll(tier);
+}
+
+std::string answerSecretScroll(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
+                               const std::string&) {
+  state.pendingPrompt = kNoPrompt;
+  const int index = floorRecord.secretScrollIndex;
+  if (index >= kFirstLoreScroll) {
+    for (const SecretLoreRow& row : kSecretLore) {
+      if (row.index != index && row.found != nullptr) continue;
+      if (row.found != nullptr) floorRecord.*row.found = true;
+      return row.reply;
+    }
+  }
+  floorRecord.secretRoomKind = "Scroll3";
+  floorRecord.scrollsBelow3Found = true;
+  state.messageBuffer = kAncientSpell;
+  const bool academicWithHeal =
+      playerRecord.playerClass == "ACADEMIC" &&
+      std::any_of(playerRecord.skills.begin(), playerRecord.skills.end(),
+                  [](const Action& known) { return known.name == "HEAL"; });
+  state.pendingWord = academicWithHeal ? "FIREBOLT" : "HEAL";
+  offerScrollSkill(state, playerRecord, state.pendingWord, kAncientSpellLearned);
+  return state.messageBuffer;
 }
 
 std::string answerHintShop(GameState& state, Floor&, PlayerRecord& playerRecord, const std::string& line) {

@@ -196,6 +196,64 @@ TEST_F(ScrollPrompts, AFullHandOfSkillsIsAskedToMakeRoomButNeverForASkillItHolds
   EXPECT_EQ(player.skills.size(), 6u);
 }
 
+TEST_F(ScrollPrompts, TheSecretRoomsScrollTeachesTheAncientSpellThenTellsLore) {
+  const std::string ancient =
+      "Written on the SCROLL, in a language you've never seen \nbefore yet instinctively understand, are detailed "
+      "\ninstructions on casting a powerful ANCIENT SPELL.\n";
+  struct Row {
+    const char* what;
+    int index;
+    const char* playerClass;
+    std::vector<std::string> skills;
+    std::string replyStart;
+    const char* roomAfter;
+    bool Floor::*flag;
+    const char* learned;
+  };
+  const Row rows[] = {
+      {"spell", 0, "CONVICT", {"ATTACK"}, ancient + "You read it and...\nYou learned HEAL!", "Scroll3",
+       &Floor::scrollsBelow3Found, "HEAL"},
+      {"spell, academic with HEAL", 2, "ACADEMIC", {"HEAL"}, ancient + "You read it and...\nYou learned FIREBOLT!",
+       "Scroll3", &Floor::scrollsBelow3Found, "FIREBOLT"},
+      {"spell, hands full", 1, "CONVICT", {"A", "B", "C", "D", "E", "F"},
+       ancient + "You could gain permanent access to the HEAL skill, \nbut you have 6 skills already. \nWould "
+                 "you like to replace one? (Y / N)",
+       "Scroll3", &Floor::scrollsBelow3Found, ""},
+      {"third", 3, "CONVICT", {}, "'Me an' DUDA have been hard at work", "Scroll", &Floor::scroll3Found, ""},
+      {"fourth", 4, "CONVICT", {}, "' -- BOARD OF ARCH-ACCOUNTANTS INTERNAL MEETING NOTES -- ", "Scroll",
+       &Floor::scroll4Found, ""},
+      {"fifth", 5, "CONVICT", {}, "'If you're reading this, I've relocated my study", "Scroll",
+       &Floor::scroll5Found, ""},
+      {"later", 9, "CONVICT", {}, "'FIVE secret scrolls in one run!? For real?", "Scroll", nullptr, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Floor fresh;
+    fresh.secretRoomKind = "Scroll";
+    fresh.secretScrollIndex = row.index;
+    player.playerClass = row.playerClass;
+    player.skills.clear();
+    for (const std::string& skill : row.skills) player.skills.emplace_back(skill, 1, true);
+    openPrompt(14);
+
+    const std::string reply = state.processCommand("n", fresh, player);
+
+    EXPECT_EQ(reply.rfind(row.replyStart, 0), 0u) << reply;
+    if (row.index < 3) {
+      EXPECT_EQ(reply, row.replyStart);
+    }
+    EXPECT_EQ(fresh.secretRoomKind, row.roomAfter);
+    if (row.flag != nullptr) {
+      EXPECT_TRUE(fresh.*row.flag);
+    }
+    if (row.learned[0] != '\0') {
+      EXPECT_TRUE(knows(row.learned));
+      EXPECT_EQ(state.pendingWord, row.learned);
+    }
+    EXPECT_EQ(state.pendingPrompt, row.skills.size() == 6 ? 48 : 2);
+  }
+}
+
 // ---------------------------------------------------------------- the hint shop
 
 const std::string kHintLead = "'Alrighty, one HINT comin' right up! Now let's see here...\n";
