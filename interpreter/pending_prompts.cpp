@@ -2,12 +2,15 @@
 
 #include "interpreter/class_choice.h"
 #include "interpreter/gary_shop.h"
+#include "interpreter/hint_hell_and_jimmy.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
 #include "interpreter/perilous_prompts.h"
 #include "interpreter/save_and_quit.h"
+#include "interpreter/scroll_prompts.h"
 #include "interpreter/start_prompts.h"
 #include "interpreter/timed_steps.h"
+#include "interpreter/trader_prompts.h"
 #include "interpreter/victory_pages.h"
 #include "interpreter/wizard_prompts.h"
 
@@ -36,6 +39,17 @@ const PendingPromptRow kPendingPrompts[] = {
     // Levelling up outside a fight.
 
     // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
+    {kScrollPrompt, answerScroll},
+    {kHintShopPrompt, answerHintShop},
+    {kSecretScrollPrompt, answerSecretScroll},
+    {kWombletonOfferPrompt, answerWombletonOffer},
+    {kWombletonAnswerPrompt, answerWombletonDeal},
+    {kGerardOfferPrompt, answerGerardOffer},
+    {kGerardAnswerPrompt, answerGerardDeal},
+    {kHintHellPrompt, answerHintHell},
+    {kEatOneItemPrompt, answerEatOneItem},
+    {kEatWhichItemPrompt, answerEatWhichItem},
+    {kDrinkJimmyPrompt, answerDrinkJimmy},
 
     // Secret rooms, GARY's shop, the wizard and the perilous items.
     {kGaryOfferPrompt, answerGaryOffer},
