@@ -1,6 +1,7 @@
 #include "interpreter/pending_prompts.h"
 
 #include "interpreter/class_choice.h"
+#include "interpreter/level_up.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
 #include "interpreter/save_and_quit.h"
@@ -30,6 +31,9 @@ const PendingPromptRow kPendingPrompts[] = {
     // The stairs down.
 
     // Levelling up outside a fight.
+    {kLevelUpPrompt, answerLevelUpPage},
+    {kSkillOfferPrompt, answerSkillOffer},
+    {kSkillReplacePrompt, answerSkillReplace},
 
     // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
 
