@@ -194,24 +194,28 @@ bool chefWaitsForHat(const Floor& floorRecord) {
   return chefHere;
 }
 
-// `tile` -1: the fight stood on no tile, and only the hero's words are told.
-std::string leaveCorpse(GameState& state, Floor& floorRecord, const PlayerRecord& hero, int tile) {
-  if (tile < 0) {
-  } else if (floorRecord.tileCreatures[tile].type == "DRAGON") {
+// What a killed enemy leaves where it stood: a dragon's hoard, or a corpse
+// (or the HAT the chef waits for, or a CONVICT's SPECIAL POTION).
+void leaveRemains(const GameState& state, Floor& floorRecord, const PlayerRecord& hero, int tile) {
+  if (floorRecord.tileCreatures[tile].type == "DRAGON") {
     floorRecord.tileKinds[tile] = "DragTreasure";
     floorRecord.tileTexts[tile] = " lies a pile of dragon's treasure! Huzzah!";
-  } else {
-    floorRecord.tileKinds[tile].clear();
-    floorRecord.tileTexts[tile] = " lies the corpse of an enemy you killed.";
-    if (chefWaitsForHat(floorRecord)) {
-      floorRecord.tileKinds[tile] = "Hat";
-      floorRecord.tileTexts[tile] = ", the enemy dropped an ITEM!?";
-    }
-    if (state.currentEnemy.type == "OPPORTUNIST" && hero.playerClass == "CONVICT") {
-      floorRecord.tileKinds[tile] = "S.Potion";
-      floorRecord.tileTexts[tile] = ", the enemy dropped an ITEM!?";
-    }
+    return;
   }
+  floorRecord.tileKinds[tile].clear();
+  floorRecord.tileTexts[tile] = " lies the corpse of an enemy you killed.";
+  if (chefWaitsForHat(floorRecord)) {
+    floorRecord.tileKinds[tile] = "Hat";
+    floorRecord.tileTexts[tile] = ", the enemy dropped an ITEM!?";
+  }
+  if (state.currentEnemy.type == "OPPORTUNIST" && hero.playerClass == "CONVICT") {
+    floorRecord.tileKinds[tile] = "S.Potion";
+    floorRecord.tileTexts[tile] = ", the enemy dropped an ITEM!?";
+  }
+}
+
+// How the hero feels after a won fight.
+std::string afterFightMood(const PlayerRecord& hero) {
   if (hero.playerClass == "ZOMBIE") return "You shuffle away, seeking more flesh to consume. Gruhhhhh...";
   if (hero.hp == hero.maxHp) return "You crack your knuckles, satisfied. These combat encounters\nare going great!";
   if (hero.hp < hero.maxHp / 10) {
@@ -328,7 +332,7 @@ std::string answerFightWrapUp(GameState& state, Floor& floorRecord, PlayerRecord
     return "You take a deep breath a- \nan-\n...\nWhoa. Reality seemed to stutter for a moment there...";
   }
   const int tile = fightTile(state);
-  if (tile < 0) return leaveCorpse(state, floorRecord, hero, -1);
+  if (tile < 0) return afterFightMood(hero);
   std::string& kind = floorRecord.tileKinds[tile];
   if (kind == "MonExit" || kind == "Exit") {
     kind = "Exit";
@@ -342,5 +346,6 @@ std::string answerFightWrapUp(GameState& state, Floor& floorRecord, PlayerRecord
            " vaporizes into nothingness, revealing the stairs\nthat will lead you out of the QUIBBLENT DUNGEON for "
            "good!";
   }
-  return leaveCorpse(state, floorRecord, hero, tile);
+  leaveRemains(state, floorRecord, hero, tile);
+  return afterFightMood(hero);
 }
