@@ -13,21 +13,22 @@ const char kToFists[] = "You must now fight with your bare FISTS.\n";
 const char kToNude[] = "You are now NUDE, and will take extra damge.\n";
 
 // What an enemy's timed word becomes when it runs out. Columns: word, next
-// word, the line told instead of the change's own message ("" shows the
-// message), whether the line names the enemy's type only.
+// word, the line told instead of the change's own message after "The " and
+// the enemy's name ("" shows the message), whether that name is the type alone.
 struct EnemyTimerRow {
   const char* word;
   const char* next;
   const char* line;
+  bool typeOnly;
 };
 const EnemyTimerRow kEnemyTimers[] = {
-    {"RAVENOUS", "STARVING", ""},
-    {"ALMIGHTY", "RAVENOUS", ""},
-    {"FLAMING", "CHARRED", ""},
-    {"ENRAGED", "UNINTERESTING", ""},
-    {"GROGGY", "UNINTERESTING", ""},
-    {"GAMER", "MLG", " has reached the MAJOR LEAGUE of GAMING!\n"},
-    {"SLEEPING", "GROGGY", " wakes up!\n"},
+    {"RAVENOUS", "STARVING", "", false},
+    {"ALMIGHTY", "RAVENOUS", "", false},
+    {"FLAMING", "CHARRED", "", false},
+    {"ENRAGED", "UNINTERESTING", "", false},
+    {"GROGGY", "UNINTERESTING", "", false},
+    {"GAMER", "MLG", " has reached the MAJOR LEAGUE of GAMING!\n", true},
+    {"SLEEPING", "GROGGY", " wakes up!\n", false},
 };
 
 // Timed words that end the enemy there and then. Columns: word, what happens.
@@ -105,12 +106,9 @@ Outcome runEnemyTimer(GameState& state) {
   }
   for (const EnemyTimerRow& row : kEnemyTimers) {
     if (enemy.quibblent != row.word) continue;
-    const std::string line = std::string(row.line).empty()
-                                 ? std::string()
-                                 : (enemy.quibblent == std::string("GAMER") ? "The " + enemy.type + row.line
-                                                                              : "The " + enemyFullName(enemy) + row.line);
+    const std::string name = row.typeOnly ? enemy.type : enemyFullName(enemy);
     const std::string message = enemy.changeQuibblent(row.next, state, false);
-    buffer(state) += line.empty() ? message + "\n" : line;
+    buffer(state) += *row.line == '\0' ? message + "\n" : "The " + name + row.line;
     break;
   }
   return Outcome::kGoesOn;
