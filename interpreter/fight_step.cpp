@@ -199,13 +199,11 @@ std::string answerDodgeQuestion(GameState& state, Floor& floorRecord, PlayerReco
   const bool moveKnown = state.enemyActionIndex >= 0 &&
                          static_cast<std::size_t>(state.enemyActionIndex) < enemy.actions.size();
   const YesNoAnswer answer = readYesNo(line);
-  if (answer == YesNoAnswer::kNeither || !moveKnown) {
-    if (!moveKnown && answer != YesNoAnswer::kNeither) {
-      // No move was chosen to dodge: the hero simply has the turn back.
-      state.combatState = fight::kMenu;
-      return withMenu(kYourMove, playerRecord);
-    }
-    return kDodgeAgain + std::to_string(playerRecord.dodges) + " dodges left.";
+  if (answer == YesNoAnswer::kNeither) return kDodgeAgain + std::to_string(playerRecord.dodges) + " dodges left.";
+  if (!moveKnown) {
+    // No move was chosen to dodge: the hero simply has the turn back.
+    state.combatState = fight::kMenu;
+    return withMenu(kYourMove, playerRecord);
   }
   if (answer == YesNoAnswer::kNo) {
     state.combatState = fight::kMenu;
