@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "encounters/matchups.h"
 #include "tests/interpreter/fight_play.h"
 
 namespace {
@@ -118,6 +119,48 @@ TEST_F(PlainAttack, AFireBlastKillsAnOrdinaryFoeButABossRisesFromItsAshes) {
   const int killsBefore = player.killScore;
   type("");  // the exchange ends; no reward page
   EXPECT_EQ(player.killScore, killsBefore);
+}
+
+TEST_F(PlainAttack, MatchupsScaleTheHitBeforeTheFactorsAndMarkIt) {
+  {
+    // The matchups live with the enemy's half of the fight; a build without
+    // them has nothing to check here.
+    Action probe("ATTACK", 0, true);
+    probe.attackValue = 10;
+    player.quibblent = "NIHILIST";
+    state.currentEnemy.quibblent = "EXISTENTIAL";
+    applyMatchupMultiplier(probe, state, player, true);
+    if (probe.attackValue == 10) GTEST_SKIP() << "no matchups in this build";
+  }
+  // Columns: hero word, weapon word, enemy word, hero attack factor, reply's damage part.
+  struct Row {
+    std::string heroWord;
+    std::string weaponWord;
+    std::string enemyWord;
+    float attackFactor;
+    std::string damage;
+  };
+  const Row rows[] = {
+      {"NIHILIST", "UNINTERESTING", "EXISTENTIAL", 1.0f, "a boosted 14"},
+      {"UNINTERESTING", "EXISTENTIAL", "NIHILIST", 1.0f, "a weakened 3"},  // 7 x 0.5 truncates
+      {"FLIRTATIOUS", "FLIRTATIOUS", "HORNY", 1.0f, "a boosted 28"},
+      {"NIHILIST", "UNINTERESTING", "FUNDAMENTALIST", 1.5f, "a boosted 21"},
+      {"NIHILIST", "UNINTERESTING", "HORNY", 1.0f, "7"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.heroWord + " " + row.weaponWord + " vs " + row.enemyWord);
+    player.attack = 7;
+    player.attackFactor = row.attackFactor;
+    player.quibblent = row.heroWord;
+    player.equipment[0].quibblent = row.weaponWord;
+    Creature enemy = goblin;
+    enemy.quibblent = row.enemyWord;
+    enemy.hp = 100;
+    beginFight(enemy);
+    dice::Script script({5});
+    EXPECT_EQ(type("1"), "You swing your UNINTERESTING STICK at the enemy.\nIt took " + row.damage + " damage. Nice!\n" +
+                             kEnemyTurnTail);
+  }
 }
 
 }  // namespace
