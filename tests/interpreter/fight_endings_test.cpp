@@ -131,4 +131,64 @@ TEST_F(FightEndings, TheWrapUpFreesStairsAndTheWayOut) {
   }
 }
 
+TEST_F(FightEndings, SomeFoesLeaveSomethingBehindWhenTheyFall) {
+  // Columns: what the row shows, enemy word, hero weapon word, value the
+  // killing blow left, empty tiles, scripted draws, line the page holds,
+  // hero hp after.
+  struct Row {
+    const char* shows;
+    std::string enemyWord;
+    std::string weaponWord;
+    int blowValue;
+    std::vector<int> emptyTiles;
+    std::vector<std::uint32_t> draws;
+    std::string line;
+    int hpAfter;
+  };
+  const Row rows[] = {
+      {"a knowing foe tells a secret", "KNOWLEDGEABLE", "UNINTERESTING", 0, {}, {1},
+       "You feel a flash of insight after killing the enemy...\nType 'secret' to access this floor's secret room!\n",
+       40},
+      {"a metalhead goes out in a blaze", "METALHEAD", "UNINTERESTING", 0, {}, {1},
+       "The enemy goes out in a totally METAL blaze of glory, \ndealing 16 damage to you!! You are now at 24 / 40 "
+       "HP.\n",
+       24},
+      {"a vorpal sword snicker-snacks", "UNINTERESTING", "VORPAL", 700, {}, {0},
+       "One two, one two! Your VORPAL SWORD goes snicker-snack!\nThe UNINTERESTING GOBLIN is soundly bested!\nYou "
+       "gained a boosted 18 experience",
+       40},
+      {"but only after a plain attack", "UNINTERESTING", "VORPAL", 0, {}, {0}, "You gained 12 experience", 40},
+      {"a vorpal foe bursts in two", "VORPAL", "UNINTERESTING", 0, {3, 5}, {1, 2, 3, 4, 5},
+       "The enemy gyres, and gimbles... POP! \nIt bursts into a FRUMIOUS and a WHIFFLING GOBLIN!!\n", 40},
+      {"or one, with one tile free", "VORPAL", "UNINTERESTING", 0, {6}, std::vector<std::uint32_t>(1001, 6),
+       "The enemy gyres, and gimbles... POP!\nIt bursts, spawning a FRUMIOUS GOBLIN!!\n", 40},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shows);
+    player.hp = 40;
+    player.defence = 2;
+    player.equipment[0].quibblent = row.weaponWord;
+    floorRecord.secretRoomKnown = false;
+    Creature fallen = goblin;
+    fallen.quibblent = row.enemyWord;
+    fallen.attack = 10;
+    fallen.hp = 0;
+    beginFight(fallen, 10);
+    for (int tile = 1; tile < 8; ++tile) floorRecord.tileKinds[tile] = "NPC";
+    for (const int tile : row.emptyTiles) floorRecord.tileKinds[tile] = "";
+    state.combatValue = row.blowValue;
+    dice::Script script(row.draws);
+    testing::internal::CaptureStdout();
+    const std::string page = type("x");
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_NE(page.find(row.line), std::string::npos) << page;
+    EXPECT_EQ(player.hp, row.hpAfter);
+    if (row.enemyWord == "VORPAL" && row.emptyTiles.size() == 2) {
+      EXPECT_EQ(printed, "loaded a FRUMIOUS GOBLIN at southeast\nloaded a WHIFFLING GOBLIN at southwest\n");
+      EXPECT_EQ(floorRecord.tileTexts[5], " stands a WHIFFLING GOBLIN.");
+      EXPECT_EQ(floorRecord.tileKinds[3], "Mon");
+    }
+  }
+}
+
 }  // namespace
