@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "tests/interpreter/fight_play.h"
 
 namespace {
@@ -133,8 +135,9 @@ TEST_F(FightEndings, TheWrapUpFreesStairsAndTheWayOut) {
 
 TEST_F(FightEndings, SomeFoesLeaveSomethingBehindWhenTheyFall) {
   // Columns: what the row shows, enemy word, hero weapon word, value the
-  // killing blow left, empty tiles, scripted draws, line the page holds,
-  // hero hp after.
+  // killing blow left, empty tiles, scripted draws (none: the seeded rolls,
+  // as the new creatures of a burst roll their own stats), line the page
+  // holds, hero hp after.
   struct Row {
     const char* shows;
     std::string enemyWord;
@@ -158,9 +161,9 @@ TEST_F(FightEndings, SomeFoesLeaveSomethingBehindWhenTheyFall) {
        "gained a boosted 18 experience",
        40},
       {"but only after a plain attack", "UNINTERESTING", "VORPAL", 0, {}, {0}, "You gained 12 experience", 40},
-      {"a vorpal foe bursts in two", "VORPAL", "UNINTERESTING", 0, {3, 5}, {1, 2, 3, 4, 5},
+      {"a vorpal foe bursts in two", "VORPAL", "UNINTERESTING", 0, {3, 5}, {},
        "The enemy gyres, and gimbles... POP! \nIt bursts into a FRUMIOUS and a WHIFFLING GOBLIN!!\n", 40},
-      {"or one, with one tile free", "VORPAL", "UNINTERESTING", 0, {6}, std::vector<std::uint32_t>(1001, 6),
+      {"or one, with one tile free", "VORPAL", "UNINTERESTING", 0, {6}, {},
        "The enemy gyres, and gimbles... POP!\nIt bursts, spawning a FRUMIOUS GOBLIN!!\n", 40},
   };
   for (const Row& row : rows) {
@@ -177,16 +180,19 @@ TEST_F(FightEndings, SomeFoesLeaveSomethingBehindWhenTheyFall) {
     for (int tile = 1; tile < 8; ++tile) floorRecord.tileKinds[tile] = "NPC";
     for (const int tile : row.emptyTiles) floorRecord.tileKinds[tile] = "";
     state.combatValue = row.blowValue;
-    dice::Script script(row.draws);
+    std::optional<dice::Script> script;
+    if (!row.draws.empty()) script.emplace(row.draws);
     testing::internal::CaptureStdout();
     const std::string page = type("x");
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_NE(page.find(row.line), std::string::npos) << page;
     EXPECT_EQ(player.hp, row.hpAfter);
     if (row.enemyWord == "VORPAL" && row.emptyTiles.size() == 2) {
-      EXPECT_EQ(printed, "loaded a FRUMIOUS GOBLIN at southeast\nloaded a WHIFFLING GOBLIN at southwest\n");
-      EXPECT_EQ(floorRecord.tileTexts[5], " stands a WHIFFLING GOBLIN.");
+      EXPECT_NE(printed.find("loaded a FRUMIOUS GOBLIN at "), std::string::npos) << printed;
+      EXPECT_NE(printed.find("loaded a WHIFFLING GOBLIN at "), std::string::npos) << printed;
       EXPECT_EQ(floorRecord.tileKinds[3], "Mon");
+      EXPECT_EQ(floorRecord.tileKinds[5], "Mon");
+      EXPECT_EQ(floorRecord.tileCreatures[3].type, "GOBLIN");
     }
   }
 }
