@@ -3,6 +3,7 @@
 #include "interpreter/class_choice.h"
 #include "interpreter/gary_shop.h"
 #include "interpreter/hint_hell_and_jimmy.h"
+#include "interpreter/level_up.h"
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
 #include "interpreter/perilous_prompts.h"
@@ -37,6 +38,9 @@ const PendingPromptRow kPendingPrompts[] = {
     // The stairs down.
 
     // Levelling up outside a fight.
+    {kLevelUpPrompt, answerLevelUpPage},
+    {kSkillOfferPrompt, answerSkillOffer},
+    {kSkillReplacePrompt, answerSkillReplace},
 
     // Scrolls, the hint shop, the traders, HINT HELL and JIMMY.
     {kScrollPrompt, answerScroll},

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "encounters/matchups.h"
+#include "tests/interpreter/fight_play.h"
+
+namespace {
+
+class PlainAttack : public FightPlay {};
+
+TEST_F(PlainAttack, DamageFollowsDodgeFactorsCriticalsAndTruncation) {
+  // Columns: what the row shows, hero ATK, hero attack factor, hero word,
+  // weapon word, enemy DEF, enemy dodge, enemy stunned, enemy damage-taken
+  // factor, enemy hp, scripted draws, reply, enemy hp after, state after.
+  struct Row {
+    const char* shows;
+    int attack;
+    float attackFactor;
+    std::string heroWord;
+    std::string weaponWord;
+    int defence;
+    float dodge;
+    bool stunned;
+    float takenFactor;
+    int enemyHp;
+    std::vector<std::uint32_t> draws;
+    std::string reply;
+    int hpAfter;
+    int stateAfter;
+  };
+  const std::string swing = "You swing your UNINTERESTING STICK at the enemy.\n";
+  const std::string dodged = swing + "The enemy dodged, taking 0 damage!!\n" + kEnemyTurnTail;
+  const Row rows[] = {
+      {"attack less defence", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 3, 0.0f, false, 1.0f, 30, {5},
+       swing + "It took 7 damage. Nice!\n" + kEnemyTurnTail, 23, 7},
+      {"never below 0", 2, 1.0f, "UNINTERESTING", "UNINTERESTING", 5, 0.0f, false, 1.0f, 30, {5},
+       swing + "It took 0 damage. Nice!\n" + kEnemyTurnTail, 30, 7},
+      {"attack factor truncates", 7, 1.5f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 1.0f, 30, {5},
+       swing + "It took 10 damage. Nice!\n" + kEnemyTurnTail, 20, 7},
+      // 10 x 0.7f is 7 in single precision (6 in double).
+      {"single-precision taken factor", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 0.7f, 30, {5},
+       swing + "It took 7 damage. Nice!\n" + kEnemyTurnTail, 23, 7},
+      {"both factors in turn", 9, 1.5f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 0.5f, 30, {5},
+       swing + "It took 6 damage. Nice!\n" + kEnemyTurnTail, 24, 7},
+      {"draw equal to dodge dodges", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 3.0f, false, 1.0f, 30, {2},
+       dodged, 30, 7},
+      {"draw above dodge hits", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 3.0f, false, 1.0f, 30, {3},
+       swing + "It took 10 damage. Nice!\n" + kEnemyTurnTail, 20, 7},
+      {"confused weapon misses more", 10, 1.0f, "UNINTERESTING", "CONFUSED", 0, 3.0f, false, 1.0f, 30, {3},
+       dodged, 30, 7},
+      {"stunned enemy never dodges", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 9.0f, true, 1.0f, 30, {0},
+       swing + "It took 10 damage. Nice!\n" + kEnemyTurnTail, 20, 7},
+      {"extravagant critical", 10, 1.0f, "EXTRAVAGANT", "UNINTERESTING", 3, 0.0f, false, 1.0f, 30, {5, 20},
+       "Your STICK performs a critical EXTRAVAGANT HIT!\nThe enemy took a boosted 21 damage. Nice!\n" +
+           kEnemyTurnTail,
+       9, 7},
+      {"extravagant miss of the critical", 10, 1.0f, "UNINTERESTING", "EXTRAVAGANT", 3, 0.0f, false, 1.0f, 30,
+       {5, 16}, swing + "It took 7 damage. Nice!\n" + kEnemyTurnTail, 23, 7},
+      {"a kill ends the turn without the enemy's", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false,
+       1.0f, 4, {5}, swing + "It took 10 damage. Nice!\n[TYPE ANYTHING TO CONTINUE]", 0, 10},
+      {"exactly 0 hp is dead", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 1.0f, 10, {5},
+       swing + "It took 10 damage. Nice!\n[TYPE ANYTHING TO CONTINUE]", 0, 10},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shows);
+    player.attack = row.attack;
+    player.attackFactor = row.attackFactor;
+    player.quibblent = row.heroWord;
+    player.equipment[0].quibblent = row.weaponWord;
+    Creature enemy = goblin;
+    enemy.defence = row.defence;
+    enemy.dodge = row.dodge;
+    enemy.stunned = row.stunned;
+    enemy.damageTakenFactor = row.takenFactor;
+    enemy.hp = row.enemyHp;
+    beginFight(enemy);
+    dice::Script script(row.draws);
+    EXPECT_EQ(type("1"), row.reply);
+    EXPECT_EQ(state.currentEnemy.hp, row.hpAfter);
+    EXPECT_EQ(state.combatState, row.stateAfter);
+    EXPECT_EQ(script.drawsLeft(), 0u);
+    if (row.stateAfter == 10) {
+      EXPECT_EQ(state.combatValue, 700);
+    }
+  }
+}
+
+TEST_F(PlainAttack, AFireBlastKillsAnOrdinaryFoeButABossRisesFromItsAshes) {
+  player.equipment[0].quibblent = "FLAMING";
+  player.hp = 5;
+  Creature enemy = goblin;
+  enemy.quibblent = "HIGHLY FLAMMABLE";
+  beginFight(enemy);
+  {
+    dice::Script script({5});
+    EXPECT_EQ(type("1"),
+              "FWOOOOOOSH!!! The GOBLIN explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, "
+              "the blast also hits you for 4 damage.\n[TYPE ANYTHING TO CONTINUE]");
+  }
+  EXPECT_EQ(player.hp, 1);  // half the 20 hp left, but never the hero's last point
+  EXPECT_EQ(state.currentEnemy.goldReward, 0);
+  EXPECT_EQ(state.combatState, 10);
+
+  // The same blast finishing a DRAGON: it rises whole, and the fight goes on.
+  Creature dragon = goblin;
+  dragon.type = "DRAGON";
+  dragon.quibblent = "HIGHLY FLAMMABLE";
+  dragon.hp = 8;
+  beginFight(dragon);
+  player.hp = 40;
+  {
+    dice::Script script({5});
+    EXPECT_EQ(type("1"),
+              "FWOOOOOOSH!!! The DRAGON explodes!!!\n...But it rises back out of the ashes, stronger than "
+              "ever!\nFull enemy health restored!\n" + kEnemyTurnTail);
+  }
+  EXPECT_EQ(state.currentEnemy.hp, 30);
+  EXPECT_EQ(state.combatState, 7);
+  EXPECT_NE(state.combatValue, 700);
+  const int killsBefore = player.killScore;
+  type("");  // the exchange ends; no reward page
+  EXPECT_EQ(player.killScore, killsBefore);
+}
+
+TEST_F(PlainAttack, MatchupsScaleTheHitBeforeTheFactorsAndMarkIt) {
+  {
+    // The matchups live with the enemy's half of the fight; a build without
+    // them has nothing to check here.
+    Action probe("ATTACK", 0, true);
+    probe.attackValue = 10;
+    player.quibblent = "NIHILIST";
+    state.currentEnemy.quibblent = "EXISTENTIAL";
+    applyMatchupMultiplier(probe, state, player, true);
+    if (probe.attackValue == 10) GTEST_SKIP() << "no matchups in this build";
+  }
+  // Columns: hero word, weapon word, enemy word, hero attack factor, reply's damage part.
+  struct Row {
+    std::string heroWord;
+    std::string weaponWord;
+    std::string enemyWord;
+    float attackFactor;
+    std::string damage;
+  };
+  const Row rows[] = {
+      {"NIHILIST", "UNINTERESTING", "EXISTENTIAL", 1.0f, "a boosted 14"},
+      {"UNINTERESTING", "EXISTENTIAL", "NIHILIST", 1.0f, "a weakened 3"},  // 7 x 0.5 truncates
+      {"FLIRTATIOUS", "FLIRTATIOUS", "HORNY", 1.0f, "a boosted 28"},
+      {"NIHILIST", "UNINTERESTING", "FUNDAMENTALIST", 1.5f, "a boosted 21"},
+      {"NIHILIST", "UNINTERESTING", "HORNY", 1.0f, "7"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.heroWord + " " + row.weaponWord + " vs " + row.enemyWord);
+    player.attack = 7;
+    player.attackFactor = row.attackFactor;
+    player.quibblent = row.heroWord;
+    player.equipment[0].quibblent = row.weaponWord;
+    Creature enemy = goblin;
+    enemy.quibblent = row.enemyWord;
+    enemy.hp = 100;
+    beginFight(enemy);
+    dice::Script script({5});
+    EXPECT_EQ(type("1"), "You swing your UNINTERESTING STICK at the enemy.\nIt took " + row.damage + " damage. Nice!\n" +
+                             kEnemyTurnTail);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include "tests/interpreter/fight_play.h"
+
+namespace {
+
+class FightPaths : public FightPlay {};
+
+const std::string kContinue = "[TYPE ANYTHING TO CONTINUE]";
+
+TEST_F(FightPaths, AGoblinFelledInOneBlowPaysAndLeavesItsCorpse) {
+  Creature weak = goblin;
+  weak.hp = 5;
+  beginFight(weak, 1);
+  EXPECT_EQ(type("x"), "It's your move.\nYou have 3" + kMenuTail);
+  {
+    dice::Script script({5});
+    EXPECT_EQ(type("attack"), "You swing your UNINTERESTING STICK at the enemy.\nIt took 10 damage. Nice!\n" + kContinue);
+  }
+  {
+    dice::Script script({1});  // the VORPAL roll is made whatever the weapon
+    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN handily!!\nYou gained 12 experience and 4 gold.\n" + kContinue);
+  }
+  EXPECT_EQ(player.exp, 12);
+  EXPECT_EQ(player.gold, 4);
+  EXPECT_EQ(player.killScore, 1);
+  EXPECT_EQ(type("x"), "You crack your knuckles, satisfied. These combat encounters\nare going great!");
+  EXPECT_EQ(state.combatState, 0);
+  EXPECT_EQ(floorRecord.tileKinds[0], "");
+  EXPECT_EQ(floorRecord.tileTexts[0], " lies the corpse of an enemy you killed.");
+}
+
+TEST_F(FightPaths, DefeatsEarnDodgesByCountClassAndWord) {
+  // Columns: defeats since the last dodge, class, hero word, line after the
+  // experience, dodges gained.
+  struct Row {
+    int defeatsBefore;
+    std::string heroClass;
+    std::string word;
+    std::string goldLine;
+    int dodgesGained;
+  };
+  const Row rows[] = {
+      {0, "CONVICT", "UNINTERESTING", " and 4 gold.\n", 0},
+      {1, "CONVICT", "UNINTERESTING", ", 4 gold, and 1 dodge.\n", 1},
+      {0, "OPPORTUNIST", "UNINTERESTING", ", 4 gold, and 1 dodge.\n", 1},
+      {0, "CONVICT", "MLG", ", 4 gold, and 1 dodge.\n", 1},
+      {0, "OPPORTUNIST", "MLG", ", 4 gold, and 2 dodges.\n", 2},
+      {0, "CONVICT", "JOHNNY THE", ", 4 gold, and 2 dodges.\n", 2},
+      // A count left high while JOHNNY THE still earns the next dodge.
+      {4, "CONVICT", "UNINTERESTING", ", 4 gold, and 1 dodge.\n", 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.heroClass + " " + row.word + " " + std::to_string(row.defeatsBefore));
+    player.playerClass = row.heroClass;
+    player.quibblent = row.word;
+    player.dodges = 3;
+    state.defeatCount = row.defeatsBefore;
+    Creature fallen = goblin;
+    fallen.hp = 0;
+    beginFight(fallen, 10);
+    dice::Script script({1});
+    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN handily!!\nYou gained 12 experience" + row.goldLine + kContinue);
+    EXPECT_EQ(player.dodges, 3 + row.dodgesGained);
+  }
+}
+
+TEST_F(FightPaths, KillsOfBossesAndLordsOfHellScoreByTheirOwnRules) {
+  // Columns: type, kill score gained, achievement slot earned (0-based, -1 none).
+  struct Row {
+    std::string type;
+    int killsGained;
+    int slot;
+  };
+  const Row rows[] = {{"DRAGON", 1001, 7}, {"DEEP TROLL", 201, 9}, {"GHAST", 1, 8}, {"HELLSATAN", 0, -1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.type);
+    state.achievements = {};
+    player.killScore = 0;
+    Creature fallen = goblin;
+    fallen.type = row.type;
+    fallen.hp = 0;
+    beginFight(fallen, 10);
+    dice::Script script({1});
+    type("x");
+    EXPECT_EQ(player.killScore, row.killsGained);
+    for (int slot = 0; slot < 18; ++slot) EXPECT_EQ(state.achievements[slot], slot == row.slot ? "Bob" : "");
+  }
+}
+
+TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
+  Creature skeleton = goblin;
+  skeleton.type = "SKELETON";
+  skeleton.hp = 17;
+  beginFight(skeleton);
+  EXPECT_EQ(type("4"),
+            "You run away like a coward. The UNINTERESTING SKELETON \nwatches you suspiciously, but makes no move to "
+            "attack. \nYou are now out of combat.");
+  EXPECT_EQ(state.combatState, 0);
+  EXPECT_EQ(floorRecord.tileCreatures[0].hp, 17);
+  EXPECT_TRUE(floorRecord.tileCreatures[0].confident);
+
+  Creature longName = goblin;
+  longName.quibblent = "INCREDIBLY LONG-WINDED";  // 22 + 6 = 28 letters
+  beginFight(longName);
+  EXPECT_EQ(type("flee"),
+            "You run away like a coward. The GOBLIN\nwatches you suspiciously, but makes no move to attack. \nYou are "
+            "now out of combat.");
+  EXPECT_FALSE(floorRecord.tileCreatures[0].confident);  // goblins never are
+
+  Creature fat = goblin;
+  fat.quibblent = "VOLUMINOUS";
+  beginFight(fat);
+  EXPECT_EQ(type("4"), "You try to run away but the enemy is just too damn FAT!!\n" + kEnemyTurnTail);
+  EXPECT_EQ(state.combatState, 7);
+}
+
+TEST_F(FightPaths, TheMenuWaitsScoldsAndTurnsAStunnedHeroAway) {
+  beginFight(goblin);
+  EXPECT_EQ(type("dance"), "Nope.\nYou have 3" + kMenuTail);
+  EXPECT_EQ(state.combatState, 2);
+  EXPECT_EQ(type("wait"),
+            "You stand around twiddling your thumbs like a chump.\nNothing happened!\n" + kEnemyTurnTail);
+  EXPECT_EQ(state.combatState, 7);
+
+  beginFight(goblin, 1);
+  player.stunned = true;
+  EXPECT_EQ(type("1"),
+            "You attempt to do something but you are STUNNED!!\nYou shake off your daze and return to battle.\n" +
+                kEnemyTurnTail);
+  EXPECT_FALSE(player.stunned);
+  EXPECT_EQ(state.combatState, 7);
+}
+
+TEST_F(FightPaths, ADeathInAFightIsTheMonstersDoingNotAnEarlierBarrels) {
+  state.pendingWord = "barrel";  // the hero survived a barrel earlier on
+  player.quibblent = "DAMNED";
+  player.quibblentTimed = true;
+  player.quibblentTurnsLeft = 1;
+  beginFight(goblin, 1);
+  type("x");
+  type("wait");
+  EXPECT_EQ(type("x"),
+            "You feel your soul slipping away from your body.\nYour DAMNED nature has caught up with you...\nYou are "
+            "going to HELL!\n" + kContinue);
+  EXPECT_EQ(state.pendingPrompt, 16);
+  const std::string page = type("x");
+  EXPECT_EQ(page.rfind("You died on floor 2. GAME OVER!", 0), 0u) << page;
+  const std::string memorial = slurp("saves/Bob.txt");
+  EXPECT_NE(memorial.find("Cruelly struck down by a UNINTERESTING GOBLIN"), std::string::npos) << memorial;
+  EXPECT_EQ(memorial.find("exploded"), std::string::npos);
+}
+
+TEST_F(FightPaths, AnAirhornGivesAGamerOneWayOutNotOneATurn) {
+  player.imbuement = "AIRHORN";
+  Creature gamer = goblin;
+  gamer.quibblent = "GAMER";
+  beginFight(gamer, 3);
+  type("x");
+  state.combatState = 3;
+  type("x");
+  int hornFlees = 0;
+  for (const Action& move : state.currentEnemy.actions) hornFlees += move.name == "FLEE" && move.weight == 99;
+  EXPECT_EQ(hornFlees, 1);
+}
+
+TEST_F(FightPaths, ADodgedMoveCostsADodgeAndCoolsTheMoveDown) {
+  Creature enemy = goblin;
+  enemy.actions.emplace_back("WINDUP-ATTACK", 5, false);
+  enemy.actions.back().cooldown = 2;
+  beginFight(enemy, 4);
+  state.enemyActionIndex = 0;
+  EXPECT_EQ(type("maybe"),
+            "Ok, your answer was very clever and all, but how about \nyou type Y or N this time instead?\nYou have 3 "
+            "dodges left.");
+  dice::Script script({2});
+  EXPECT_EQ(type("y"),
+            "You casually sidestep the attack like some kind of \nstone-cold badass. You take 0 damage!! \nIt is now "
+            "your turn.\nYou have 2" + kMenuTail);
+  EXPECT_EQ(state.combatState, 2);
+  ASSERT_EQ(state.currentEnemy.actions.size(), 1u);
+  EXPECT_EQ(state.currentEnemy.actions[0].name, "WIND UP");
+  EXPECT_EQ(state.currentEnemy.actions[0].weight, 8);
+}
+
+TEST_F(FightPaths, ALevelUpInAFightComesBeforeTheWrapUp) {
+  Creature fallen = goblin;
+  fallen.hp = 0;
+  fallen.expReward = 100;
+  player.hp = 30;
+  beginFight(fallen, 10);
+  {
+    dice::Script script({1});
+    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN!!\nYou gained 100 experience and 4 gold.\n" + kContinue);
+  }
+  EXPECT_EQ(state.combatState, 12);
+  EXPECT_EQ(type("x"),
+            "LEVEL UP!! You are now level 2!\nYou have been fully healed and gained 1 dodge.\nYou now have 55 HP, 13 "
+            "ATK, and 1 DEF.\n300 EXP to next level.\n" + kContinue);
+  EXPECT_EQ(state.combatState, 13);
+  EXPECT_EQ(type("x"), "You crack your knuckles, satisfied. These combat encounters\nare going great!");
+}
+
+TEST_F(FightPaths, AHeroWithSixSkillsReplacesTheChosenOneWithQblSwap) {
+  for (const char* name : {"EAT", "EAT", "EAT", "HEAL", "FIREBOLT", "STUNBOLT"}) player.skills.emplace_back(name, 1, true);
+  player.playerClass = "ZOMBIE";
+  player.level = 4;
+  player.exp = 1600;
+  player.expForNextLevel = 1600;
+  beginFight(goblin, 12);
+  const std::string page = type("x");
+  EXPECT_TRUE(page.ends_with("\nYou could gain permanent access to the QBL.SWAP skill, but \nyou have 6 skills "
+                             "already. Do you want to replace one? (Y/N)")) << page;
+  EXPECT_EQ(state.pendingPrompt, 48);
+  EXPECT_EQ(type("y"),
+            "Select a skill to replace - (1): EAT\n(2): EAT\n(3): EAT\n(4): HEAL\n(5): FIREBOLT\n(6): STUNBOLT\n");
+  EXPECT_EQ(type("2"), "You successfully replaced EAT with QBL.SWAP!\n" + kContinue);
+  std::vector<std::string> names;
+  for (const Action& skill : player.skills) names.push_back(skill.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"EAT", "EAT", "HEAL", "FIREBOLT", "STUNBOLT", "QBL.SWAP"}));
+  EXPECT_EQ(state.pendingPrompt, 0);
+  EXPECT_EQ(state.combatState, 13);
+}
+
+}  // namespace
