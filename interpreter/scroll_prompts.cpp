@@ -408,8 +408,9 @@ void offerScrollSkill(GameState& state, PlayerRecord& playerRecord, const std::s
                                 [&](const Action& known) { return known.name == skill; });
   const bool full = static_cast<int>(playerRecord.skills.size()) >= kSkillLimit;
   if (full && held) {
-    // Trading a skill for one already known would only lose the skill given up.
-    state.messageBuffer += kSkillAlreadyKnown;
+    // Trading a skill for one already known would only lose the skill given up,
+    // so the hero hears what a hero with room to spare hears of a known skill.
+    state.messageBuffer += learnedLead + kSkillAlreadyKnown;
     return;
   }
   if (full) {
