@@ -65,7 +65,7 @@ void offerArmor(GameState& state, PlayerRecord& player, int lootFloor) {
 void findConsumable(GameState& state, PlayerRecord& player, bool large, int floorNumber) {
   ItemRecord& item = state.offeredItem;
   item = ItemRecord(large ? "Large" : "Small", floorNumber);
-  item.quantity = large ? 1 : static_cast<int>(dice::below(3)) + 1;
+  item.quantity = large ? 1 : roll(state, 3) + 1;
   item.rollConsumable(large, player.inventoryNames, player.inventoryCounts, large ? 0 : state.potionsForSale);
   const std::string found = "Looking closer, it seems the ITEM you saw was actually\n" +
                             std::to_string(item.quantity) + " " + item.type + kPocketedText;
