@@ -78,14 +78,19 @@ std::string PlayerRecord::loseItem(std::string itemName) {
 }
 
 bool PlayerRecord::hasItem(std::string itemName, int leastCount) const {
-  const int slot = slotOf(inventoryNames, itemName);
-  if (slot < 0 || static_cast<std::size_t>(slot) >= inventoryCounts.size()) return false;
-  return inventoryCounts[slot] >= leastCount;
+  // Only the held names have counts that mean anything; a names list longer
+  // than the counts (a hand-edited save) must not read past them.
+  const std::size_t held = std::min(inventoryNames.size(), inventoryCounts.size());
+  for (std::size_t i = 0; i < held; ++i) {
+    if (inventoryNames[i] == itemName && inventoryCounts[i] >= leastCount) return true;
+  }
+  return false;
 }
 
 void PlayerRecord::heal(int amount) {
-  const long long healed = static_cast<long long>(hp) + amount;
-  hp = static_cast<int>(std::min<long long>(healed, maxHp));
+  // A hero already above the maximum (after it was lowered) keeps what he has.
+  if (static_cast<long long>(hp) + amount > maxHp) amount = std::max(maxHp - hp, 0);
+  hp += amount;
 }
 
 char toLowerAscii(char c) {
