@@ -370,16 +370,12 @@ void effectQblSwap(GameState& state, PlayerRecord& player, Action& skill) {
   skill.narration = player.name + skill.message + "\n";
   skill.narration += swapQuibblents(state, player);
   skill.narration += kEnemyTurnPrompt;
-  // Every QBL.SWAP the hero knows cools down together; the turn stores the
-  // working copy back into the first of them.
+  // Every QBL.SWAP the hero knows cools down together. The entry that was
+  // used is overwritten by this working copy once the turn is over, so it
+  // takes the same cooldown; whichever of several copies was used, none of
+  // the others is left out.
   skill.cooldownLeft += skill.cooldown;
-  bool first = true;
   for (Action& known : player.skills) {
-    if (known.name != "QBL.SWAP") continue;
-    if (first) {
-      first = false;
-      continue;
-    }
-    known.cooldownLeft += skill.cooldown;
+    if (known.name == "QBL.SWAP") known.cooldownLeft += skill.cooldown;
   }
 }
