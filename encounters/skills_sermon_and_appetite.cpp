@@ -21,8 +21,8 @@ struct SermonRow {
   std::string (*preach)(GameState& state, PlayerRecord& player, const std::string& q, const std::string& t);
 };
 
-// The sermon of 25 that an enemy can die of; exactly 25 leaves it at 0,
-// still standing until the turn's end raises it to 1.
+// The sermon of 25 that an enemy can die of. Only a blow past 0 defeats
+// it here; exactly 25 leaves it at 0 for the turn's end step to judge.
 void sermonDamage(GameState& state) {
   Creature& enemy = state.currentEnemy;
   enemy.hp -= 25;
