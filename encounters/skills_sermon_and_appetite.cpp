@@ -21,8 +21,8 @@ struct SermonRow {
   std::string (*preach)(GameState& state, PlayerRecord& player, const std::string& q, const std::string& t);
 };
 
-// The sermon of 25 that an enemy can die of; exactly 25 leaves it at 0,
-// still standing until the turn's end raises it to 1.
+// The sermon of 25 that an enemy can die of. Only a blow past 0 defeats
+// it here; exactly 25 leaves it at 0 for the turn's end step to judge.
 void sermonDamage(GameState& state) {
   Creature& enemy = state.currentEnemy;
   enemy.hp -= 25;
@@ -370,16 +370,12 @@ void effectQblSwap(GameState& state, PlayerRecord& player, Action& skill) {
   skill.narration = player.name + skill.message + "\n";
   skill.narration += swapQuibblents(state, player);
   skill.narration += kEnemyTurnPrompt;
-  // Every QBL.SWAP the hero knows cools down together; the turn stores the
-  // working copy back into the first of them.
+  // Every QBL.SWAP the hero knows cools down together. The entry that was
+  // used is overwritten by this working copy once the turn is over, so it
+  // takes the same cooldown; whichever of several copies was used, none of
+  // the others is left out.
   skill.cooldownLeft += skill.cooldown;
-  bool first = true;
   for (Action& known : player.skills) {
-    if (known.name != "QBL.SWAP") continue;
-    if (first) {
-      first = false;
-      continue;
-    }
-    known.cooldownLeft += skill.cooldown;
+    if (known.name == "QBL.SWAP") known.cooldownLeft += skill.cooldown;
   }
 }

@@ -353,8 +353,11 @@ std::string answerWizardList(GameState& state, Floor& floorRecord, PlayerRecord&
 
 std::string answerWizardChoice(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string& line) {
   state.pendingPrompt = kWizardEffectPrompt;
-  if (player.quibblent == "CURSED") return liftTheCurse(state, player);
+  // No reagent yet: the farewell must not read an item left over from an
+  // earlier visit (a VORTEX the hero took back would otherwise kill a hero
+  // who only had the CURSE lifted).
   state.pendingWord = "ERROR";
+  if (player.quibblent == "CURSED") return liftTheCurse(state, player);
   if (line.size() == 1 && line[0] >= '1' && line[0] <= '6') {
     const std::size_t slot = static_cast<std::size_t>(line[0] - '1');
     if (slot < player.inventoryNames.size()) {

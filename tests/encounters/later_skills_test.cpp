@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "encounters/player_turn.h"
 #include "encounters/skills_words_and_wits.h"
 #include "tests/support/scratch_dir.h"
 #include "world/action.h"
@@ -452,6 +453,23 @@ TEST_F(LaterSkills, TakingJohnnysPowerEarnsThePotionAchievementOnlyIntoAnEmptySl
   effectQblSwap(state, hero, copy);
   EXPECT_EQ(state.achievements[6], "Amy");
   EXPECT_EQ(state.potionProgress, 1);
+}
+
+TEST_F(LaterSkills, EveryQblSwapTheHeroKnowsCoolsDownWhicheverWasUsed) {
+  // A ZOMBIE may learn a skill twice; using either copy cools both.
+  hero.playerClass = "ZOMBIE";
+  hero.quibblent = "DAMP";
+  enemy().quibblent = "ELITE";
+  for (std::size_t used = 0; used < 2; ++used) {
+    hero.skills = {Action("QBL.SWAP", 1, true), Action("ATTACK", 1, true), Action("QBL.SWAP", 1, true)};
+    const std::size_t index = used == 0 ? 0 : 2;
+    state.combatState = 7;
+    resolvePlayerTurn(index, hero, state);
+    EXPECT_EQ(hero.skills[0].cooldownLeft, 11) << "used " << index;
+    EXPECT_EQ(hero.skills[1].cooldownLeft, 0) << "used " << index;
+    EXPECT_EQ(hero.skills[2].cooldownLeft, 11) << "used " << index;
+    std::swap(hero.quibblent, enemy().quibblent);
+  }
 }
 
 }  // namespace

@@ -166,4 +166,32 @@ TEST_F(SecretRooms, AFullInventoryStillGetsTheGoldAndTheOffer) {
   dice::useDevice();
 }
 
+TEST_F(SecretRooms, TreasurePotionsJoinAHeldStackEvenWithFullPocketsAndLeaveTheShop) {
+  // With plenty of POTIONs still for sale every small find is a POTION, so
+  // each one joins the held stack although all six slots are in use.
+  int stacksWon = 0;
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    dice::useSeed(seed);
+    hero.inventoryNames = {"POTION", "B", "C", "D", "E", "F"};
+    hero.inventoryCounts = {1, 1, 1, 1, 1, 1};
+    state.potionsForSale = 10;
+    const std::string reply = enter("Treasure");
+    int stacks = 0;
+    int units = 0;
+    for (std::size_t at = reply.find(" POTION! "); at != std::string::npos; at = reply.find(" POTION! ", at + 1)) {
+      const std::size_t start = reply.rfind(' ', at - 1) + 1;
+      units += std::stoi(reply.substr(start, at - start));
+      ++stacks;
+    }
+    EXPECT_EQ(state.potionsForSale, 10 - stacks) << "one fewer for sale per stack, whatever its size: " << reply;
+    EXPECT_EQ(hero.inventoryCounts[0], 1 + units) << reply;
+    EXPECT_EQ(hero.inventoryNames.size(), 6u) << reply;
+    const std::string finds = reply.substr(0, reply.find("\nAnd a "));
+    EXPECT_EQ(finds.find("! A "), std::string::npos) << "no slot for a large find: " << reply;
+    stacksWon += stacks;
+  }
+  EXPECT_GT(stacksWon, 0);
+  dice::useDevice();
+}
+
 }  // namespace

@@ -204,6 +204,18 @@ TEST_F(SecretRoomPlay, LiftingTheCurseCostsALevelAndKeepsTheAchievementAtOnce) {
   EXPECT_EQ(state.pendingPrompt, 26);
 }
 
+TEST_F(SecretRoomPlay, AHeroFreedOfTheCurseLeavesWithThePlainFarewell) {
+  // A VORTEX offered and taken back on an earlier visit is not the reagent.
+  player.quibblent = "CURSED";
+  player.level = 4;
+  state.pendingWord = "VORTEX";
+  at(24, "y");
+  EXPECT_EQ(type(""), "He smiles at you. 'Excellent. Now, get the hell out of my \nstudy!' There is a crash of "
+                      "lightning, and then you are \nreturned to the main dungeon. \nThe secret room is now locked.");
+  EXPECT_EQ(state.pendingPrompt, 2);
+  EXPECT_EQ(floorRecord.secretRoomKind, "WizardStop");
+}
+
 TEST_F(SecretRoomPlay, TheVortexSwallowsAllButTheWaysOnward) {
   floorRecord.tileKinds = {"FinalExit", "Mon", "MonExit", "Exit", "Shop", "FinalMon", "NPC", ""};
   player.skills = {Action("HEAL", 1, true)};
