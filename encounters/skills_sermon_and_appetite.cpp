@@ -21,18 +21,25 @@ struct SermonRow {
   std::string (*preach)(GameState& state, PlayerRecord& player, const std::string& q, const std::string& t);
 };
 
-// The sermon of 25 that an enemy can die of. Only a blow past 0 defeats
-// it here; exactly 25 leaves it at 0 for the turn's end step to judge.
+// A sermon of 25 that an enemy can die of; 0 hit points is dead.
 void sermonDamage(GameState& state) {
   Creature& enemy = state.currentEnemy;
   enemy.hp -= 25;
-  if (enemy.hp < 0) {
+  if (enemy.hp <= 0) {
     enemy.hp = 0;
     state.combatState = 10;
   }
 }
 
-Creature& foughtTileCreature(GameState& state) { return state.level->tileCreatures[state.moveDirection]; }
+// The tile the fight stands on keeps a creature the sermon changed; a
+// fight that stands on no tile keeps it only in the fight.
+void rememberOnTile(GameState& state, const Creature& enemy) {
+  if (state.level == nullptr || state.moveDirection < 0 ||
+      state.moveDirection >= static_cast<int>(state.level->tileCreatures.size())) {
+    return;
+  }
+  state.level->tileCreatures[state.moveDirection] = enemy;
+}
 
 // An ACCOUNTANT that repents takes up cooking, and the tile keeps the cook.
 std::string convertToChef(GameState& state, const std::string& q) {
@@ -48,7 +55,7 @@ std::string convertToChef(GameState& state, const std::string& q) {
   if (q == "RAVENOUS") enemy.actions.emplace_back("EAT", 3);
   if (q == "STARVING") enemy.actions.emplace_back("EAT", 8);
   if (q == "GAMER") enemy.actions.emplace_back("GAMER", 3);
-  if (state.level != nullptr) foughtTileCreature(state) = enemy;
+  rememberOnTile(state, enemy);
   return "Listening to your speech, it realizes how sinful its life is!\nIt vows to abandon ACCOUNTANCY and take "
          "up baking instead.\nThe enemy is now a " +
          q + " CHEF!";
@@ -66,7 +73,7 @@ std::string rogueRepents(GameState& state, PlayerRecord& player) {
       "CONTINUE]";
   player.gold += enemy.goldReward;
   enemy.goldReward = 0;
-  if (state.level != nullptr) foughtTileCreature(state) = enemy;
+  rememberOnTile(state, enemy);
   return text;
 }
 

@@ -264,7 +264,7 @@ TEST_F(LaterSkills, PreachingMovesEachListenerItsOwnWay) {
       {"ORC", "DAMNED", 40, "The DAMNED ORC screams as its body contorts", 10, 0},
       {"ORC", "FUNDAMENTALIST", 3, "Your MORAL WORDS fill the enemy", 7, 40},
       {"ORC", "FRIGHTENED", 40, "The FRIGHTENED ORC screams and runs away!", 6, 40},
-      {"ORC", "METALHEAD", 25, "The METALHEAD ORC clutches its chest in pain...", 7, 0},
+      {"ORC", "METALHEAD", 25, "The METALHEAD ORC clutches its chest in pain...", 10, 0},
       {"ORC", "METALHEAD", 24, "The METALHEAD ORC clutches its chest in pain...", 10, 0},
       {"DEMON", "UNINTERESTING", 30, "The UNINTERESTING DEMON screeches in pain!", 7, 5},
       {"HELLSATAN", "UNINTERESTING", 20, "HELLSATAN screeches in pain at your words, taking 25 damage!", 7, 1},
