@@ -81,16 +81,20 @@ std::string levelUp(GameState& state, PlayerRecord& hero, int attackGain) {
   if (hero.level < kTopLevel) {
     text += "\n" + std::to_string(hero.expForNextLevel - hero.exp) + " EXP to next level.";
   }
-  // A skill already held is not offered again.
-  if (hero.level == kSkillSwapLevel && !holdsSkill(hero, kSkillSwap)) {
-    if (hero.skills.size() >= static_cast<std::size_t>(kSkillLimit)) {
+  if (hero.level == kSkillSwapLevel) {
+    const bool full = hero.skills.size() >= static_cast<std::size_t>(kSkillLimit);
+    // A full hand that already holds it is not offered it again: swapping
+    // it in would only lose the skill it replaced. With room, learning is
+    // tried as ever and says when it is already known.
+    const bool pointlessOffer = full && holdsSkill(hero, kSkillSwap) && hero.playerClass != "ZOMBIE";
+    if (!full) {
+      text += "\nWhat's this? You feel something... " + hero.learnSkill(kSkillSwap);
+    } else if (!pointlessOffer) {
       state.auxCounter = 0;
       state.pendingWord = kSkillSwap;
       state.pendingPrompt = kSkillOfferPrompt;
       text += "\nYou could gain permanent access to the QBL.SWAP skill, but \nyou have 6 skills already. Do you "
               "want to replace one? (Y/N)";
-    } else {
-      text += "\nWhat's this? You feel something... " + hero.learnSkill(kSkillSwap);
     }
   }
   state.messageBuffer = text;

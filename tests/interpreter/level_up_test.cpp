@@ -106,4 +106,18 @@ TEST_F(LevelUpPage, ASkillAlreadyHeldIsNeitherOfferedNorSwappedIn) {
   EXPECT_EQ(player.skills[0].name, "A");
 }
 
+TEST_F(LevelUpPage, AHeroWithRoomWhoAlreadyKnowsQblSwapIsToldSo) {
+  player.skills.clear();
+  for (const char* name : {"A", "QBL.SWAP"}) player.skills.emplace_back(name, 1, true);
+  player.level = 4;
+  player.playerClass = "CONVICT";
+  openPrompt(40);
+  const std::string reply = type("x");
+  EXPECT_TRUE(reply.ends_with("EXP to next level.\nWhat's this? You feel something... You already know that skill! "
+                              "Don't be a skill-hoarder."))
+      << reply;
+  EXPECT_EQ(player.skills.size(), 2u);
+  EXPECT_EQ(state.pendingPrompt, 2);
+}
+
 }  // namespace
