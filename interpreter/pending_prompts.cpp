@@ -4,6 +4,7 @@
 #include "interpreter/name_prompt.h"
 #include "interpreter/overwrite_death.h"
 #include "interpreter/save_and_quit.h"
+#include "interpreter/stairs.h"
 #include "interpreter/start_prompts.h"
 #include "interpreter/timed_steps.h"
 
@@ -28,6 +29,7 @@ const PendingPromptRow kPendingPrompts[] = {
     {kAfterPrankPrompt, answerAfterPrank},
 
     // The stairs down.
+    {kStairsPrompt, answerStairs},
 
     // Levelling up outside a fight.
 
