@@ -133,8 +133,10 @@ void announceSecretRoom(GameState& state, Floor& floorRecord, const PlayerRecord
     const ItemRecord& whisperer = weapon.quibblent == "KNOWLEDGEABLE" && roll == 2 ? weapon : armor;
     floorRecord.secretRoomKnown = true;
     state.loopFlag = false;
-    state.messageBuffer += "\nYour " + whisperer.name + " whispers secrets to \nyou in a strange tongue..." +
-                           kSecretTypeHint;
+    state.messageBuffer += "\nYour ";
+    state.messageBuffer += whisperer.name;
+    state.messageBuffer += " whispers secrets to \nyou in a strange tongue...";
+    state.messageBuffer += kSecretTypeHint;
   }
 }
 
@@ -144,7 +146,8 @@ void autosave(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) 
   if (written) {
     state.messageBuffer += "\nAutosaved file " + playerRecord.name + "!";
   } else {
-    state.messageBuffer += "\n" + savedFileReply(false, playerRecord.name);
+    state.messageBuffer += "\n";
+    state.messageBuffer += savedFileReply(false, playerRecord.name);
   }
 }
 

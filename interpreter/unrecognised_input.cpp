@@ -30,7 +30,9 @@ std::string useAntibioticsSkill(Action& skill, PlayerRecord& playerRecord, GameS
     text += "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n";
   } else {
     if (playerRecord.quibblent == "CONFUSED") {
-      text += "\n" + playerRecord.changeQuibblent("UNINTERESTING", state, false) + "\n";
+      text += "\n";
+      text += playerRecord.changeQuibblent("UNINTERESTING", state, false);
+      text += "\n";
     }
     if (playerRecord.poisoned) {
       playerRecord.poisoned = false;
@@ -63,7 +65,9 @@ std::string chooseFromInventory(GameState& state, Floor& floorRecord, PlayerReco
     return playerRecord.useItem(held ? playerRecord.inventoryNames[choice - 1] : "", state, false);
   }
   if (line.size() == 6 && line.compare(0, 5, "drop ") == 0) {
-    return commandDropItemSlot(state, floorRecord, playerRecord, "drop item " + line.substr(5));
+    std::string slotLine = "drop item ";
+    slotLine += line[5];
+    return commandDropItemSlot(state, floorRecord, playerRecord, slotLine);
   }
   return kUnrecognisedReply;
 }
