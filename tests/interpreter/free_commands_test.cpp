@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "interpreter/free_commands.h"
@@ -8,6 +9,7 @@
 #include "interpreter/save_and_quit.h"
 #include "interpreter/settings_commands.h"
 #include "interpreter/use_and_drop.h"
+#include "tests/support/scratch_dir.h"
 #include "world/floor.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
@@ -271,6 +273,66 @@ TEST(InformationCommands, HallOfFameCountsVictories) {
                   "game.");
     EXPECT_EQ(walk.state.achievementsViewerOpen, 1);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(UnrecognisedInput, TheAcademicsAntibioticsChosenFromTheSkillsList) {
+  const struct {
+    const char* word;
+    bool poisoned;
+    int usedBefore;
+    const char* middle;
+  } cases[] = {
+      {"UNINTERESTING", false, 0,
+       "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n"},
+      {"FLAMING", false, 0, "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n"},
+      {"UNINTERESTING", true, 0, " Your POISON has been cured!\n"},
+      {"UNINTERESTING", true, 4,
+       "\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics do nothing.\n"},
+  };
+  for (const auto& c : cases) {
+    Walk walk;
+    walk.hero.quibblent = c.word;
+    walk.hero.poisoned = c.poisoned;
+    walk.hero.antibioticsUsed = c.usedBefore;
+    walk.hero.skills = {Action("MAGICBOLT", 0, true), Action("ANTIBIOTICS", 0, true)};
+    walk("skills");
+    EXPECT_EQ(walk("2"), std::string("You take some ANTIBIOTICS.") + c.middle +
+                             "It is now the enemy's tur- ...Wait, no, nevermind.")
+        << c.word << " " << c.poisoned;
+    EXPECT_EQ(walk.hero.antibioticsUsed, c.usedBefore + 1);
+    EXPECT_EQ(walk.hero.skills[1].cooldownLeft, walk.hero.skills[1].cooldown);
+    if (walk.hero.skills[1].cooldown > 0) {
+      walk("skills");
+      EXPECT_EQ(walk("2"), "You cannot use that skill, it is currently cooling down!");
+    }
+  }
+}
+
+TEST(InformationCommands, TheFirstHelpClearsTheCombatHintAndWritesTheMetaSaveOnce) {
+  ScratchDir scratch;
+  Walk walk;
+  walk.state.firstCombatHint = true;
+  walk("h");
+  EXPECT_FALSE(walk.state.firstCombatHint);
+  const std::string written = slurp("saves/meta-save.txt");
+  EXPECT_FALSE(written.empty());
+  spit("saves/meta-save.txt", "untouched");
+  walk("help");
+  EXPECT_EQ(slurp("saves/meta-save.txt"), "untouched");
+}
+
+TEST(FreeCommands, TimeCountsTheRunsStoredPlayTimeAndTheClock) {
+  Walk walk;
+  walk.state.storedPlayTime = 3725.0;
+  walk.state.clockStart = GameState::Clock::now() - std::chrono::seconds(10);
+  const std::string reply = walk("time");
+  EXPECT_EQ(reply.rfind("You have been playing for 01:02:15.", 0), 0u) << reply;
+  EXPECT_EQ(reply.back(), '.');
+  EXPECT_GE(walk.state.elapsedSeconds, 10.0);
 }
 
 }  // namespace

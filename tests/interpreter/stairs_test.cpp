@@ -129,3 +129,60 @@ TEST(Stairs, EarlyFloorsAndLoneMonstersNeverAmbush) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Stairs, ArrivalNoticesOfTheSecretRoomAndWhetherTheyAutosave) {
+  const struct {
+    int fromFloor;
+    const char* heroWord;
+    bool goblinScroll;
+    const char* notice;  // nullptr: none
+    bool autosaved;
+  } cases[] = {
+      {6, "UNINTERESTING", true,
+       "\nYou remember reading a scroll that said there was some kind \nof secret room here... Oh, it's right over "
+       "there!\nType 'secret' to access this floor's secret room!",
+       false},
+      {4, "KNOWLEDGEABLE", false, "\nYou feel a flash of insight...\nType 'secret' to access this floor's secret room!",
+       true},
+      {4, "UNINTERESTING", false, nullptr, true},
+  };
+  for (const auto& c : cases) {
+    OnTheStairs stairs(c.fromFloor);
+    stairs.hero.quibblent = c.heroWord;
+    stairs.floorRecord.goblinShopKnown = c.goblinScroll;
+    const std::string reply = stairs("y");
+    const std::string arrival = kDescentStart + std::to_string(c.fromFloor + 1) + "!!";
+    const std::string expected =
+        arrival + (c.notice ? c.notice : "") + (c.autosaved ? "\nAutosaved file BOB!" : "");
+    EXPECT_EQ(reply, expected) << c.fromFloor << " " << c.heroWord;
+    EXPECT_EQ(stairs.floorRecord.secretRoomKnown, c.notice != nullptr);
+  }
+}
+
+TEST(Stairs, TheNecronomiconTurnsTheHeroOnFloorFifteenAndSkipsTheAutosave) {
+  OnTheStairs stairs(14);
+  stairs.hero.imbuement = "NECRONOMICON";
+  EXPECT_EQ(stairs("y"), kDescentStart + std::string("15!!") +
+                             "\nSuddenly, you begin to wither and die... The lingering DARK \nENERGIES within you are "
+                             "fighting to get out. You scream and \ncollapse, only to rise once more with a hunger "
+                             "for flesh.");
+  EXPECT_EQ(stairs.hero.playerClass, "ZOMBIE");
+  EXPECT_EQ(stairs.hero.maxHp, 160);
+  EXPECT_EQ(stairs.state.musicTrack, -9);
+}
+
+TEST(Stairs, AContractImbuementLetsEveryOrdinaryMonsterNegotiate) {
+  OnTheStairs stairs(4);
+  stairs.hero.imbuement = "CONTRACT";
+  stairs("y");
+  for (const Creature& creature : stairs.floorRecord.tileCreatures) {
+    if (creature.type.empty()) continue;
+    const bool negotiates = !creature.actions.empty() && creature.actions.back().name == "NEGOTIATION";
+    const bool great = creature.type == "HELLSATAN" || creature.type == "HELLFUCKER" || creature.type == "DRAGON";
+    EXPECT_EQ(negotiates, !great) << creature.type;
+  }
+}
+
+}  // namespace
