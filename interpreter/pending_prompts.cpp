@@ -9,6 +9,7 @@
 #include "interpreter/perilous_prompts.h"
 #include "interpreter/save_and_quit.h"
 #include "interpreter/scroll_prompts.h"
+#include "interpreter/stairs.h"
 #include "interpreter/start_prompts.h"
 #include "interpreter/timed_steps.h"
 #include "interpreter/trader_prompts.h"
@@ -36,6 +37,7 @@ const PendingPromptRow kPendingPrompts[] = {
     {kAfterPrankPrompt, answerAfterPrank},
 
     // The stairs down.
+    {kStairsPrompt, answerStairs},
 
     // Levelling up outside a fight.
     {kLevelUpPrompt, answerLevelUpPage},

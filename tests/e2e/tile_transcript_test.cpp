@@ -1,7 +1,4 @@
 // Transcripts of the console walking onto tiles of a crafted run.
-//
-// They wait for the direction words to reach the tiles (the movement
-// commands); enable them once "north", "e" and the like play out a tile.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,7 +13,7 @@
 
 namespace {
 
-TEST(TileTranscript, DISABLED_AWallAStatueAndTheStairsDown) {
+TEST(TileTranscript, AWallAStatueAndTheStairsDown) {
   ScratchDir scratch;
   ASSERT_TRUE(writeCraftedRun("Bob", "2", [](GameState&, Floor& f, PlayerRecord&) {
     f.tileKinds[0] = "Wall";
@@ -34,7 +31,7 @@ TEST(TileTranscript, DISABLED_AWallAStatueAndTheStairsDown) {
             "(Y/N)\n\n[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]");
 }
 
-TEST(TileTranscript, DISABLED_AMonsterTileGivesTheHeroTheFirstGo) {
+TEST(TileTranscript, AMonsterTileGivesTheHeroTheFirstGo) {
   ScratchDir scratch;
   ASSERT_TRUE(writeCraftedRun("Bob", "1", [](GameState&, Floor& f, PlayerRecord&) {
     f.tileKinds[6] = "Mon";
