@@ -28,8 +28,10 @@ int roll(GameState& state, int choices) {
   return state.auxCounter;
 }
 
-// Whether `count` more of this item would really end up in the pockets: a
-// seventh name has no slot, and a full stack takes nothing more.
+// Whether the find really ends up in the pockets: a seventh name has no slot,
+// and a stack already at ten takes nothing more. Counting the full stack is a
+// mend: without it the hero would hear that the loot was pocketed while the
+// stack stayed as it was.
 bool fitsInPockets(const PlayerRecord& player, const std::string& itemName) {
   if (player.hasItem(itemName, kStackLimit)) return false;
   return player.hasItem(itemName, 1) || player.inventoryNames.size() < static_cast<std::size_t>(kInventorySlots);

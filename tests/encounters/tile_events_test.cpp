@@ -151,11 +151,19 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
       {"a first-floor item rolls by thirteen", "Item", "CONVICT", kNone, firstThenZeros(16),
        "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (ATK: {atk})\n\n" + kWeaponQuestion, 4, 0,
        "", kEmptiedItem, kNoCheck},
-      {"a deep item that is a large find", "Item", "CONVICT", [](World& w) { w.floor.floorNumber = 5; },
+      {"a deep item that is a large find", "Item", "CONVICT",
+       [](World& w) {
+         w.floor.floorNumber = 5;
+         w.state.potionsForSale = 4;
+       },
        firstThenZeros(16),
        "Looking closer, it seems the ITEM you saw was actually a\nCALCULATOR!! You pocket the loot with a gleeful "
        "smile.",
-       0, 0, "", kEmptiedItem, [](const World& w) { EXPECT_TRUE(w.hero.hasItem("CALCULATOR", 1)); }},
+       0, 0, "", kEmptiedItem,
+       [](const World& w) {
+         EXPECT_TRUE(w.hero.hasItem("CALCULATOR", 1));
+         EXPECT_EQ(w.state.potionsForSale, 4);
+       }},
       {"a large find with full pockets", "Item", "CONVICT",
        [](World& w) {
          w.floor.floorNumber = 5;
@@ -165,6 +173,19 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        "Looking closer, it seems the ITEM you saw was actually\n1 CALCULATOR!! You pocket the loot with a gleeful "
        "smile." + kFallsOut,
        2, 0, "", kEmptiedItem, kNoCheck},
+      {"a first-floor bonus item rolls by thirteen, its weapon a floor deeper", "BonusItem", "CONVICT", kNone,
+       // 16 by thirteen is a weapon; the type draw of 1 is a SWORD only among the second floor's weapons.
+       {16, 0, 0, 1, 0},
+       "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (ATK: {atk})\n\n" + kWeaponQuestion, 4, 0,
+       "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.state.offeredItem.type, "SWORD"); }},
+      {"a small find of potions lowers the potions still to come", "Item", "CONVICT",
+       [](World& w) { w.state.potionsForSale = 4; }, firstThenZeros(5),
+       "Looking closer, it seems the ITEM you saw was actually\n1 POTION!! You pocket the loot with a gleeful smile.",
+       0, 0, "", kEmptiedItem,
+       [](const World& w) {
+         EXPECT_TRUE(w.hero.hasItem("POTION", 1));
+         EXPECT_EQ(w.state.potionsForSale, 3);
+       }},
       {"a third-floor bonus item rolls by twenty, armor a floor deeper", "BonusItem", "CONVICT",
        [](World& w) { w.floor.floorNumber = 3; }, firstThenZeros(33),
        "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (DEF: {def})\n\n" + kArmorQuestion, 5, 0,
@@ -207,6 +228,16 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        },
        repeated(1), "You look inside the TREASURE CHEST...\n11 gold!! \nAnd a {name}!! (DEF: {def})\n" + kArmorQuestion,
        5, 0, "", " lies a looted TREASURE CHEST.", [](const World& w) { EXPECT_EQ(w.hero.inventoryNames, kFullPockets); }},
+      {"a chest on the fourth floor that rolls a weapon", "Treasure", "CONVICT",
+       [](World& w) { w.floor.floorNumber = 4; }, repeated(0),
+       "You look inside the TREASURE CHEST...\n10 gold!! 1 MATCH! 1 MATCH! \nAnd a {name}!! (ATK: {atk})\n" +
+           kWeaponQuestion,
+       4, 0, "", " lies a looted TREASURE CHEST.", [](const World& w) { EXPECT_TRUE(w.hero.hasItem("MATCH", 2)); }},
+      {"a chest's potions lower the potions still to come", "Treasure", "CONVICT",
+       [](World& w) { w.state.potionsForSale = 4; }, repeated(1),
+       "You look inside the TREASURE CHEST...\n11 gold!! 2 POTION! 2 KEROSENE! 2 KEROSENE! \nAnd a {name}!! (ATK: "
+       "{atk})\n" + kWeaponQuestion,
+       4, 0, "", " lies a looted TREASURE CHEST.", [](const World& w) { EXPECT_EQ(w.state.potionsForSale, 3); }},
       {"a zombie and a chest", "Treasure", "ZOMBIE", kNone, {}, kNoInterest, 0, 0, "Treasure", "old text", kNoCheck},
       {"the dragon's hoard", "DragTreasure", "CONVICT", kNone, {},
        "Look at all this treasure! You greedily pocket the many \ngold coins the DRAGON was hoarding. You count one "
@@ -259,6 +290,13 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. If \nyou used a MATCH, you could probably blow it up, "
        "damaging\nyou... And all your enemies. Blow up the barrel? (Y/N)",
        7, 0, "Barrel", "old text", kNoCheck},
+      {"a zombie imbued with a match and a barrel", "Barrel", "ZOMBIE",
+       [](World& w) {
+         w.hero.imbuement = "MATCH";
+         w.hero.inventoryNames = {"MATCH"};
+         w.hero.inventoryCounts = {1, 0, 0, 0, 0, 0};
+       },
+       {}, kNoInterest, 0, 0, "Barrel", "old text", kNoCheck},
       {"a barrel and no match", "Barrel", "CONVICT", kNone, {},
        "You examine the BARREL. It sure looks EXPLOSIVE!\nYou don't have a MATCH though so you can't actually do "
        "\nanything with it.",
@@ -308,6 +346,11 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        "Disappointed to find a lack of flesh in this part of the \ndungeons, you shamble right back down the stairs to "
        "seek \nout more. You grin, imagining a long, hungry future down \nhere in your proper home, the QUIBBLENT "
        "RUDIRUVU.\nWasn't there a juicy-looking GOBLIN somewhere around here?\n[TYPE ANYTHING TO COMPLETE THE GAME]",
+       54, 0, "ReturnStairs", "old text", kNoCheck},
+      {"a zombie who knows no one takes the stairs back down", "ReturnStairs", "ZOMBIE", kNone, {},
+       "Disappointed to find a lack of flesh in this part of the \ndungeons, you shamble right back down the stairs to "
+       "seek \nout more. You grin, imagining a long, hungry future down \nhere in your proper home, the QUIBBLENT "
+       "RUDIRUVU.\nMaybe you'll even encounter some ADVENTURERS to eat...\n[TYPE ANYTHING TO COMPLETE THE GAME]",
        54, 0, "ReturnStairs", "old text", kNoCheck},
       {"the stairs out", "FinalExit", "CONVICT", [](World& w) { w.state.musicTrack = 7; }, {},
        kFinalStairs +
