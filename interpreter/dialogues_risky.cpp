@@ -22,7 +22,7 @@ int heldCount(const PlayerRecord& player, const std::string& item) {
 std::string pickPockets(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string& line) {
   TileOccupant& angryGuy = floorRecord.tileOccupants[talkTile(state)];
   switch (readYesNo(line)) {
-    case YesNo::Yes: {
+    case YesNoAnswer::kYes: {
       angryGuy.visitState = 2;
       angryGuy.stateCode = 40;
       state.dialogueStage = 0;
@@ -43,12 +43,12 @@ std::string pickPockets(GameState& state, Floor& floorRecord, PlayerRecord& play
       state.messageBuffer += "!! \nHe seems none the wiser.";
       return state.messageBuffer;
     }
-    case YesNo::No:
+    case YesNoAnswer::kNo:
       state.dialogueStage = 0;
       angryGuy.visitState = 1;
       return "You sneak back to the center. The ANGRY GUY continues not \nto notice you, muttering something under "
              "his breath about \nDEF values.";
-    case YesNo::Other:
+    case YesNoAnswer::kNeither:
       break;
   }
   return "You shouldn't dawdle here; he might notice you. \nWould you like to pick the ANGRY GUY's pockets? (Y/N)";
@@ -63,18 +63,18 @@ std::string ruffianNoticed(GameState& state, Floor&, PlayerRecord&, const std::s
 
 std::string helpRuffian(GameState& state, Floor& floorRecord, PlayerRecord&, const std::string& line) {
   switch (readYesNo(line)) {
-    case YesNo::Yes:
+    case YesNoAnswer::kYes:
       state.dialogueStage = 50;
       return "You clear your throat and introduce yourself to the \nPUGNACIOUS RUFFIAN. You explain that you're a "
              "fellow \nexplorer plumbing the depths of the QUIBBLENT RUDIRUVU, and \nyou happen to know a thing or "
              "two about weapon selection. He \nlooks at you impatiently, like he wants you to get to the \npoint, "
              "but he's not hostile yet. [TYPE ANYTHING TO CONTINUE]";
-    case YesNo::No:
+    case YesNoAnswer::kNo:
       state.dialogueStage = 0;
       floorRecord.tileOccupants[talkTile(state)].visitState = 1;
       return "You sneak back to the center. The PUGNACIOUS RUFFIAN \ncontinues not to notice you, muttering "
              "something under his \nbreath about ATK values.";
-    case YesNo::Other:
+    case YesNoAnswer::kNeither:
       break;
   }
   return "You're starting to get anxious about loitering around this \nguy. You should hurry up and decide; will "
@@ -130,7 +130,7 @@ std::string offerDroppedWeapon(GameState& state, Floor& floorRecord, PlayerRecor
 
 std::string takeSwordOfKings(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string& line) {
   switch (readYesNo(line)) {
-    case YesNo::Yes: {
+    case YesNoAnswer::kYes: {
       player.wieldsSwordOfKings = true;
       emptyTalkTile(state, floorRecord, " is nothing but the wind.");
       state.dialogueStage = 0;
@@ -139,11 +139,11 @@ std::string takeSwordOfKings(GameState& state, Floor& floorRecord, PlayerRecord&
                             "Your ATK is now ?? and your DEF is now " + std::to_string(player.defence) + ".";
       return state.messageBuffer;
     }
-    case YesNo::No:
+    case YesNoAnswer::kNo:
       state.dialogueStage = 0;
       return "You throw the weapon away. Surprisingly the weapon-consuming \nrats don't seem interested; the SWORD "
              "OF KINGS just lies \nthere, still available if you want to pick it up later. \nHow bizarre.";
-    case YesNo::Other:
+    case YesNoAnswer::kNeither:
       break;
   }
   return "Cut it out, jerkwad. Y or N?";

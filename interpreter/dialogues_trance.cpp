@@ -118,7 +118,7 @@ std::string tranceEnds(GameState& state, Floor& floorRecord, PlayerRecord& playe
 
 std::string offerJump(GameState& state, Floor&, PlayerRecord& player, const std::string& line) {
   switch (readYesNo(line)) {
-    case YesNo::Yes:
+    case YesNoAnswer::kYes:
       if (player.quibblent == "CURSED") {
         state.dialogueStage = 0;
         return "You jump into the QUIBBLEX, but it spits you right back out! \nIt seems disgusted by your CURSE. "
@@ -128,10 +128,10 @@ std::string offerJump(GameState& state, Floor&, PlayerRecord& player, const std:
       return "You jump into the QUIBBLEX. Inside is a wormhole of \nQUIBBLENTAL FRACTALS. For a moment, you catch a "
              "glimpse of \nmillions of QUIBBLENTS, far beyond the meager few you've \nseen so far in this dungeon. "
              "The possibilities are dizzying. \nYou fall faster and faster, until...! \n[TYPE ANYTHING TO CONTINUE]";
-    case YesNo::No:
+    case YesNoAnswer::kNo:
       state.dialogueStage = 0;
       return "You understandably choose not to jump into the QUIBBLEX.";
-    case YesNo::Other:
+    case YesNoAnswer::kNeither:
       break;
   }
   return "Ok, dude, you're sitting here next to the QUIBBLEX, \nLITERALLY THE CANONICALLY MOST MYSTICAL OBJECT IN "

@@ -37,7 +37,7 @@ bool isOneOf(std::string_view word, std::span<const std::string_view> words) {
 
 std::string askFeeding(GameState& state, Floor&, PlayerRecord& player, const std::string& line) {
   switch (readYesNo(line)) {
-    case YesNo::Yes: {
+    case YesNoAnswer::kYes: {
       state.dialogueStage = 24;
       state.messageBuffer = "Select an item - ";
       for (std::size_t slot = 0; slot < player.inventoryNames.size(); ++slot) {
@@ -51,10 +51,10 @@ std::string askFeeding(GameState& state, Floor&, PlayerRecord& player, const std
       }
       return state.messageBuffer;
     }
-    case YesNo::No:
+    case YesNoAnswer::kNo:
       state.dialogueStage = 0;
       return kLeaveElementalText;
-    case YesNo::Other:
+    case YesNoAnswer::kNeither:
       break;
   }
   return kFeedMeText;

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "interpreter/prompt_answers.h"
+
 struct GameState;
 struct Floor;
 struct PlayerRecord;
@@ -24,10 +26,6 @@ std::span<const LaterStageRow> visitorStages();
 std::span<const LaterStageRow> riskyStages();
 // The mind flayer's trance and the Quibblex.
 std::span<const LaterStageRow> tranceStages();
-
-enum class YesNo { Yes, No, Other };
-// "y" or "1" is yes, "n" or "2" is no; the line arrives lower-cased.
-YesNo readYesNo(const std::string& line);
 
 // The tile the hero last moved onto (0 north, clockwise); a stray value reads as north.
 int talkTile(const GameState& state);

@@ -5,12 +5,6 @@
 #include "interpreter/later_dialogue_rows.h"
 #include "world/game_state.h"
 
-YesNo readYesNo(const std::string& line) {
-  if (line == "y" || line == "1") return YesNo::Yes;
-  if (line == "n" || line == "2") return YesNo::No;
-  return YesNo::Other;
-}
-
 int talkTile(const GameState& state) {
   return state.moveDirection >= 0 && state.moveDirection < kTileCount ? state.moveDirection : 0;
 }
