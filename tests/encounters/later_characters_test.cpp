@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "encounters/later_characters.h"
+#include "interpreter/later_dialogues.h"
 #include "world/game_state.h"
 #include "world/quibblent_tables.h"
 #include "world/random_source.h"
@@ -268,6 +269,46 @@ TEST(LaterCharacters, TheFlayerConfusesAZombieAndRefusesASecondLook) {
   again.enter();
   EXPECT_EQ(again.state.messageBuffer, "Oh hell no. You're just going to leave that MIND FLAYER \nalone from now on.");
   EXPECT_EQ(again.state.dialogueStage, 0);
+}
+
+// From the greeting through the talk to its end, line by line as the
+// dialogue step hands them on; the tiny skull's pause is fired as the shell
+// fires it, by moving to the prank stage with an empty line.
+TEST(LaterCharacters, EachTalkRunsFromTheGreetingToItsEnd) {
+  const struct {
+    std::string key;
+    std::string playerClass;
+    std::string quibblent;
+    std::vector<std::string> lines;
+    std::string lastReplyStart;
+    std::string textAfter;
+  } cases[] = {
+      {"BabyGhast", "FIGHTER", "UNINTERESTING", {"", "", ""}, "'I can't wait till I can tell my friends",
+       ", there is nothing at all."},
+      {"Flayer", "FIGHTER", "UNINTERESTING", std::vector<std::string>(10, "x"), "You get the fuck out of there",
+       " stands someone."},
+      {"Quibblex", "FIGHTER", "UNINTERESTING", {"y", "x"}, "You land, disoriented, back in the dungeon.",
+       ", there is nothing at all."},
+      {"?", "FIGHTER", "CURSED", std::vector<std::string>(5, "x"), "You can barely see, but whoever it was", "..."},
+      {"?", "ZOMBIE", "UNINTERESTING", {"x", "x"}, "Suddenly, feels good. +20 HP.", "..."},
+  };
+  SeededRolls rolls(9);
+  for (const auto& c : cases) {
+    Visit visit(c.key);
+    visit.player.playerClass = c.playerClass;
+    visit.player.quibblent = c.quibblent;
+    ASSERT_TRUE(visit.enter()) << c.key;
+    if (visit.state.dialogueStage == 27) visit.state.dialogueStage = 28;
+    std::string last;
+    for (const std::string& line : c.lines) {
+      const StageReply reply = answerLaterDialogueStage(visit.state, visit.floorRecord, visit.player, line);
+      ASSERT_TRUE(reply.has_value()) << c.key << " at stage " << visit.state.dialogueStage;
+      last = *reply;
+    }
+    EXPECT_EQ(last.substr(0, c.lastReplyStart.size()), c.lastReplyStart) << c.key;
+    EXPECT_EQ(visit.state.dialogueStage, 0) << c.key;
+    EXPECT_EQ(visit.floorRecord.tileTexts[Visit::kTile], c.textAfter) << c.key;
+  }
 }
 
 }  // namespace
