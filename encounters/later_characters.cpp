@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "interpreter/later_dialogue_rows.h"
+#include "encounters/worn_quibblent.h"
 #include "world/game_state.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "encounters/worn_quibblent.h"
 #include "interpreter/later_dialogue_rows.h"
 #include "interpreter/music_requests.h"
 #include "world/game_state.h"

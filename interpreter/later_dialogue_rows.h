@@ -33,8 +33,3 @@ int talkTile(const GameState& state);
 TileOccupant& talkOccupant(GameState& state, Floor& floorRecord);
 // The talk's tile loses what stood on it; `text` is what the room description shows there.
 void emptyTalkTile(GameState& state, Floor& floorRecord, const char* text);
-
-// Gives the worn weapon (slot 0) or armor (slot 1) a new word. The hero's
-// ATK and DEF carry the worn items' bonuses, so the old bonuses come off
-// and the rescaled ones go back on. Answers with the item's change text.
-std::string changeWornQuibblent(PlayerRecord& player, std::size_t slot, const std::string& word);
