@@ -73,6 +73,62 @@ TEST(EnemyBlows, DamageRuleAndNarration) {
   }
 }
 
+// What the enemy's word (or, for a GHAST, its type) does to the hero as a blow
+// lands, with the rolls each effect takes: the rolls are scripted in the order
+// the game makes them, so an extra or a missing roll shows as a wrong count.
+struct HitEffectCase {
+  const char* label;
+  const char* move;
+  const char* enemyWord;
+  const char* enemyType;
+  const char* heroWord;
+  std::vector<std::uint32_t> draws;
+  std::string effectText;  // what follows the damage line, before the prompt
+  const char* heroWordAfter;
+};
+
+TEST(EnemyBlows, WhatTheEnemysWordDoesAsItLands) {
+  const HitEffectCase cases[] = {
+      {"oil sticks on a roll of one", "ATTACK", "OILY", "GOBLIN", "UNINTERESTING", {4}, "You are now FLAMMABLE!\n",
+       "FLAMMABLE"},
+      {"oil misses on other rolls", "ATTACK", "OILY", "GOBLIN", "UNINTERESTING", {5}, "", "UNINTERESTING"},
+      {"a lustful gaze frightens", "ATTACK", "HORNY", "GOBLIN", "UNINTERESTING", {6},
+       "You notice the enemy gazing at you lustfully...\nYou are now FRIGHTENED!\n", "FRIGHTENED"},
+      {"the confident are not even looked at", "ATTACK", "HORNY", "GOBLIN", "CONFIDENT", {}, "", "CONFIDENT"},
+      {"poison always takes", "ATTACK", "POISONOUS", "GOBLIN", "UNINTERESTING", {}, "You are now POISONED!\n",
+       "UNINTERESTING"},
+      {"noxious fumes on a roll of one", "ATTACK", "NOXIOUS", "GOBLIN", "UNINTERESTING", {7},
+       "You are now POISONED!\n", "UNINTERESTING"},
+      {"a ghast rolls even for the confident", "ATTACK", "ELITE", "GHAST", "CONFIDENT", {1}, "", "CONFIDENT"},
+      {"a ghast frightens on a roll of one", "ATTACK", "ELITE", "GHAST", "UNINTERESTING", {1},
+       "You are now FRIGHTENED!\n", "FRIGHTENED"},
+      {"fire lights the oily", "ATTACK", "FLAMING", "GOBLIN", "OILY", {}, "You are now FLAMING!\n", "FLAMING"},
+      {"the enemy's word is tried before a ghast's type", "ATTACK", "POISONOUS", "GHAST", "UNINTERESTING", {},
+       "You are now POISONED!\n", "UNINTERESTING"},
+      {"a tackle carries oil", "BODY TACKLE", "OILY", "GOBLIN", "UNINTERESTING", {1}, "You are now FLAMMABLE!\n",
+       "FLAMMABLE"},
+      {"a tackle carries no poison", "BODY TACKLE", "POISONOUS", "GOBLIN", "UNINTERESTING", {}, "",
+       "UNINTERESTING"},
+  };
+  for (const HitEffectCase& row : cases) {
+    SCOPED_TRACE(row.label);
+    EnemyFight fight;
+    fight.enemy().quibblent = row.enemyWord;
+    fight.enemy().type = row.enemyType;
+    fight.hero.quibblent = row.heroWord;
+    Action& move = fight.give(row.move, 5);
+    dice::Script draws(row.draws);
+    resolveEnemyTurn(move, fight.hero, fight.state, fight.floor);
+    EXPECT_EQ(draws.drawsLeft(), 0u);
+    const std::string name = std::string(row.enemyWord) + " " + row.enemyType;
+    const std::string blow = std::string(row.move) == "ATTACK"
+                                 ? "The " + name + " attacks, dealing 6 damage!\n"
+                                 : "The " + name + " uses a full-body tackle, \ndealing 11 damage!\n";
+    EXPECT_EQ(fight.state.messageBuffer, blow + row.effectText + kYourTurn);
+    EXPECT_EQ(fight.hero.quibblent, row.heroWordAfter);
+  }
+}
+
 struct MatchupCase {
   const char* label;
   bool heroAttacks;
