@@ -117,6 +117,8 @@ constexpr EnemyMoveRow kWords[] = {
     {"SLEEP", resolveIdle},
     {"SPLASH", resolveIdle},
     {"EXAMINE", resolveIdle},
+    // The ACADEMIC's own name for its examining stare, which does nothing either.
+    {"EXAMINE-E", resolveIdle},
     {"STUNNED", resolveStunned},
 };
 

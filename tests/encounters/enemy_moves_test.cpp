@@ -239,6 +239,8 @@ TEST(EnemyMoves, WordsStunsAndEscapes) {
        "ARCH-ACCOUNTANT shows off some COOL AND RAD GAMER SKILLZ!!\nNothing happened!\n" + kYourTurn, noCheck},
       {"splashing", "SPLASH", none, {}, "ELITE GOBLIN splashes around uselessly!\nNothing happened!\n" + kYourTurn,
        noCheck},
+      {"the academic's stare", "EXAMINE-E", none, {},
+       "ELITE GOBLIN EXAMINES you... you feel seen.\nNothing happened!\n" + kYourTurn, noCheck},
       {"a move nobody knows", "FOO", none, {}, "The skill the enemy tried (FOO) doesn't exist yet!\n" + kYourTurn,
        noCheck},
   });
