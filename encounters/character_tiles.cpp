@@ -1,6 +1,299 @@
 #include "encounters/character_tiles.h"
 
-#include "world/game_state.h"
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
 
-// Not in the game yet: no character is known.
-void enterCharacterTile(GameState& state, Floor&, PlayerRecord&, int) { state.messageBuffer = "error???"; }
+#include "encounters/later_characters.h"
+#include "world/game_state.h"
+#include "world/random_source.h"
+
+namespace {
+
+using Greeter = void (*)(GameState&, Floor&, PlayerRecord&, int);
+
+// The words a class character may bear when a ZOMBIE goes for it.
+constexpr std::array<const char*, 26> kRivalQuibblents = {
+    "UNINTERESTING", "POISONED",   "CONFUSED",   "DAMP",          "FLAMMABLE", "FLAMING",
+    "EXISTENTIAL",   "INEFFECTUAL", "LIGHTLY SALTED", "RAVENOUS", "POISONOUS", "NOXIOUS",
+    "SLEEPING",      "GAMER",      "FRIGHTENED", "HIPPIE",        "METALHEAD", "VOLUMINOUS",
+    "KNOWLEDGEABLE", "HORNY",      "PERVERTED",  "FLIRTATIOUS",   "FUNDAMENTALIST", "CHARRED",
+    "CONFIDENT",     "GROGGY"};
+
+bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
+int heldNames(const PlayerRecord& player) { return static_cast<int>(player.inventoryNames.size()); }
+
+void emptyTile(Floor& floorRecord, int direction, const char* description) {
+  floorRecord.tileKinds[direction] = "";
+  floorRecord.tileTexts[direction] = description;
+}
+
+// A character turned hostile: the tile keeps the monster, so a retreat leaves it there.
+void placeFoe(Floor& floorRecord, int direction, const std::string& word, const std::string& type) {
+  floorRecord.tileKinds[direction] = "Mon";
+  floorRecord.tileCreatures[direction] = Creature(word, type, floorRecord.floorNumber);
+}
+
+void zombieFightsClassCharacter(GameState& state, Floor& floorRecord, int direction, const std::string& type) {
+  state.auxCounter = static_cast<int>(dice::below(kRivalQuibblents.size()));
+  state.pendingWord = kRivalQuibblents[static_cast<std::size_t>(state.auxCounter)];
+  placeFoe(floorRecord, direction, state.pendingWord, type);
+  state.currentEnemy = floorRecord.tileCreatures[direction];
+  state.combatState = 1;
+  state.dialogueStage = 0;
+  state.messageBuffer = "Beginning combat with " + state.pendingWord + " " + type +
+                        "...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]";
+}
+
+const char* const kCalculatorFound =
+    "Looking closer, it seems the ITEM you saw was actually a\nCALCULATOR!! You pocket the loot with a gleeful smile.";
+
+void greetAcademic(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
+  TileOccupant& occupant = *state.currentFeature;
+  if (isZombie(player)) return zombieFightsClassCharacter(state, floorRecord, direction, "ACADEMIC");
+  if (player.playerClass == "OPPORTUNIST") {
+    if (occupant.visitState == 1) {
+      state.messageBuffer =
+          "'Oh! Hello again, sir. Have you changed your mind about the \nsurvey? I'd be extraordinarily grateful for your \nparticipation!' You say sure, you could see yourself \nchanging your mind. If the price is right. The price being... \n[INPUT A NUMBER]";
+    } else {
+      state.dialogueStage = 41;
+      state.messageBuffer =
+          "You attempt to sneak up on the BORING GUY... He spots you \nalmost immediately. Surprisingly, the guy doesn't seem at \nall upset or suspicious of you. Instead, he just nods at \nyou, holding up a clipboard and pen. \n[TYPE ANYTHING TO CONTINUE]";
+    }
+    return;
+  }
+  if (occupant.visitState == 0) {
+    state.messageBuffer =
+        "You approach the ANNOYING NERD. 'Ah, excuse me, sir? I'm \nperforming an analysis of this dungeon's peculiar quibblental \nproperties; the scientific community is very interested in \nunderstanding it and its potential implications regarding \nphysical reality.' \n[TYPE ANYTHING TO CONTINUE]";
+  } else if (occupant.visitState == 1) {
+    state.messageBuffer =
+        "'Oh! Hello again, sir. Have you changed your mind about the \nsurvey? I'd be extraordinarily grateful for your \nparticipation!' You sure haven't changed your mind about \nhow ANNOYING this NERD is. \nDo you want to beat up the ANNOYING NERD? (Y/N)";
+  } else {
+    // The nerd ran off and left his calculator; a full pack drops it for good.
+    emptyTile(floorRecord, direction, " was once an ITEM, but now there is nothing.");
+    state.messageBuffer = kCalculatorFound;
+    if (heldNames(player) < kInventorySlots) {
+      player.gainItem("CALCULATOR", 1);
+    } else {
+      state.messageBuffer +=
+          "\n...Almost immediately, it falls out of your pockets and \ninto a crack in the floor, where you can't reach it anymore. \nDammit. Your INVENTORY must be full.";
+    }
+  }
+}
+
+void greetConvict(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
+  TileOccupant& occupant = *state.currentFeature;
+  if (isZombie(player)) return zombieFightsClassCharacter(state, floorRecord, direction, "CONVICT");
+  if (player.playerClass == "ACADEMIC") {
+    if (occupant.visitState == 0) {
+      state.dialogueStage = 48;
+      state.messageBuffer =
+          "You cautiously approach the PUGNACIOUS RUFFIAN. He doesn't \nseem to notice your presence; he is busy comparing two \ndifferent WEAPONS. He looks at one, then the other, staring \nintently with a focused expression. \n[TYPE ANYTHING TO CONTINUE]";
+    } else {
+      placeFoe(floorRecord, direction, "CONFIDENT", "CONVICT");
+      state.dialogueStage = 40;
+      state.messageBuffer =
+          "You decide to push your luck and sneak up on the PUGNACIOUS \nRUFFIAN again. Looks like he's decided on a weapon, and - oh \nshit - now he's giving you a VERY worrying look. You should \nhave left well enough alone! \n[TYPE ANYTHING TO CONTINUE]";
+    }
+    return;
+  }
+  if (occupant.visitState == 0) {
+    state.messageBuffer =
+        "You sneak up behind the ANGRY GUY. He doesn't seem to notice \nyour presence; he is busy comparing two pieces of ARMOR. \nHe looks dumb as a brick, too. A perfect target for your, \nahem, area of expertise... \nWould you like to pick the ANGRY GUY's pockets? (Y/N)";
+  } else if (occupant.visitState == 1) {
+    state.messageBuffer =
+        "You sneak up behind the ANRGY GUY again. He's still absorbed \nin comparing his ARMOR. From the looks of things, he might \nbe at this task for the next several hours at least.\nWould you like to pick the ANGRY GUY's pockets? (Y/N)";
+  } else {
+    // His money is already gone, so beating him pays nothing.
+    placeFoe(floorRecord, direction, "ENRAGED", "CONVICT");
+    floorRecord.tileCreatures[direction].goldReward = 0;
+    state.dialogueStage = 40;
+    state.messageBuffer =
+        "You decide to push your luck and sneak up on the ANGRY GUY \nagain, and... oh shit, looks like he's noticed that his \nmoney is gone. He's patting his pockets and muttering, and \nhe does NOT sound happy. Maybe you can sneak away before - \nNope, he just saw you. This is gonna suck. \n[TYPE ANYTHING TO CONTINUE]";
+  }
+}
+
+// The dealer only ever names one of his three prices; any other remembered
+// price is what the hero could pay, kept between 1 and 250.
+int charmerPrice(int remembered, int gold) {
+  if (remembered <= 0 || remembered == 250 || remembered == 150 || remembered == 100) return remembered;
+  if (gold > 250) return 250;
+  if (gold == 0) return 1;
+  return gold;
+}
+
+void greetOpportunist(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
+  TileOccupant& occupant = *state.currentFeature;
+  if (isZombie(player)) return zombieFightsClassCharacter(state, floorRecord, direction, "OPPORTUNIST");
+  if (player.playerClass == "CONVICT") {
+    state.messageBuffer =
+        "You approach the SMUG PRICK. He grins at you. 'Well, hello, \nchum! Say, it's real nice to see someone else around here \nwho ain't a monster, huh? A friend! That's what we are, \nyeah? Friends? People like us, we gotta help each other out, \nwouldn't you say?' \n[TYPE ANYTHING TO CONTINUE]";
+  } else if (occupant.visitState == 0) {
+    state.messageBuffer =
+        "You cautiously approach the ROGUISHLY HANDSOME FELLOW. \nHe grins at you. 'Well, hello, chum! Say, it's real nice to \nsee someone else around here who ain't a monster, huh? \nA friend! That's what we are, yeah? Friends? People like us, \nwe gotta help each other out, wouldn't you say?' \n[TYPE ANYTHING TO CONTINUE]";
+  } else {
+    occupant.visitState = charmerPrice(occupant.visitState, player.gold);
+    state.messageBuffer =
+        "You approach the roguishly handsome fellow. He grins at you. \n'Well, fancy seeing you here, buddy-o! And may I say you \nlook ravishing today. Well, you remember my offer, yeah? \n" +
+        std::to_string(occupant.visitState) + " gold for a SPECIAL POTION. Whaddaya say?' (Y/N)";
+  }
+}
+
+struct WiseOne {
+  const char* key;
+  const char* name;
+};
+constexpr std::array<WiseOne, 3> kWiseOnes = {{{"Wise1", "WISE GOBLIN"}, {"Wise2", "WISE ORC"}, {"Wise3", "WISE TROLL"}}};
+
+void greetWise(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
+  const TileOccupant& occupant = *state.currentFeature;
+  std::string name;
+  for (const WiseOne& wise : kWiseOnes)
+    if (occupant.key == wise.key) name = wise.name;
+  if (isZombie(player)) {
+    emptyTile(floorRecord, direction, ", there is nothing at all.");
+    state.dialogueStage = 0;
+    state.messageBuffer = name + " runs away as you approach. Cannot take its \nflesh. Gruuuhhhh...";
+  } else if (occupant.visitState == 0) {
+    state.messageBuffer = "'HALT! I am " + name +
+                          ". Lower your weapon, for my battle is \nnot fought with swords and sorcery. Instead, I will be \nchallenging your MIND. Solve my riddle, and I shall grant \nyou my boon. Listen carefully...' \n[TYPE ANYTHING TO CONTINUE]";
+  } else {
+    state.messageBuffer = name + " observes you placidly. 'I have nothing more to \noffer you, human. Leave me be.'";
+  }
+}
+
+void greetWorgleton(GameState& state, Floor&, PlayerRecord& player, int) {
+  if (isZombie(player)) {
+    state.dialogueStage = 0;
+    state.messageBuffer = "This thing smells horrible. Not good to eat.";
+  } else if (state.currentFeature->visitState == 0) {
+    state.messageBuffer =
+        "You approach WORGLETON WINNLEFLAP THE BARBER THING. It makes \nseveral bizarre, unpleasant gurgling sounds, seemingly \nattempting to communicate with you. Eventually, after over \na minute of painful noise, its sounds cohere into something \napproaching intelligible speech... \n[TYPE ANYTHING TO CONTINUE]";
+  } else {
+    state.messageBuffer =
+        "You approach WORGLETON WINNLEFLAP THE BARBER THING. \n'sorry... can't cut your hair today... looking for cousin... \nplus, razor only works on lithium... might cause skin to \nmelt off... wouldn't want that... cousin would lose \ncustomer...'";
+  }
+}
+
+void greetWarlock(GameState& state, Floor& floorRecord, PlayerRecord&, int direction) {
+  state.currentEnemy = floorRecord.tileCreatures[direction];
+  state.combatState = 1;
+  state.dialogueStage = 0;
+  state.messageBuffer = "Beginning combat with VERY NORMAL WARLOCK... \nYou have first go. \n[TYPE ANYTHING TO CONTINUE]";
+}
+
+void greetSeer(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
+  if (isZombie(player)) {
+    emptyTile(floorRecord, direction, ", there is nothing at all.");
+    state.dialogueStage = 0;
+    state.messageBuffer = "QUIBBLENT SEER runs away as you approach. Cannot take its \nflesh. Gruuuhhhh...";
+  } else if (state.currentFeature->visitState == 0) {
+    state.messageBuffer =
+        "You cautiously approach the QUIBBLENT SEER. She looks at you \nwith eyes that seem to bore right through the very core of \nyour soul. Slowly, deliberately, as though she has not \nspoken in eons, she rasps: 'Thirty gold to have your \nQUIBBLENT read.' \nPay 30 gold? (Y/N)";
+  } else {
+    state.messageBuffer =
+        "You approach the QUIBBLENT SEER. 'You know the deal. Thirty \ngold to have your QUIBBLENT read.' Pay 30 gold? (Y/N)";
+  }
+}
+
+void greetKingSword(GameState& state, Floor&, PlayerRecord& player, int) {
+  if (isZombie(player)) {
+    state.dialogueStage = 0;
+    state.messageBuffer = "Creature of metal, not flesh. No good to eat.";
+    return;
+  }
+  state.messageBuffer =
+      "Looking closer, it seems the ITEM you saw was actually a \nSWORD OF KINGS!! (ATK: ?\?)\n\nWould you like to replace your current weapon, the \n" +
+      player.equipment[0].name + ", with it? (Y/N)";
+}
+
+void greetChef(GameState& state, Floor&, PlayerRecord& player, int) {
+  if (isZombie(player)) {
+    state.dialogueStage = 0;
+    state.messageBuffer = "The flesh is stored in the hat. Cannot eat this one.";
+  } else if (!player.hasItem("HAT", 1)) {
+    state.dialogueStage = 0;
+    state.messageBuffer =
+        "You approach the HATLESS CHEF. It is visibly distressed by \nthe loss of its HAT. It says the HAT was just on its head \na second ago, one of the other monsters must have taken it, \noh please won't you find its hat, it'd be ever so grateful!";
+  } else {
+    state.messageBuffer =
+        "'My hat! That's my hat! Oh please oh please oh please oh \nplease won't you give it back?' \nReturn the hat? (Y/N)";
+  }
+}
+
+bool floorCleared(const Floor& floorRecord) {
+  return std::none_of(floorRecord.tileKinds.begin(), floorRecord.tileKinds.end(),
+                      [](const std::string& kind) { return kind == "Mon" || kind == "MonExit"; });
+}
+
+void greetAccountant(GameState& state, Floor& floorRecord, PlayerRecord& player, int) {
+  TileOccupant& occupant = *state.currentFeature;
+  if (isZombie(player)) {
+    state.dialogueStage = 0;
+    state.messageBuffer = "Too powerful. Zombie might be dumb, but not *stupid*.\nDon't try to eat.";
+  } else if (occupant.visitState == 2) {
+    state.messageBuffer =
+        "'Hmm? You're not satisfied with your reward? I suppose I \ncould tear out your spine and offer it to you as a trophy, \nif you really want. Now go away, I have work to do.'";
+  } else if (occupant.visitState != 1) {
+    state.messageBuffer =
+        "You approach the POWERFUL-LOOKING BEING... It appears \nsurprised to see you. It looks you up and down, then \ncackles - a painful, raspy sound. \n[TYPE ANYTHING TO CONTINUE]";
+  } else {
+    state.loopFlag = floorCleared(floorRecord);
+    const bool hasStack = std::find(player.inventoryNames.begin(), player.inventoryNames.end(), "STAPLE REMOVER") !=
+                          player.inventoryNames.end();
+    if (!state.loopFlag) {
+      state.messageBuffer =
+          "'The floor is not yet cleared. Until you have done so, \nplease do not waste my time.'";
+    } else if (heldNames(player) >= kInventorySlots && !hasStack) {
+      state.messageBuffer =
+          "'Ah, I see you've done as I requested. Yet I also note your \ninventory is rather full. If you want your reward, you must \ndrop something first.'";
+    } else {
+      player.gainItem("STAPLE REMOVER", 1);
+      occupant.visitState = 2;
+      state.messageBuffer =
+          "'Ah, I see you've done as I requested. Very good. \nHere, take this.' You got a STAPLE REMOVER!";
+    }
+  }
+}
+
+void greetConsoom(GameState& state, Floor&, PlayerRecord& player, int) {
+  if (isZombie(player)) {
+    state.dialogueStage = 0;
+    state.messageBuffer = "A fellow consumer. Have great respect for. Wave at.";
+  } else if (state.currentFeature->visitState < 4) {
+    state.messageBuffer =
+        "You approach the CONSUMPTION ELEMENTAL. It slowly turns to \nlook at you, then grumbles hungrily. 'FEED ME. FEED ME. \nFEED ME.' Will you feed the CONSUMPTION ELEMENTAL one of \nyour items? (Y/N)";
+  } else {
+    state.messageBuffer =
+        "The CONSUMPTION ELEMENTAL appears satisfied with its meal. \nThere's no need to feed it any more.";
+  }
+}
+
+constexpr std::array<std::pair<const char*, Greeter>, 13> kGreeters = {{
+    {"Academic", greetAcademic},
+    {"Convict", greetConvict},
+    {"Opportunist", greetOpportunist},
+    {"Wise1", greetWise},
+    {"Wise2", greetWise},
+    {"Wise3", greetWise},
+    {"Worgleton", greetWorgleton},
+    {"Warlock", greetWarlock},
+    {"Seer", greetSeer},
+    {"KingSword", greetKingSword},
+    {"Chef", greetChef},
+    {"Accountant", greetAccountant},
+    {"Consoom", greetConsoom},
+}};
+
+}  // namespace
+
+void enterCharacterTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
+  TileOccupant& occupant = floorRecord.tileOccupants[static_cast<std::size_t>(direction)];
+  state.currentFeature = &occupant;
+  state.dialogueStage = occupant.stateCode;
+  for (const auto& [key, greet] : kGreeters) {
+    if (key != nullptr && occupant.key == key) return greet(state, floorRecord, player, direction);
+  }
+  if (!enterLaterCharacter(state, floorRecord, player, direction, occupant.key)) state.messageBuffer = "error???";
+}
