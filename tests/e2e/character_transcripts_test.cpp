@@ -11,8 +11,6 @@
 namespace {
 
 // Each character stands north of the hero; the hero walks in and talks.
-// These wait for the direction words and the character row of the tile
-// dispatch, which live on other branches: enable them once both are merged.
 struct Transcript {
   const char* key;
   const char* classChoice;  // "1" ACADEMIC, "2" CONVICT, "3" OPPORTUNIST
@@ -46,7 +44,7 @@ const Transcript kTranscripts[] = {
     {"Consoom", "1", 0, {"north"}, {"FEED ME. FEED ME."}},
 };
 
-TEST(CharacterTranscripts, DISABLED_EachCharacterTalksAtTheConsole) {
+TEST(CharacterTranscripts, EachCharacterTalksAtTheConsole) {
   for (const Transcript& transcript : kTranscripts) {
     ScratchDir scratch;
     ASSERT_TRUE(writeCraftedRun("Bob", transcript.classChoice, [&](GameState&, Floor& f, PlayerRecord& h) {
