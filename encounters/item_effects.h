@@ -4,6 +4,7 @@
 // when the item says so; the frame in item_use.cpp adds the turn's tail.
 #include <string>
 
+struct Creature;
 struct GameState;
 struct PlayerRecord;
 
@@ -12,6 +13,7 @@ struct ItemUse {
   GameState& state;
   const std::string& storedName;  // the slot's own (upper-case) name
   bool onEnemy;                   // only items with two targets look at it
+  bool endsAtOnce = false;        // the hero is gone: no turn follows
   bool inFight() const;
 };
 
@@ -36,3 +38,9 @@ void useKerosene(ItemUse& use);
 void useGhostPepper(ItemUse& use);
 void usePoisonDart(ItemUse& use);
 void useSaltShaker(ItemUse& use);
+
+// LSD and MORALITY, on the hero or on the enemy.
+void useLsd(ItemUse& use);
+void useMorality(ItemUse& use);
+// The extra moves an enemy's quibblent gives it, after its fixed moves.
+void addQuibblentExtraMoves(Creature& creature);

@@ -17,6 +17,8 @@ constexpr std::array kItemRows{
     ItemRow{"potion", usePotion},
     ItemRow{"match", useMatch},
     ItemRow{"kerosene", useKerosene},
+    ItemRow{"lsd", useLsd},
+    ItemRow{"morality", useMorality},
     ItemRow{"salt shaker", useSaltShaker},
     ItemRow{"poison dart", usePoisonDart},
     ItemRow{"ghost pepper", useGhostPepper},
@@ -108,7 +110,7 @@ std::string PlayerRecord::useItem(std::string itemName, GameState& state, bool i
     } else {
       itemUseText = "Something definitely probably broke here?";
     }
-    addTurnTail(*this, state);
+    if (!use.endsAtOnce) addTurnTail(*this, state);
   }
   if (itemUseText.empty()) {
     state.auxCounter = static_cast<int>(rng() % 20);
