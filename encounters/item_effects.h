@@ -44,3 +44,13 @@ void useLsd(ItemUse& use);
 void useMorality(ItemUse& use);
 // The extra moves an enemy's quibblent gives it, after its fixed moves.
 void addQuibblentExtraMoves(Creature& creature);
+
+// Noises, gases, deals, books, devices and rifts.
+void useAirhorn(ItemUse& use);
+void useLaughingGas(ItemUse& use);
+void useContract(ItemUse& use);
+void useTomeOfWisdom(ItemUse& use);
+void useVortex(ItemUse& use);
+void useTeleporometer(ItemUse& use);
+void useNecronomicon(ItemUse& use);
+void useGhastBuster(ItemUse& use);

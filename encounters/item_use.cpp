@@ -11,19 +11,27 @@ struct ItemRow {
   ItemEffect effect;
 };
 
-// Items the game knows, by lower-cased name. Items whose effects are not in
-// the game yet are left out and answer as a broken item.
+// Every usable item, by lower-cased name. A held item missing here answers
+// as a broken one.
 constexpr std::array kItemRows{
     ItemRow{"potion", usePotion},
     ItemRow{"match", useMatch},
     ItemRow{"kerosene", useKerosene},
     ItemRow{"lsd", useLsd},
     ItemRow{"morality", useMorality},
+    ItemRow{"airhorn", useAirhorn},
     ItemRow{"salt shaker", useSaltShaker},
     ItemRow{"poison dart", usePoisonDart},
     ItemRow{"ghost pepper", useGhostPepper},
     ItemRow{"staple remover", useStapleRemover},
     ItemRow{"calculator", useCalculator},
+    ItemRow{"laughing gas", useLaughingGas},
+    ItemRow{"contract", useContract},
+    ItemRow{"tome of wisdom", useTomeOfWisdom},
+    ItemRow{"vortex", useVortex},
+    ItemRow{"necronomicon", useNecronomicon},
+    ItemRow{"teleporometer", useTeleporometer},
+    ItemRow{"ghast-buster", useGhastBuster},
     ItemRow{"special potion", useSpecialPotion},
     ItemRow{"hat", useHat},
     ItemRow{"antibiotics", useAntibiotics},
