@@ -26,7 +26,7 @@ Action* findSkill(PlayerRecord& player, const char* name) {
 // longer than `lineLength`. Answers the refusal, or "" with `slot` set.
 std::string pickSlot(GameState& state, const PlayerRecord& player, const std::string& line, std::size_t position,
                      std::size_t lineLength, std::size_t& slot) {
-  char typed = line[position];
+  char typed = position < line.size() ? line[position] : ' ';
   state.pendingWord = std::string(1, typed);
   state.loopFlag = std::isdigit(static_cast<unsigned char>(typed)) != 0;
   if (!state.loopFlag) return kNotADigit;
