@@ -73,9 +73,12 @@ struct PlayerRecord {
   // Takes on a new quibblent under the blocking and combination rules; `force`
   // imposes it past the combinations. Answers with the message to show.
   std::string changeQuibblent(std::string newWord, GameState& state, bool force);
-  // Uses the first held item of that name (matched case-blind), in a fight
-  // when `inFight`; answers with the narration, also left in itemUseText.
-  std::string useItem(std::string itemName, GameState& state, bool inFight);
+  // Uses the first held item of that name (matched case-blind) and answers
+  // with the narration, also left in itemUseText. Whether a fight is on is
+  // read from GameState::combatState (16: the item choice); `onEnemy` is the
+  // answer to the fight's target question, true when the item is used on
+  // the enemy rather than on the hero.
+  std::string useItem(std::string itemName, GameState& state, bool onEnemy);
 };
 
 // A to Z become a to z; every other byte, those above 127 included, is kept.

@@ -7,9 +7,8 @@
 
 namespace {
 
-// Waits for the use and drop rows of the free-command table: enable it once
-// "use ...", "drop ..." and "heal" reach their commands at the console.
-TEST(UseAndDropTranscript, DISABLED_UsingAndDroppingAtTheConsole) {
+// Using, dropping and the skills that work outside a fight, typed at the console.
+TEST(UseAndDropTranscript, UsingAndDroppingAtTheConsole) {
   ScratchDir scratch;
   ASSERT_TRUE(writeCraftedRun("Bob", "2", [](GameState&, Floor&, PlayerRecord& h) {
     h.inventoryNames = {"POTION", "HAT"};
