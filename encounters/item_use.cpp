@@ -95,7 +95,7 @@ ItemEffect findItemEffect(const std::string& lowerName) {
   return nullptr;
 }
 
-std::string PlayerRecord::useItem(std::string itemName, GameState& state, bool inFight) {
+std::string PlayerRecord::useItem(std::string itemName, GameState& state, bool onEnemy) {
   itemUseText.clear();
   // Names are held once each, so at most one slot answers to the name. The
   // slot is found before anything is used up: an item that uses its last
@@ -112,7 +112,7 @@ std::string PlayerRecord::useItem(std::string itemName, GameState& state, bool i
     }
   }
   if (found) {
-    ItemUse use{*this, state, storedName, inFight};
+    ItemUse use{*this, state, storedName, onEnemy};
     if (ItemEffect effect = findItemEffect(lowered(storedName))) {
       effect(use);
     } else {
