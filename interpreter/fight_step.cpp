@@ -175,6 +175,7 @@ std::string answerCombatMenu(GameState& state, Floor& floorRecord, PlayerRecord&
 }
 
 std::string answerEnemyTurn(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
+  // A blow that kills the hero here is the fight's doing, whatever an earlier step left.
   state.pendingWord = fight::kCombatCause;
   for (Action& skill : playerRecord.skills) {
     if (skill.cooldownLeft > 0) --skill.cooldownLeft;

@@ -164,3 +164,71 @@ TEST_F(PlainAttack, MatchupsScaleTheHitBeforeTheFactorsAndMarkIt) {
 }
 
 }  // namespace
+
+namespace {
+
+class AttackFollowUps : public FightPlay {};
+
+TEST_F(AttackFollowUps, TheHerosAndTheWeaponsWordsActOnceTheBlowLands) {
+  // Columns: what the row shows, hero word, weapon word, imbuement, enemy
+  // word, enemy hp, scripted draws (the dodge roll first), what the reply
+  // holds after the damage line, enemy word after, poisoned after.
+  struct Row {
+    const char* shows;
+    std::string heroWord;
+    std::string weaponWord;
+    std::string imbuement;
+    std::string enemyWord;
+    int enemyHp;
+    std::vector<std::uint32_t> draws;
+    std::string after;
+    std::string wordAfter;
+    bool poisonedAfter;
+  };
+  const Row rows[] = {
+      {"a sleeper wakes enraged", "UNINTERESTING", "UNINTERESTING", "", "SLEEPING", 30, {0},
+       "Your attack woke the enemy up!! ", "ENRAGED", false},
+      {"oil on a one in three", "OILY", "UNINTERESTING", "", "UNINTERESTING", 30, {5, 1}, "", "FLAMMABLE", false},
+      {"oil that does not take", "UNINTERESTING", "OILY", "", "UNINTERESTING", 30, {5, 2}, "", "UNINTERESTING",
+       false},
+      {"poison above 5 takes", "UNINTERESTING", "POISONOUS", "", "UNINTERESTING", 30, {5, 6}, "", "UNINTERESTING",
+       true},
+      {"poison of 5 does not", "UNINTERESTING", "POISONOUS", "", "UNINTERESTING", 30, {5, 5}, "", "UNINTERESTING",
+       false},
+      {"the poisons add up", "NOXIOUS", "POISONOUS", "POISON DART", "UNINTERESTING", 30, {5, 2, 2, 2}, "",
+       "UNINTERESTING", true},
+      {"fire catches the flammable", "UNINTERESTING", "FLAMING", "", "FLAMMABLE", 30, {5}, "", "FLAMING", false},
+      {"a match is fire too", "UNINTERESTING", "UNINTERESTING", "MATCH", "OILY", 30, {5}, "", "FLAMING", false},
+      {"fire comes before oil", "OILY", "FLAMING", "", "UNINTERESTING", 30, {5}, "", "UNINTERESTING", false},
+      {"a starving weapon eats the dying foe", "UNINTERESTING", "STARVING", "", "UNINTERESTING", 5, {5},
+       "Your STARVING STICK jumps to EAT the dying foe! \n", "UNINTERESTING", false},
+      {"a ravenous weapon eats only the salted", "UNINTERESTING", "RAVENOUS", "", "LIGHTLY SALTED", 5, {5},
+       "Your RAVENOUS STICK jumps to EAT the dying foe! \n", "LIGHTLY SALTED", false},
+      {"a killing blow still poisons", "UNINTERESTING", "POISONOUS", "", "UNINTERESTING", 5, {5, 11}, "",
+       "UNINTERESTING", true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shows);
+    player.quibblent = row.heroWord;
+    player.equipment[0].quibblent = row.weaponWord;
+    player.equipment[0].name = row.weaponWord + " STICK";
+    player.imbuement = row.imbuement;
+    Creature enemy = goblin;
+    enemy.quibblent = row.enemyWord;
+    enemy.hp = row.enemyHp;
+    beginFight(enemy);
+    dice::Script script(row.draws);
+    const std::string reply = type("1");
+    const std::string hit = "You swing your " + row.weaponWord + " STICK at the enemy.\nIt took 10 damage. Nice!\n";
+    ASSERT_EQ(reply.rfind(hit + row.after, 0), 0u) << reply;
+    EXPECT_EQ(state.currentEnemy.quibblent, row.wordAfter);
+    EXPECT_EQ(state.currentEnemy.poisoned, row.poisonedAfter);
+    EXPECT_EQ(script.drawsLeft(), 0u);
+    const bool changed = row.wordAfter != row.enemyWord || row.poisonedAfter || !row.after.empty();
+    const std::string tail = state.combatState == 10 ? "[TYPE ANYTHING TO CONTINUE]" : kEnemyTurnTail;
+    EXPECT_TRUE(reply.ends_with((changed ? "\n" : "") + tail)) << reply;
+    EXPECT_EQ(reply.size() > hit.size() + tail.size(), changed) << reply;
+  }
+}
+
+}  // namespace

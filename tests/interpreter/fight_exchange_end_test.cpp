@@ -161,3 +161,201 @@ TEST_F(ExchangeEnd, AnEnemyAlreadyAtZeroIsDefeatedNotRevived) {
 }
 
 }  // namespace
+
+namespace {
+
+class ExchangeEndGear : public FightPlay {};
+
+TEST_F(ExchangeEndGear, GearWhoseWordRunsOutOrTakesFrightIsReplacedByFistsOrNudity) {
+  // Columns: what the row shows, weapon word, weapon turns left, armor word,
+  // armor turns left, hero hp, scripted draws, page, weapon type after, armor type after.
+  struct Row {
+    const char* shows;
+    std::string weaponWord;
+    int weaponTurns;
+    std::string armorWord;
+    int armorTurns;
+    int hp;
+    std::vector<std::uint32_t> draws;
+    std::string page;
+    std::string weaponAfter;
+    std::string armorAfter;
+  };
+  const std::string fists = "You must now fight with your bare FISTS.\n";
+  const std::string nude = "You are now NUDE, and will take extra damge.\n";
+  const Row rows[] = {
+      {"a damned weapon crumbles", "DAMNED", 1, "UNINTERESTING", 0, 40, {},
+       "The OLD STICK disintegrates in your hand!\n" + fists, "FISTS", "RAG"},
+      {"a starving weapon starves", "STARVING", 1, "UNINTERESTING", 0, 40, {},
+       "The OLD STICK starves to death, somehow!?\n" + fists, "FISTS", "RAG"},
+      {"damned armor crumbles", "UNINTERESTING", 0, "DAMNED", 1, 40, {},
+       "The OLD RAG disintegrates!!\n" + nude, "STICK", "NUDITY"},
+      {"starving armor starves", "UNINTERESTING", 0, "STARVING", 1, 40, {},
+       "The OLD RAG starves to death, somehow!?\n" + nude, "STICK", "NUDITY"},
+      {"frightened gear both flee a losing hero", "FRIGHTENED", 0, "FRIGHTENED", 0, 10, {16},
+       "The OLD STICK, terrified of defeat, runs away!!\n" + fists + "The OLD RAG, terrified of defeat, runs away!!\n" +
+           nude,
+       "FISTS", "NUDITY"},
+      {"frightened gear stays on other draws", "FRIGHTENED", 0, "FRIGHTENED", 0, 10, {1, 16}, "", "STICK", "RAG"},
+      {"frightened gear stays with a hero above a quarter", "FRIGHTENED", 0, "FRIGHTENED", 0, 11, {}, "", "STICK",
+       "RAG"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shows);
+    player.hp = row.hp;
+    player.attack = 15;
+    player.defence = 4;
+    ItemRecord& weapon = player.equipment[0];
+    weapon.name = "OLD STICK";
+    weapon.type = "STICK";
+    weapon.quibblent = row.weaponWord;
+    weapon.quibblentTimed = row.weaponTurns > 0;
+    weapon.quibblentTurnsLeft = row.weaponTurns;
+    weapon.attack = 5;
+    weapon.defence = 0;
+    ItemRecord& armor = player.equipment[1];
+    armor.name = "OLD RAG";
+    armor.type = "RAG";
+    armor.quibblent = row.armorWord;
+    armor.quibblentTimed = row.armorTurns > 0;
+    armor.quibblentTurnsLeft = row.armorTurns;
+    armor.attack = 0;
+    armor.defence = 3;
+    // A burning enemy keeps a page standing, so the enemy's turn waits for the next line.
+    Creature burning = goblin;
+    burning.quibblent = "FLAMING";
+    beginFight(burning, 7);
+    {
+      // Past the rows' own draws, the rolls of the new fists and nudity: each
+      // a 1 in the four low bits, so a frightened armor flees on its turn.
+      std::vector<std::uint32_t> draws = row.draws;
+      draws.insert(draws.end(), 12, 17u);
+      dice::Script script(draws);
+      EXPECT_EQ(type("x"), row.page + "The FLAMING GOBLIN takes 5 damage from FLAMING!\n[TYPE ANYTHING TO CONTINUE]");
+      if (row.page.empty()) {
+        EXPECT_EQ(script.drawsLeft(), 12u);
+      }
+    }
+    EXPECT_EQ(player.equipment[0].type, row.weaponAfter);
+    EXPECT_EQ(player.equipment[1].type, row.armorAfter);
+    // The lost gear's bonuses leave with it and the new gear's join.
+    const bool weaponLost = row.weaponAfter == "FISTS";
+    const bool armorLost = row.armorAfter == "NUDITY";
+    EXPECT_EQ(player.attack, (weaponLost ? 10 + player.equipment[0].attack : 15) +
+                                 (armorLost ? player.equipment[1].attack : 0));
+    EXPECT_EQ(player.defence, (armorLost ? 1 + player.equipment[1].defence : 4) +
+                                  (weaponLost ? player.equipment[0].defence : 0));
+  }
+}
+
+TEST_F(ExchangeEndGear, TheCurseHungerAndColoursTakeTheirTurn) {
+  // Columns: what the row shows, hero word, timed, turns left before,
+  // imbuement, hunger countdown, poisoned, hp, line the page holds, hp
+  // after, max hp after, attack after, defence after, dodges after, word
+  // after, player colour after.
+  struct Row {
+    const char* shows;
+    std::string word;
+    bool timed;
+    int turnsLeft;
+    std::string imbuement;
+    int hunger;
+    bool poisoned;
+    int hp;
+    std::string line;
+    int hpAfter;
+    int maxHpAfter;
+    int attackAfter;
+    int defenceAfter;
+    int dodgesAfter;
+    std::string wordAfter;
+    std::vector<float> colour;
+  };
+  const std::vector<float> unchanged = {1, 2, 3};
+  const Row rows[] = {
+      {"the curse bites one a turn", "CURSED", true, 70, "", 0, false, 20, "", 19, 40, 10, 0, 3, "CURSED",
+       {128, 20, 128}},
+      {"the curse at 60", "CURSED", true, 61, "", 0, false, 20,
+       "You feel terrible... You vomit, losing 3 max HP and 2 ATK.\n", 16, 37, 8, 0, 3, "CURSED", {128, 20, 128}},
+      {"the curse at 40 never below 1", "CURSED", true, 41, "", 0, false, 3,
+       "You feel awful... You vomit blood, losing 6 max HP and 2 DEF.\n", 1, 34, 10, 0, 3, "CURSED",
+       {128, 20, 128}},
+      {"the curse at 20", "CURSED", true, 21, "", 0, false, 20, "You lose all energy to continue... dodges set to 0.\n",
+       19, 40, 10, 0, 0, "CURSED", {128, 20, 128}},
+      {"the curse at 3", "CURSED", true, 4, "", 0, false, 20,
+       "You begin to shudder uncontrollably. Your end is nigh.\n", 19, 40, 10, 0, 3, "CURSED", {128, 20, 128}},
+      {"salt makes the hero hungry", "UNINTERESTING", false, 0, "SALT SHAKER", 1, false, 20, "", 20, 40, 10, 0, 3,
+       "RAVENOUS", unchanged},
+      {"salt counts down", "UNINTERESTING", false, 0, "SALT SHAKER", 2, false, 20, "", 20, 40, 10, 0, 3,
+       "UNINTERESTING", unchanged},
+      {"a potion heals 2 and shows", "UNINTERESTING", false, 0, "POTION", 0, false, 20, "", 22, 40, 10, 0, 3,
+       "UNINTERESTING", {0, 255, 0}},
+      {"poison and flames brown", "FLAMING", false, 0, "", 0, true, 20, "You're on fire!! You take 5 FLAMING damage.\n",
+       11, 40, 10, 0, 3, "FLAMING", {165, 42, 42}},
+      {"poison green over the curse", "CURSED", true, 70, "", 0, true, 20, "", 15, 40, 10, 0, 3, "CURSED",
+       {20, 150, 20}},
+      {"a spicy fire heals", "FLAMING", false, 0, "GHOST PEPPER", 0, false, 20,
+       "You're on a spicy fire! You heal 5 health.\n", 25, 40, 10, 0, 3, "FLAMING", {255, 20, 20}},
+      {"starving grey", "STARVING", false, 0, "", 0, false, 20, "", 12, 40, 10, 0, 3, "STARVING", {100, 100, 100}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shows);
+    player.quibblent = row.word;
+    player.quibblentTimed = row.timed;
+    player.quibblentTurnsLeft = row.turnsLeft;
+    player.imbuement = row.imbuement;
+    player.hungerCountdown = row.hunger;
+    player.poisoned = row.poisoned;
+    player.hp = row.hp;
+    player.maxHp = 40;
+    player.attack = 10;
+    player.defence = 0;
+    player.dodges = 3;
+    state.textColour1 = unchanged;
+    // A burning enemy keeps a page standing, so the enemy's turn waits for the next line.
+    Creature burning = goblin;
+    burning.quibblent = "FLAMING";
+    beginFight(burning, 7);
+    const std::string reply = type("x");
+    EXPECT_NE(reply.find(row.line), std::string::npos) << reply;
+    EXPECT_EQ(player.hp, row.hpAfter);
+    EXPECT_EQ(player.maxHp, row.maxHpAfter);
+    EXPECT_EQ(player.attack, row.attackAfter);
+    EXPECT_EQ(player.defence, row.defenceAfter);
+    EXPECT_EQ(player.dodges, row.dodgesAfter);
+    EXPECT_EQ(player.quibblent, row.wordAfter);
+    EXPECT_EQ(state.textColour1, row.colour);
+  }
+}
+
+TEST_F(ExchangeEndGear, AnEnemyRegainsItsRegenerationUpToItsMaximum) {
+  // Columns: hp before, regeneration, poisoned, hp after, enemy colour after.
+  struct Row {
+    int hp;
+    int regen;
+    bool poisoned;
+    int hpAfter;
+    std::vector<float> colour;
+  };
+  const Row rows[] = {
+      {20, 4, false, 24, {0, 255, 0}},
+      {28, 4, false, 30, {0, 255, 0}},
+      {20, 4, true, 21, {20, 150, 20}},  // poison of 3 first, then 4 back
+      {20, 0, false, 20, {1, 2, 3}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.hp);
+    Creature enemy = goblin;
+    enemy.hp = row.hp;
+    enemy.regenPerTurn = row.regen;
+    enemy.poisoned = row.poisoned;
+    state.textColour2 = {1, 2, 3};
+    player.quibblent = "FLAMING";  // a page, so the enemy's turn waits
+    beginFight(enemy, 7);
+    type("x");
+    EXPECT_EQ(state.currentEnemy.hp, row.hpAfter);
+    EXPECT_EQ(state.textColour2, row.colour);
+  }
+}
+
+}  // namespace

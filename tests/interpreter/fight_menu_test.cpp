@@ -16,7 +16,7 @@ const std::string kReturnHint = "\n[TYPE NOTHING TO RETURN TO MAIN COMBAT MENU]"
 
 TEST_F(FightMenus, TheListsAndTheirChoicesAnswerAndReturnToTheMenu) {
   // Columns: what the row shows, skills held, items held, hero word, class,
-  // lines typed from the menu, last reply, state after.
+  // lines typed from the menu, last reply, state after, cooldown of the last skill.
   struct Row {
     const char* shows;
     std::vector<const char*> skills;
@@ -26,6 +26,7 @@ TEST_F(FightMenus, TheListsAndTheirChoicesAnswerAndReturnToTheMenu) {
     std::vector<std::string> lines;
     std::string reply;
     int stateAfter;
+    int lastSkillCooldown = 0;
   };
   const std::string menu = "You have 3" + kMenuTail;
   const Row rows[] = {
@@ -47,8 +48,14 @@ TEST_F(FightMenus, TheListsAndTheirChoicesAnswerAndReturnToTheMenu) {
        15},
       {"the cure declined", {"EXAMINE", "ANTIBIOTICS"}, {"POTION"}, "CONFUSED", "ACADEMIC", {"2", "n"},
        "Returning to main combat menu.\n" + menu, 2},
+      {"neither yes nor no to the cure", {"EXAMINE", "ANTIBIOTICS"}, {"POTION"}, "CONFUSED", "ACADEMIC",
+       {"2", "maybe"}, "That's not a real answer...\n" + menu, 2},
+      {"the cure cooling down", {"EXAMINE", "INFERENCE", "ANTIBIOTICS"}, {"POTION"}, "CONFUSED", "ACADEMIC", {"2"},
+       "You are too CONFUSED to use any skills!!\n" + menu, 2, 2},
       {"a confused academic without the cure", {"EXAMINE", "INFERENCE", "HEAL"}, {"POTION"}, "CONFUSED", "ACADEMIC",
        {"2"}, "You are too CONFUSED to use any skills!!\n" + menu, 2},
+      {"no skill numbered 0", {"EXAMINE"}, {"POTION"}, "UNINTERESTING", "CONVICT", {"2", "0"},
+       "That's not a real skill...\n" + menu, 2},
       {"item list", {}, {"POTION"}, "UNINTERESTING", "CONVICT", {"3"},
        "Select an item - 1: POTION (2)\n" + kReturnHint, 16},
       {"an item not held", {}, {"POTION"}, "UNINTERESTING", "CONVICT", {"items", "7"},
@@ -67,6 +74,7 @@ TEST_F(FightMenus, TheListsAndTheirChoicesAnswerAndReturnToTheMenu) {
     SCOPED_TRACE(row.shows);
     player.skills.clear();
     for (const char* name : row.skills) player.skills.emplace_back(name, 1, true);
+    if (!player.skills.empty()) player.skills.back().cooldownLeft = row.lastSkillCooldown;
     player.inventoryNames = row.items;
     player.inventoryCounts = {2, 0, 0, 0, 0, 0};
     player.quibblent = row.word;
@@ -77,6 +85,19 @@ TEST_F(FightMenus, TheListsAndTheirChoicesAnswerAndReturnToTheMenu) {
     EXPECT_EQ(reply, row.reply);
     EXPECT_EQ(state.combatState, row.stateAfter);
   }
+}
+
+TEST_F(FightMenus, AConfusedAcademicWhoTakesTheCureUsesTheTurnOnIt) {
+  holdSkills({"EXAMINE", "ANTIBIOTICS"});
+  player.playerClass = "ACADEMIC";
+  player.quibblent = "CONFUSED";
+  beginFight(goblin);
+  type("2");
+  const std::string reply = type("y");
+  EXPECT_TRUE(reply.ends_with(kEnemyTurnTail)) << reply;
+  EXPECT_NE(player.quibblent, "CONFUSED");
+  EXPECT_EQ(player.antibioticsUsed, 1);
+  EXPECT_EQ(state.combatState, 7);
 }
 
 TEST_F(FightMenus, TheVeryNormalWarlockIsTwoGoblinsInRobes) {

@@ -108,6 +108,18 @@ TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
             "now out of combat.");
   EXPECT_FALSE(floorRecord.tileCreatures[0].confident);  // goblins never are
 
+  // A sleeper is left as it was: no braver, and still stunned if it was.
+  Creature sleeper = goblin;
+  sleeper.quibblent = "SLEEPING";
+  sleeper.stunned = true;
+  sleeper.hp = 12;
+  beginFight(sleeper);
+  EXPECT_EQ(type("4"),
+            "You sneak away from the SLEEPING GOBLIN.\nIt continues dozing obliviously... \nYou are now out of combat.");
+  EXPECT_EQ(state.combatState, 0);
+  EXPECT_EQ(floorRecord.tileCreatures[0].hp, 12);
+  EXPECT_TRUE(floorRecord.tileCreatures[0].stunned);
+
   Creature fat = goblin;
   fat.quibblent = "VOLUMINOUS";
   beginFight(fat);
@@ -152,16 +164,40 @@ TEST_F(FightPaths, ADeathInAFightIsTheMonstersDoingNotAnEarlierBarrels) {
 }
 
 TEST_F(FightPaths, AnAirhornGivesAGamerOneWayOutNotOneATurn) {
-  player.imbuement = "AIRHORN";
-  Creature gamer = goblin;
-  gamer.quibblent = "GAMER";
-  beginFight(gamer, 3);
-  type("x");
-  state.combatState = 3;
-  type("x");
-  int hornFlees = 0;
-  for (const Action& move : state.currentEnemy.actions) hornFlees += move.name == "FLEE" && move.weight == 99;
-  EXPECT_EQ(hornFlees, 1);
+  // Columns: imbuement, enemy word, whether the enemy knows a FLEE of its
+  // own, the horn's FLEEs after two enemy turns.
+  struct Row {
+    std::string imbuement;
+    std::string word;
+    bool ownFlee;
+    int hornFlees;
+  };
+  const Row rows[] = {
+      {"AIRHORN", "GAMER", false, 1},
+      {"AIRHORN", "MLG", true, 1},
+      {"AIRHORN", "UNINTERESTING", false, 0},
+      {"MATCH", "GAMER", false, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.imbuement + " " + row.word);
+    player.imbuement = row.imbuement;
+    Creature gamer = goblin;
+    gamer.quibblent = row.word;
+    if (row.ownFlee) gamer.actions.emplace_back("FLEE", 2, false);
+    beginFight(gamer, 3);
+    type("x");
+    state.pendingPrompt = 2;
+    state.combatState = 3;
+    type("x");
+    int hornFlees = 0;
+    int ownFlees = 0;
+    for (const Action& move : state.currentEnemy.actions) {
+      hornFlees += move.name == "FLEE" && move.weight == 99;
+      ownFlees += move.name == "FLEE" && move.weight == 2;
+    }
+    EXPECT_EQ(hornFlees, row.hornFlees);
+    EXPECT_EQ(ownFlees, row.ownFlee ? 1 : 0);
+  }
 }
 
 TEST_F(FightPaths, ADodgedMoveCostsADodgeAndCoolsTheMoveDown) {
@@ -181,6 +217,55 @@ TEST_F(FightPaths, ADodgedMoveCostsADodgeAndCoolsTheMoveDown) {
   ASSERT_EQ(state.currentEnemy.actions.size(), 1u);
   EXPECT_EQ(state.currentEnemy.actions[0].name, "WIND UP");
   EXPECT_EQ(state.currentEnemy.actions[0].weight, 8);
+}
+
+TEST_F(FightPaths, TheDodgeQuestionShufflesDodgesOrTakesTheBlowOnAFreshPage) {
+  // Columns: class, answer, scripted draw, reply, dodges after.
+  struct Row {
+    std::string heroClass;
+    std::string line;
+    std::vector<std::uint32_t> draws;
+    std::string reply;
+    int dodgesAfter;
+  };
+  const Row rows[] = {
+      {"ZOMBIE", "1", {4},
+       "You shuffle lazily out of the way of the attack.\nYou take 0 damage.\nIt is now your turn.\nYou have 2" +
+           kMenuTail,
+       2},
+      {"CONVICT", "y", {0},
+       "You dodge the attack swiftly, and strike a cool pose while\ndoing it. You take 0 damage!! \nIt is now your "
+       "turn.\nYou have 2" + kMenuTail,
+       2},
+      {"CONVICT", "y", {4},
+       "You don't even move, and the attack misses anyway. You're \njust that good at dodging. You take 0 damage!! "
+       "\nIt is now your turn.\nYou have 2" + kMenuTail,
+       2},
+      {"CONVICT", "2", {}, "", 3},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.heroClass + " " + row.line);
+    player.playerClass = row.heroClass;
+    player.dodges = 3;
+    Creature enemy = goblin;
+    enemy.actions.emplace_back("ATTACK", 5, false);
+    beginFight(enemy, 4);
+    state.enemyActionIndex = 0;
+    state.messageBuffer = "what an earlier step left";
+    std::string reply;
+    if (row.draws.empty()) {
+      reply = type(row.line);
+      EXPECT_EQ(reply.find("what an earlier step left"), std::string::npos) << reply;
+      EXPECT_FALSE(reply.empty());
+    } else {
+      dice::Script script(row.draws);
+      reply = type(row.line);
+      EXPECT_EQ(reply, row.reply);
+      EXPECT_EQ(state.combatState, 2);
+      EXPECT_EQ(script.drawsLeft(), 0u);
+    }
+    EXPECT_EQ(player.dodges, row.dodgesAfter);
+  }
 }
 
 TEST_F(FightPaths, ALevelUpInAFightComesBeforeTheWrapUp) {
