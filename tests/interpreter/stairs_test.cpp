@@ -58,6 +58,7 @@ TEST(Stairs, NoStaysAndAnythingElseAsksAgain) {
 
 TEST(Stairs, DescentOverSeveralFloorsAutosavesAfterARealWrite) {
   OnTheStairs stairs(1);
+  stairs.state.firstCombatHint = true;  // the first descent also retires the combat hint for good
   for (int floorNumber = 2; floorNumber <= 4; ++floorNumber) {
     // Only the stairs walk is under test: the new floor's monsters stay away.
     for (std::string& kind : stairs.floorRecord.tileKinds) kind = "Wall";
@@ -69,6 +70,8 @@ TEST(Stairs, DescentOverSeveralFloorsAutosavesAfterARealWrite) {
     EXPECT_EQ(stairs.state.pendingPrompt, 2);
   }
   EXPECT_EQ(stairs.state.potionsForSale, 1);  // floor 3 only
+  EXPECT_FALSE(stairs.state.firstCombatHint);
+  EXPECT_FALSE(slurp(stairs.scratch.file("saves/meta-save.txt")).empty());
   EXPECT_FALSE(slurp(stairs.scratch.file("saves/BOB.txt")).empty());
 }
 
