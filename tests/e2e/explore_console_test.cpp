@@ -53,3 +53,75 @@ TEST(ExploreConsole, LookHelpAndInformationTranscript) {
 }
 
 }  // namespace
+
+namespace {
+
+const char kStairsText[] = ", the EXIT STAIRS beckon you to go down.";
+
+// The first floor shut in by walls but for the stairs to the east; the fate
+// of hard mode (which lets the first floors ambush) is kept away.
+void stairsToTheEast(GameState& state, Floor& f, PlayerRecord&) {
+  state.fateValue = 1;
+  for (int i = 0; i < kTileCount; ++i) {
+    f.tileKinds[i] = "Wall";
+    f.tileTexts[i] = " is a wall.";
+  }
+  f.tileKinds[2] = "Exit";
+  f.tileTexts[2] = kStairsText;
+}
+
+// The word to walk towards the stairs, read from the two pages of "look".
+std::string directionOfStairs(const std::string& firstPage, const std::string& secondPage) {
+  const struct {
+    const char* label;
+    const char* word;
+  } directions[] = {{"NORTH", "n"}, {"NORTHEAST", "ne"}, {"EAST", "e"}, {"SOUTHEAST", "se"},
+                    {"SOUTH", "s"}, {"SOUTHWEST", "sw"}, {"WEST", "w"}, {"NORTHWEST", "nw"}};
+  const std::string pages = "\n" + firstPage + "\n" + secondPage + "\n";
+  for (const auto& d : directions) {
+    if (pages.find(std::string("\nTo the ") + d.label + kStairsText + "\n") != std::string::npos) return d.word;
+  }
+  return "";
+}
+
+std::string arrivalOn(int floorNumber) {
+  return "With the current floor emptied to your satisfaction, you\ntake a deep breath and walk down the stairs to "
+         "the next \nfloor... You are now on level " +
+         std::to_string(floorNumber) + "!!";
+}
+
+TEST(ExploreConsole, DownTheStairsTwiceFromTheNamePromptToTheThirdFloor) {
+  const std::vector<std::string> toSecondFloor = {"Bob", "e", "y", "look", ""};
+  std::string toStairs;
+  {
+    ScratchDir scouted;
+    ASSERT_TRUE(writeCraftedRun("Bob", "2", stairsToTheEast));
+    const ConsoleRun scouting = runConsole(toSecondFloor);
+    ASSERT_EQ(scouting.exitCode, 0) << scouting.errors;
+    ASSERT_EQ(scouting.blocks.size(), 6u) << scouting.rawOutput;
+    EXPECT_EQ(scouting.blocks[2],
+              "These stairs will lead you to floor 2 of the QUIBBLENT \nDUNGEONS. Would you like to progress? "
+              "(Y/N)\n\n[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]");
+    EXPECT_EQ(scouting.blocks[3].rfind(arrivalOn(2), 0), 0u) << scouting.blocks[3];
+    toStairs = directionOfStairs(scouting.blocks[4], scouting.blocks[5]);
+    ASSERT_FALSE(toStairs.empty()) << scouting.blocks[4] << "\n" << scouting.blocks[5];
+  }
+
+  // The scouting run's autosave moved Bob down already: the walk starts over
+  // in a fresh folder, where the same seed makes the same second floor.
+  ScratchDir scratch;
+  ASSERT_TRUE(writeCraftedRun("Bob", "2", stairsToTheEast));
+  std::vector<std::string> lines = toSecondFloor;
+  lines.insert(lines.end(), {toStairs, "YES", "info"});
+  const ConsoleRun run = runConsole(lines);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  ASSERT_EQ(run.blocks.size(), 9u) << run.rawOutput;
+  EXPECT_EQ(run.blocks[6],
+            "These stairs will lead you to floor 3 of the QUIBBLENT \nDUNGEONS. Would you like to progress? "
+            "(Y/N)\n\n[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]");
+  EXPECT_EQ(run.blocks[7].rfind(arrivalOn(3), 0), 0u) << run.blocks[7];
+  EXPECT_EQ(run.blocks[8].rfind("You are currently on floor 3 of 15.\n", 0), 0u) << run.blocks[8];
+  EXPECT_NE(run.blocks[7].find("\nAutosaved file Bob!"), std::string::npos) << run.blocks[7];
+}
+
+}  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "interpreter/stairs.h"
 #include "tests/support/scratch_dir.h"
@@ -56,6 +58,7 @@ TEST(Stairs, NoStaysAndAnythingElseAsksAgain) {
 
 TEST(Stairs, DescentOverSeveralFloorsAutosavesAfterARealWrite) {
   OnTheStairs stairs(1);
+  stairs.state.firstCombatHint = true;  // the first descent also retires the combat hint for good
   for (int floorNumber = 2; floorNumber <= 4; ++floorNumber) {
     // Only the stairs walk is under test: the new floor's monsters stay away.
     for (std::string& kind : stairs.floorRecord.tileKinds) kind = "Wall";
@@ -67,6 +70,8 @@ TEST(Stairs, DescentOverSeveralFloorsAutosavesAfterARealWrite) {
     EXPECT_EQ(stairs.state.pendingPrompt, 2);
   }
   EXPECT_EQ(stairs.state.potionsForSale, 1);  // floor 3 only
+  EXPECT_FALSE(stairs.state.firstCombatHint);
+  EXPECT_FALSE(slurp(stairs.scratch.file("saves/meta-save.txt")).empty());
   EXPECT_FALSE(slurp(stairs.scratch.file("saves/BOB.txt")).empty());
 }
 
@@ -182,6 +187,72 @@ TEST(Stairs, AContractImbuementLetsEveryOrdinaryMonsterNegotiate) {
     const bool negotiates = !creature.actions.empty() && creature.actions.back().name == "NEGOTIATION";
     const bool great = creature.type == "HELLSATAN" || creature.type == "HELLFUCKER" || creature.type == "DRAGON";
     EXPECT_EQ(negotiates, !great) << creature.type;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Scripted rolls: the given ones first, then a long varied tail for the
+// floor made on a descent.
+std::vector<std::uint32_t> rollsThenAFloor(std::vector<std::uint32_t> first) {
+  for (std::uint32_t i = 0; i < 20000; ++i) first.push_back(i * 2654435761u + 12345u);
+  return first;
+}
+
+TEST(Stairs, AmbushScoreThresholdAndAttacker) {
+  struct Monster {
+    int aggression;
+    int hp;  // of 20
+  };
+  const struct {
+    int floorNumber;
+    int fate;
+    const char* heroClass;
+    std::vector<Monster> monsters;  // on tiles 0, 1, ...
+    std::vector<std::uint32_t> rolls;  // threshold, then the pick
+    int score;
+    int attacker;  // -1: down the stairs
+  } cases[] = {
+      // Two healthy on floor 12: 4 + 4 + 10 = 18 meets a threshold of 18, not one of 19.
+      {12, 0, "FIGHTER", {{3, 20}, {2, 20}}, {7, 0}, 18, 0},
+      {12, 0, "FIGHTER", {{3, 20}, {2, 20}}, {8}, 18, -1},
+      // Below half its hp a monster adds 2; at exactly half it still adds 4.
+      {9, 0, "FIGHTER", {{3, 10}, {2, 9}}, {4, 3}, 15, 1},
+      {9, 0, "FIGHTER", {{3, 10}, {2, 9}}, {5}, 15, -1},
+      // A calm monster adds nothing: one riled one is not enough.
+      {9, 0, "FIGHTER", {{0, 20}, {3, 20}}, {}, 4, -1},
+      // The first floors are safe, unless the fate is hard mode's.
+      {3, 0, "FIGHTER", {{3, 20}, {2, 20}}, {}, 8, -1},
+      {2, 99, "FIGHTER", {{3, 20}, {2, 20}}, {4, 4}, 15, 1},
+      // An OPPORTUNIST slips 5 past the score.
+      {9, 0, "OPPORTUNIST", {{3, 20}, {2, 20}}, {1, 2}, 12, 0},
+      {9, 0, "OPPORTUNIST", {{3, 20}, {2, 20}}, {2}, 12, -1},
+  };
+  for (const auto& c : cases) {
+    OnTheStairs stairs(c.floorNumber);
+    stairs.state.fateValue = c.fate;
+    stairs.hero.playerClass = c.heroClass;
+    for (std::size_t i = 0; i < c.monsters.size(); ++i) {
+      stairs.placeMonster(static_cast<int>(i), "RAT" + std::to_string(i), c.monsters[i].aggression);
+      stairs.floorRecord.tileCreatures[i].hp = c.monsters[i].hp;
+    }
+    std::string reply;
+    {
+      dice::Script rolls(rollsThenAFloor(c.rolls), std::vector<int>(20000, 7));
+      reply = stairs("y");
+    }
+    const std::string where = std::to_string(c.floorNumber) + " " + c.heroClass + " " + std::to_string(c.rolls.size());
+    EXPECT_EQ(stairs.state.ambushScore, c.score) << where;
+    if (c.attacker < 0) {
+      EXPECT_EQ(reply.rfind(kDescentStart, 0), 0u) << where << "\n" << reply;
+      EXPECT_EQ(stairs.floorRecord.floorNumber, c.floorNumber + 1) << where;
+    } else {
+      EXPECT_EQ(reply.rfind("A WET RAT" + std::to_string(c.attacker) + " charges up", 0), 0u) << where << "\n" << reply;
+      EXPECT_EQ(stairs.floorRecord.tileKinds[c.attacker], "") << where;
+      EXPECT_EQ(stairs.floorRecord.floorNumber, c.floorNumber) << where;
+    }
   }
 }
 
