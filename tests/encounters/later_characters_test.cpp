@@ -174,14 +174,15 @@ TEST(LaterCharacters, TheLostOgre) {
   const struct {
     std::string playerClass;
     int visitState;
-    bool monsterLeft;
+    std::string otherTile;  // what stands on the southwest tile
     std::string replyStart;
     int stage;
     int combat;
   } cases[] = {
-      {"FIGHTER", 1, false, "The LOST OGRE, seeing your success in clearing the floor, \n", 72, 0},
-      {"FIGHTER", 1, true, "The LOST OGRE reminds you that it cannot safely leave unless \n", 0, 0},
-      {"ZOMBIE", 0, true,
+      {"FIGHTER", 1, "Fount", "The LOST OGRE, seeing your success in clearing the floor, \n", 72, 0},
+      {"FIGHTER", 1, "MonExit", "The LOST OGRE reminds you that it cannot safely leave unless \n", 0, 0},
+      {"FIGHTER", 1, "Mon", "The LOST OGRE reminds you that it cannot safely leave unless \n", 0, 0},
+      {"ZOMBIE", 0, "MonExit",
        "The LOST OGRE freaks out at your approach, becoming \nFRIGHTENED! You will have the upper hand in this combat "
        "\nencounter.\n[TYPE ANYTHING TO CONTINUE]",
        0, 1},
@@ -190,11 +191,11 @@ TEST(LaterCharacters, TheLostOgre) {
     Visit visit("Ogre");
     visit.player.playerClass = c.playerClass;
     visit.occupant().visitState = c.visitState;
-    if (c.monsterLeft) visit.floorRecord.tileKinds[5] = "MonExit";
+    visit.floorRecord.tileKinds[5] = c.otherTile;
     ASSERT_TRUE(visit.enter());
-    EXPECT_EQ(visit.state.messageBuffer.substr(0, c.replyStart.size()), c.replyStart) << c.playerClass;
-    EXPECT_EQ(visit.state.dialogueStage, c.stage) << c.playerClass;
-    EXPECT_EQ(visit.state.combatState, c.combat) << c.playerClass;
+    EXPECT_EQ(visit.state.messageBuffer.substr(0, c.replyStart.size()), c.replyStart) << c.playerClass << " " << c.otherTile;
+    EXPECT_EQ(visit.state.dialogueStage, c.stage) << c.playerClass << " " << c.otherTile;
+    EXPECT_EQ(visit.state.combatState, c.combat) << c.playerClass << " " << c.otherTile;
   }
   Visit zombie("Ogre");
   zombie.player.playerClass = "ZOMBIE";

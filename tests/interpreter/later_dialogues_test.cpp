@@ -300,6 +300,14 @@ TEST(LaterDialogues, TheRuffianDropsTheWeaponNotRecommended) {
     EXPECT_EQ(talk.state.dialogueStage, 0);
     EXPECT_EQ(talk.floorRecord.tileTexts[Talk::kTile], " was once an ITEM, but now there is nothing.");
   }
+  // Slipping away is remembered: the next visit finds him decided and hostile.
+  Talk wary("Convict", 49);
+  EXPECT_EQ(wary.say("n"),
+            "You sneak back to the center. The PUGNACIOUS RUFFIAN \ncontinues not to notice you, muttering "
+            "something under his \nbreath about ATK values.");
+  EXPECT_EQ(wary.state.dialogueStage, 0);
+  EXPECT_EQ(wary.floorRecord.tileOccupants[Talk::kTile].visitState, 1);
+  EXPECT_EQ(wary.floorRecord.tileKinds[Talk::kTile], "NPC");
 }
 
 TEST(LaterDialogues, TheSwordOfKings) {
@@ -313,6 +321,14 @@ TEST(LaterDialogues, TheSwordOfKings) {
   EXPECT_TRUE(talk.player.wieldsSwordOfKings);
   EXPECT_EQ(talk.player.equipment[0].name, "STICK");
   EXPECT_EQ(talk.floorRecord.tileTexts[Talk::kTile], " is nothing but the wind.");
+
+  // Thrown away, the sword still lies there for a later visit.
+  Talk refused("KingSword", 18);
+  EXPECT_EQ(refused.say("2").substr(0, 60), "You throw the weapon away. Surprisingly the weapon-consuming");
+  EXPECT_EQ(refused.state.dialogueStage, 0);
+  EXPECT_FALSE(refused.player.wieldsSwordOfKings);
+  EXPECT_EQ(refused.floorRecord.tileKinds[Talk::kTile], "NPC");
+  EXPECT_EQ(refused.floorRecord.tileOccupants[Talk::kTile].stateCode, 18);
 }
 
 TEST(LaterDialogues, TheCurseMakerDrainsOrStrengthens) {
