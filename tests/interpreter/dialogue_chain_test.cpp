@@ -87,23 +87,36 @@ TEST(DialogueChain, SurveyGiftIsAnnouncedOnlyWhenTaken) {
   const struct {
     const char* price;
     bool full;
+    int heldAlready;  // ANTIBIOTICS in the first slot before the survey
     const char* gift;
-    int count;
-  } rows[] = {{"0", false, "ANTIBIOTICS", 3},   {"50", false, "ANTIBIOTICS", 1}, {"250", false, "ANTIBIOTICS?", 1},
-              {"150", false, "", 0},            {"50", true, "ANTIBIOTICS", 0}};
+    int countAfter;
+    bool heldBack;
+  } rows[] = {{"0", false, 0, "ANTIBIOTICS", 3, false},   {"50", false, 0, "ANTIBIOTICS", 1, false},
+              {"250", false, 0, "ANTIBIOTICS?", 1, false}, {"150", false, 0, "", 0, false},
+              {"150", true, 0, "", 0, false},              {"50", true, 0, "ANTIBIOTICS", 0, true},
+              {"50", false, 4, "ANTIBIOTICS", 5, false},   {"50", false, 10, "ANTIBIOTICS", 10, true}};
   for (const auto& row : rows) {
     CharacterScene scene("Academic", "OPPORTUNIST");
     if (row.full) scene.fillInventory();
+    if (row.heldAlready > 0) {
+      scene.hero.inventoryNames = {"ANTIBIOTICS"};
+      scene.hero.inventoryCounts = {row.heldAlready, 0, 0, 0, 0, 0};
+    }
     scene.enter();
     for (const char* line : {"", "", "", row.price, "", ""}) scene.say(line);
     const std::string reply = scene.say("");
-    EXPECT_EQ(contains(reply, "You got some ANTIBIOTICS!\n"), row.count > 0) << row.price << ": " << reply;
-    EXPECT_TRUE(contains(reply, "The BORING GUY wanders off to study some nearby bricks.")) << row.price;
-    if (row.count > 0) {
-      EXPECT_TRUE(scene.hero.hasItem(row.gift, row.count)) << row.price;
+    const std::string label = std::string(row.price) + (row.full ? " full" : "") + " held " + std::to_string(row.heldAlready);
+    EXPECT_EQ(contains(reply, "You got some ANTIBIOTICS!\n"), !row.heldBack && *row.gift != '\0') << label << ": " << reply;
+    EXPECT_EQ(contains(reply, "'...Actually, it looks like your inventory is full. \nOh well, nevermind then!'\n"),
+              row.heldBack)
+        << label << ": " << reply;
+    EXPECT_TRUE(contains(reply, "The BORING GUY wanders off to study some nearby bricks.")) << label;
+    if (row.countAfter > 0) {
+      EXPECT_TRUE(scene.hero.hasItem(row.gift, row.countAfter)) << label;
+      EXPECT_FALSE(scene.hero.hasItem(row.gift, row.countAfter + 1)) << label;
     }
     if (row.full) {
-      EXPECT_FALSE(scene.hero.hasItem("ANTIBIOTICS", 1));
+      EXPECT_FALSE(scene.hero.hasItem("ANTIBIOTICS", 1)) << label;
     }
     EXPECT_EQ(scene.floorRecord.tileTexts[0], ", there is nothing at all.");
     EXPECT_EQ(scene.state.dialogueStage, 0);
@@ -121,6 +134,7 @@ TEST(DialogueChain, DealerHaggles) {
     int gold;
     std::vector<Step> steps;
     int goldLeft;
+    int potionsHeld = 0;
   } rows[] = {
       {500, {{"n", "150 gold for the SPECIAL POTION", 150, 6}, {"n", "'100 gold. Final offer.", 100, 6},
              {"n", "Alright, alright", 100, 0}}, 500},
@@ -129,10 +143,16 @@ TEST(DialogueChain, DealerHaggles) {
       {120, {{"y", "Instead of 250 gold", 120, 6}, {"n", "Alright, alright", 120, 0}}, 120},
       {250, {{"maybe", "for a measly 250 gold", 250, 6}, {"y", "You have 0 gold left.", 250, 0}}, 0},
       {0, {{"y", "Not a penny on you", 250, 0}}, 0},
+      {300, {{"y", "You're carryin' a lot of stuff already", 250, 0}}, 300, 10},
+      {300, {{"y", "You have 50 gold left.", 250, 0}}, 50, 9},
   };
   for (const auto& row : rows) {
     CharacterScene scene("Opportunist", "ACADEMIC");
     scene.hero.gold = row.gold;
+    if (row.potionsHeld > 0) {
+      scene.hero.inventoryNames = {"SPECIAL POTION"};
+      scene.hero.inventoryCounts = {row.potionsHeld, 0, 0, 0, 0, 0};
+    }
     scene.enter();
     EXPECT_TRUE(contains(scene.say(""), "Deal?' (Y/N)"));
     for (const Step& step : row.steps) {
