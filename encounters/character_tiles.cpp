@@ -245,7 +245,10 @@ void greetAccountant(GameState& state, Floor& floorRecord, PlayerRecord& player,
     if (!state.loopFlag) {
       state.messageBuffer =
           "'The floor is not yet cleared. Until you have done so, \nplease do not waste my time.'";
-    } else if (heldNames(player) >= kInventorySlots && !hasStack) {
+    } else if ((heldNames(player) >= kInventorySlots && !hasStack) ||
+               (hasStack && player.hasItem("STAPLE REMOVER", kStackLimit))) {
+      // Mended: a full STAPLE REMOVER stack is held back like a full pack, so
+      // the reward is never announced and then lost.
       state.messageBuffer =
           "'Ah, I see you've done as I requested. Yet I also note your \ninventory is rather full. If you want your reward, you must \ndrop something first.'";
     } else {

@@ -142,14 +142,14 @@ std::string surveyGift(const Talk& t) {
   }
   std::string reply;
   if (count > 0) {
-    // The gift is announced only when the pack really took it.
-    const int before = static_cast<int>(t.player.inventoryNames.size());
-    const bool stacks = holdsName(t.player, gift);
-    t.player.gainItem(gift, count);
-    if (stacks || static_cast<int>(t.player.inventoryNames.size()) > before)
+    // The gift is announced only when the pack really takes it (a full stack
+    // takes nothing either); otherwise the researcher says it did not fit.
+    if (roomFor(t.player, gift)) {
+      t.player.gainItem(gift, count);
       reply = "You got some ANTIBIOTICS!\n";
-    else
+    } else {
       reply = "'...Actually, it looks like your inventory is full. \nOh well, nevermind then!'\n";
+    }
   }
   return t.end(reply + "The BORING GUY wanders off to study some nearby bricks.");
 }

@@ -23,7 +23,9 @@ std::string dealerOffer(const Talk& t) {
 std::string dealerHaggle(const Talk& t) {
   int& price = t.occupant().visitState;
   if (t.yes()) {
-    if (inventoryFull(t.player))
+    // Mended: a full SPECIAL POTION stack is refused like a full pack, so the
+    // gold never goes for a potion that cannot be carried.
+    if (inventoryFull(t.player) || !roomFor(t.player, "SPECIAL POTION"))
       return t.end(
           "'Whoa there, friend. You're carryin' a lot of stuff already, \nthere, see? I don't want my SPECIAL POTION to get scared; \nshe's shy, y'know. Why don'tcha drop somethin' and come back?'");
     if (t.player.gold == 0)
@@ -144,9 +146,9 @@ std::string tavernOrder(const Talk& t) {
     if (t.player.gold < kGrogPrice)
       return t.end(
           "'Mmm, ah c'nna' gi'e y'this. Y'don' 'ave 'nuff gol's. \nKill s'mth'n an' com' 'ack.'");
-    const bool stacked = holdsName(t.player, "GROG");
-    // A pack with no room for one more GROG is refused before the gold changes hands.
-    if ((inventoryFull(t.player) && !stacked) || (stacked && t.player.hasItem("GROG", kStackLimit)))
+    // Mended: a full GROG stack is refused like a full pack, before the gold
+    // changes hands, so no coin goes for a glass that cannot be carried.
+    if (!roomFor(t.player, "GROG"))
       return t.end(
           "'Mmm, ah c'nna' gi'e y'this. Inv'nt'ry's f'll. Dro' s'mth'n \nan' com' 'ack.'");
     t.player.gold -= kGrogPrice;

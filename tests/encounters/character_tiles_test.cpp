@@ -139,18 +139,29 @@ TEST(CharacterTiles, BeingRewardsOnlyAClearedFloorAndARoomyPack) {
     bool full;
     bool holdsRemover;
     bool rewarded;
+    bool fullStack = false;  // ten STAPLE REMOVERs already, and room in the pack
   } rows[] = {{"", false, false, true},        {"MonExit", false, false, false}, {"Mon", false, false, false},
-              {"", true, false, false},        {"", true, true, true}};
+              {"", true, false, false},        {"", true, true, true},           {"", false, false, false, true}};
   for (const auto& row : rows) {
     CharacterScene scene("Accountant", "ACADEMIC");
     scene.occupant().visitState = 1;
     scene.floorRecord.tileKinds[5] = row.otherTile;
     if (row.full) scene.fillInventory();
     if (row.holdsRemover) scene.hero.inventoryNames[3] = "STAPLE REMOVER";
+    if (row.fullStack) {
+      scene.hero.inventoryNames = {"STAPLE REMOVER"};
+      scene.hero.inventoryCounts = {10, 0, 0, 0, 0, 0};
+    }
     const std::string text = scene.enter();
-    EXPECT_EQ(scene.occupant().visitState, row.rewarded ? 2 : 1) << row.otherTile << row.full;
-    EXPECT_EQ(text.find("You got a STAPLE REMOVER!") != std::string::npos, row.rewarded);
-    EXPECT_EQ(scene.hero.hasItem("STAPLE REMOVER", row.holdsRemover ? 2 : 1), row.rewarded);
+    const std::string label = std::string(row.otherTile) + (row.full ? " full" : "") + (row.fullStack ? " stack" : "");
+    EXPECT_EQ(scene.occupant().visitState, row.rewarded ? 2 : 1) << label;
+    EXPECT_EQ(text.find("You got a STAPLE REMOVER!") != std::string::npos, row.rewarded) << label;
+    EXPECT_EQ(text.find("you must \ndrop something first.") != std::string::npos,
+              std::string(row.otherTile).empty() && !row.rewarded)
+        << label;
+    if (!row.fullStack) {
+      EXPECT_EQ(scene.hero.hasItem("STAPLE REMOVER", row.holdsRemover ? 2 : 1), row.rewarded) << label;
+    }
   }
 }
 

@@ -87,23 +87,36 @@ TEST(DialogueChain, SurveyGiftIsAnnouncedOnlyWhenTaken) {
   const struct {
     const char* price;
     bool full;
+    int heldAlready;  // ANTIBIOTICS in the first slot before the survey
     const char* gift;
-    int count;
-  } rows[] = {{"0", false, "ANTIBIOTICS", 3},   {"50", false, "ANTIBIOTICS", 1}, {"250", false, "ANTIBIOTICS?", 1},
-              {"150", false, "", 0},            {"50", true, "ANTIBIOTICS", 0}};
+    int countAfter;
+    bool heldBack;
+  } rows[] = {{"0", false, 0, "ANTIBIOTICS", 3, false},   {"50", false, 0, "ANTIBIOTICS", 1, false},
+              {"250", false, 0, "ANTIBIOTICS?", 1, false}, {"150", false, 0, "", 0, false},
+              {"150", true, 0, "", 0, false},              {"50", true, 0, "ANTIBIOTICS", 0, true},
+              {"50", false, 4, "ANTIBIOTICS", 5, false},   {"50", false, 10, "ANTIBIOTICS", 10, true}};
   for (const auto& row : rows) {
     CharacterScene scene("Academic", "OPPORTUNIST");
     if (row.full) scene.fillInventory();
+    if (row.heldAlready > 0) {
+      scene.hero.inventoryNames = {"ANTIBIOTICS"};
+      scene.hero.inventoryCounts = {row.heldAlready, 0, 0, 0, 0, 0};
+    }
     scene.enter();
     for (const char* line : {"", "", "", row.price, "", ""}) scene.say(line);
     const std::string reply = scene.say("");
-    EXPECT_EQ(contains(reply, "You got some ANTIBIOTICS!\n"), row.count > 0) << row.price << ": " << reply;
-    EXPECT_TRUE(contains(reply, "The BORING GUY wanders off to study some nearby bricks.")) << row.price;
-    if (row.count > 0) {
-      EXPECT_TRUE(scene.hero.hasItem(row.gift, row.count)) << row.price;
+    const std::string label = std::string(row.price) + (row.full ? " full" : "") + " held " + std::to_string(row.heldAlready);
+    EXPECT_EQ(contains(reply, "You got some ANTIBIOTICS!\n"), !row.heldBack && *row.gift != '\0') << label << ": " << reply;
+    EXPECT_EQ(contains(reply, "'...Actually, it looks like your inventory is full. \nOh well, nevermind then!'\n"),
+              row.heldBack)
+        << label << ": " << reply;
+    EXPECT_TRUE(contains(reply, "The BORING GUY wanders off to study some nearby bricks.")) << label;
+    if (row.countAfter > 0) {
+      EXPECT_TRUE(scene.hero.hasItem(row.gift, row.countAfter)) << label;
+      EXPECT_FALSE(scene.hero.hasItem(row.gift, row.countAfter + 1)) << label;
     }
     if (row.full) {
-      EXPECT_FALSE(scene.hero.hasItem("ANTIBIOTICS", 1));
+      EXPECT_FALSE(scene.hero.hasItem("ANTIBIOTICS", 1)) << label;
     }
     EXPECT_EQ(scene.floorRecord.tileTexts[0], ", there is nothing at all.");
     EXPECT_EQ(scene.state.dialogueStage, 0);
@@ -121,6 +134,7 @@ TEST(DialogueChain, DealerHaggles) {
     int gold;
     std::vector<Step> steps;
     int goldLeft;
+    int potionsHeld = 0;
   } rows[] = {
       {500, {{"n", "150 gold for the SPECIAL POTION", 150, 6}, {"n", "'100 gold. Final offer.", 100, 6},
              {"n", "Alright, alright", 100, 0}}, 500},
@@ -129,10 +143,16 @@ TEST(DialogueChain, DealerHaggles) {
       {120, {{"y", "Instead of 250 gold", 120, 6}, {"n", "Alright, alright", 120, 0}}, 120},
       {250, {{"maybe", "for a measly 250 gold", 250, 6}, {"y", "You have 0 gold left.", 250, 0}}, 0},
       {0, {{"y", "Not a penny on you", 250, 0}}, 0},
+      {300, {{"y", "You're carryin' a lot of stuff already", 250, 0}}, 300, 10},
+      {300, {{"y", "You have 50 gold left.", 250, 0}}, 50, 9},
   };
   for (const auto& row : rows) {
     CharacterScene scene("Opportunist", "ACADEMIC");
     scene.hero.gold = row.gold;
+    if (row.potionsHeld > 0) {
+      scene.hero.inventoryNames = {"SPECIAL POTION"};
+      scene.hero.inventoryCounts = {row.potionsHeld, 0, 0, 0, 0, 0};
+    }
     scene.enter();
     EXPECT_TRUE(contains(scene.say(""), "Deal?' (Y/N)"));
     for (const Step& step : row.steps) {
@@ -239,6 +259,127 @@ TEST(DialogueChain, LostOgreAsksThenOpensTheFountainOfElite) {
   EXPECT_EQ(scene.state.pendingPrompt, 6);
   EXPECT_EQ(scene.floorRecord.tileKinds[0], "Fount");
   EXPECT_EQ(scene.state.currentOffer.timesUsed, 1);
+}
+
+TEST(DialogueChain, NerdIsWalkedAwayFromOrBeatenUp) {
+  const struct {
+    const char* answer;
+    int stage, visitState, stateCode;
+    const char* portrait;
+    const char* tileText;
+    const char* replyPart;
+  } rows[] = {
+      {"n", 0, 1, 3, "Qbl_academic.png", " stands someone.", "I'll just be... studying these bricks"},
+      {"yes", 0, 2, 0, "Qbl_item.png", ", some kind of ITEM is lying on the ground.", "Hey, looks like they dropped something."},
+      {"north", 3, 0, 1, "Qbl_academic.png", " stands someone.", "Beat up the ANNOYING NERD? (Y/N)"},
+  };
+  for (const auto& row : rows) {
+    CharacterScene scene("Academic", "CONVICT");
+    scene.enter();
+    scene.say("");
+    scene.say("");
+    const std::string reply = scene.say(row.answer);
+    EXPECT_TRUE(contains(reply, row.replyPart)) << row.answer << ": " << reply;
+    EXPECT_EQ(scene.state.dialogueStage, row.stage) << row.answer;
+    EXPECT_EQ(scene.occupant().visitState, row.visitState) << row.answer;
+    EXPECT_EQ(scene.occupant().stateCode, row.stateCode) << row.answer;
+    EXPECT_EQ(scene.occupant().portraitFile, row.portrait) << row.answer;
+    EXPECT_EQ(scene.floorRecord.tileTexts[0], row.tileText) << row.answer;
+  }
+  // Walked away from, he asks at once on the next visit.
+  CharacterScene scene("Academic", "CONVICT");
+  scene.enter();
+  for (const char* line : {"", "", "n"}) scene.say(line);
+  EXPECT_TRUE(contains(scene.enter(), "Do you want to beat up the ANNOYING NERD? (Y/N)"));
+  EXPECT_EQ(scene.state.dialogueStage, 3);
+}
+
+TEST(DialogueChain, ChefAndCheeseburgerLeaveTheirTiles) {
+  const struct {
+    const char* key;
+    int stage;
+    std::vector<std::string> lines;
+    const char* replyPart;
+    int stageAfter;
+    const char* kindAfter;
+    const char* textAfter;
+    bool hatKept;
+    const char* quibblentAfter;
+  } rows[] = {
+      {"Chef", 19, {"y", ""}, "What a gyp.", 0, "", ", there is nothing at all.", false, "UNINTERESTING"},
+      {"Chef", 19, {"n"}, "You're a real bastard for this one.", 0, "NPC", " stands someone.", true, "UNINTERESTING"},
+      {"Chef", 19, {"maybe"}, "Return the hat? (Y/N)", 19, "NPC", " stands someone.", true, "UNINTERESTING"},
+      {"Burger", 71, {"y"}, "It is unbelievably FATTENING! \n", 0, "", " was once a BURGER, but now there is nothing.", true,
+       "VOLUMINOUS"},
+      {"Burger", 71, {"no"}, "nasty dungeon germs.", 0, "NPC", " stands someone.", true, "UNINTERESTING"},
+      {"Burger", 71, {"eat"}, "Would you like to EAT it? (Y/N)", 71, "NPC", " stands someone.", true, "UNINTERESTING"},
+  };
+  for (const auto& row : rows) {
+    CharacterScene scene(row.key, "ACADEMIC");
+    scene.hero.quibblent = "UNINTERESTING";
+    scene.hero.inventoryNames = {"HAT"};
+    scene.hero.inventoryCounts = {1, 0, 0, 0, 0, 0};
+    scene.enter();
+    EXPECT_EQ(scene.state.dialogueStage, row.stage) << row.key;
+    std::string reply;
+    for (const std::string& line : row.lines) reply = scene.say(line);
+    const std::string label = std::string(row.key) + " " + row.lines.front();
+    EXPECT_TRUE(contains(reply, row.replyPart)) << label << ": " << reply;
+    EXPECT_EQ(scene.state.dialogueStage, row.stageAfter) << label;
+    EXPECT_EQ(scene.floorRecord.tileKinds[0], row.kindAfter) << label;
+    EXPECT_EQ(scene.floorRecord.tileTexts[0], row.textAfter) << label;
+    EXPECT_EQ(scene.hero.hasItem("HAT", 1), row.hatKept) << label;
+    EXPECT_EQ(scene.hero.quibblent, row.quibblentAfter) << label;
+  }
+}
+
+TEST(DialogueChain, PeanutYieldsItsTreasureOnlyToTheCured) {
+  const struct {
+    int floor;
+    bool cured;
+    bool weaponSeen, armorSeen;
+  } rows[] = {{3, true, true, false}, {4, true, true, true}, {5, false, false, false}};
+  for (const auto& row : rows) {
+    bool weaponSeen = false, armorSeen = false;
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+      dice::useSeed(seed);
+      CharacterScene scene("Peanut", "ACADEMIC");
+      scene.floorRecord.floorNumber = row.floor;
+      scene.hero.curedDiseases[28] = row.cured;
+      scene.hero.equipment[0].name = "STICK";
+      scene.hero.equipment[1].name = "RAGS";
+      scene.state.dialogueStage = 55;
+      EXPECT_TRUE(contains(scene.say(""), row.cured ? "body and mind clear" : "Your PEANUT ALLERGY is acting up!"));
+      EXPECT_EQ(scene.state.dialogueStage, 56);
+      const std::string reply = scene.say("");
+      dice::useDevice();
+      EXPECT_EQ(scene.state.dialogueStage, 0);
+      if (!row.cured) {
+        EXPECT_TRUE(contains(reply, "All the monsters think \nit's really sad.")) << reply;
+        EXPECT_EQ(scene.hero.gold, 0);
+        EXPECT_EQ(scene.floorRecord.tileKinds[0], "NPC");
+        continue;
+      }
+      EXPECT_GE(scene.hero.gold, 100);
+      EXPECT_LE(scene.hero.gold, 119);
+      EXPECT_EQ(reply.rfind("You look inside the GIANT PEANUT...\n" + std::to_string(scene.hero.gold) + " gold!! ", 0), 0u)
+          << reply;
+      EXPECT_EQ(scene.floorRecord.tileTexts[0], " lies a looted GIANT PEANUT.");
+      EXPECT_FALSE(scene.hero.inventoryNames.empty()) << reply;
+      if (scene.state.pendingPrompt == 4) {
+        weaponSeen = true;
+        EXPECT_TRUE(contains(reply, "(ATK: " + std::to_string(scene.state.offeredItem.attack) +
+                                        ")\nWould you like to replace your current weapon, the \nSTICK, with it? (Y/N)"));
+      } else {
+        armorSeen = true;
+        EXPECT_EQ(scene.state.pendingPrompt, 5);
+        EXPECT_TRUE(contains(reply, "(DEF: " + std::to_string(scene.state.offeredItem.defence) +
+                                        ")\nWould you like to replace your current armor, the \nRAGS, with it? (Y/N)"));
+      }
+    }
+    EXPECT_EQ(weaponSeen, row.weaponSeen) << row.floor;
+    EXPECT_EQ(armorSeen, row.armorSeen) << row.floor;
+  }
 }
 
 }  // namespace
