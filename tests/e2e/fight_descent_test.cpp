@@ -51,6 +51,8 @@ int directionOf(const std::string& firstPage, const std::string& secondPage, con
 }
 
 struct Hero {
+  explicit Hero(ConsoleSession& session) : console(session) {}
+
   ConsoleSession& console;
   std::string reply;
   int floor = 1;
@@ -135,7 +137,7 @@ TEST(FightDescent, ASeededHeroFightsHisWayDownToFloorFive) {
   ScratchDir scratch;
   ConsoleSession console(1);
   ASSERT_TRUE(console.open());
-  Hero hero{console};
+  Hero hero(console);
   hero.say("Bold");
   hero.say("2");  // a CONVICT
   for (int step = 0; step < 3000 && hero.floor < 5 && console.open(); ++step) hero.answer();
