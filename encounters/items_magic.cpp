@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "encounters/fought_tile.h"
 #include "encounters/item_effects.h"
 #include "world/floor.h"
 #include "world/game_state.h"
@@ -23,12 +24,6 @@ bool isOneOf(const std::string& word, std::initializer_list<const char*> words) 
 std::string named(const Creature& e) { return e.quibblent + " " + e.type; }
 
 // The tile the fight is on keeps the creature as changed.
-void writeEnemyBack(GameState& state) {
-  if (state.level == nullptr || state.moveDirection < 0) return;
-  auto index = static_cast<std::size_t>(state.moveDirection);
-  if (index < state.level->tileCreatures.size()) state.level->tileCreatures[index] = state.currentEnemy;
-}
-
 bool willDeal(const Creature& e) {
   return !e.noNegotiation && e.quibblent != "ENRAGED" &&
          !isOneOf(e.type, {"ZOMBIE", "CTHULOID", "DEEP TROLL", "DRAGON", "HELLFUCKER"});
@@ -59,7 +54,7 @@ void turnIntoZombie(GameState& state) {
   e.actions.emplace_back("EAT", 3);
   if (e.quibblent != "SLEEPING") e.confident = true;
   addQuibblentExtraMoves(e);
-  writeEnemyBack(state);
+  keepEnemyOnItsTile(state);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <array>
 #include <string_view>
 
+#include "encounters/fought_tile.h"
 #include "encounters/item_effects.h"
 #include "world/floor.h"
 #include "world/game_state.h"
@@ -38,12 +39,6 @@ bool isOneOf(const std::string& word, std::initializer_list<const char*> words) 
 }
 
 // The fight's own tile keeps the creature as changed, for the after-fight step.
-void writeEnemyBack(GameState& state) {
-  if (state.level == nullptr || state.moveDirection < 0) return;
-  auto index = static_cast<std::size_t>(state.moveDirection);
-  if (index < state.level->tileCreatures.size()) state.level->tileCreatures[index] = state.currentEnemy;
-}
-
 void lsdOnPlayer(ItemUse& use) {
   PlayerRecord& p = use.player;
   if (p.imbuement == "LSD") {
@@ -235,16 +230,9 @@ std::string named(const Creature& e) { return e.quibblent + " " + e.type; }
 
 void accountantBecomesChef(ItemUse& use) {
   Creature& e = use.state.currentEnemy;
-  e.type = "CHEF";
-  e.expReward = 90;
-  e.attack = 9;
-  e.defence = 4;
-  e.actions.clear();
-  e.actions.emplace_back("ATTACK", 6);
-  e.actions.emplace_back("APPLY SALT", 9);
-  e.actions.emplace_back("EAT", 6);
+  turnIntoChef(e);
   addQuibblentExtraMoves(e);
-  writeEnemyBack(use.state);
+  keepEnemyOnItsTile(use.state);
   use.player.itemUseText +=
       "Absorbing the MORALITY, it realizes how sinful its life is!\nIt vows to abandon ACCOUNTANCY and take up "
       "baking instead.\nThe enemy is now a " +
@@ -304,7 +292,7 @@ void moralityOnEnemy(ItemUse& use) {
     int given = e.goldReward;
     p.gold += given;
     e.goldReward = 0;
-    writeEnemyBack(s);
+    keepEnemyOnItsTile(s);
     text += "As it sets in, the " + named(e) +
             "'s eyes widen.\nIt seems horrified with its greedy nature... It thanks you \nfor the perspective and "
             "gives you all " +

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "encounters/fight_texts.h"
+#include "encounters/fought_tile.h"
 #include "encounters/skills_words_and_wits.h"
 #include "world/game_state.h"
 
@@ -31,31 +32,14 @@ void sermonDamage(GameState& state) {
   }
 }
 
-// The tile the fight stands on keeps a creature the sermon changed; a
-// fight that stands on no tile keeps it only in the fight.
-void rememberOnTile(GameState& state, const Creature& enemy) {
-  if (state.level == nullptr || state.moveDirection < 0 ||
-      state.moveDirection >= static_cast<int>(state.level->tileCreatures.size())) {
-    return;
-  }
-  state.level->tileCreatures[state.moveDirection] = enemy;
-}
-
 // An ACCOUNTANT that repents takes up cooking, and the tile keeps the cook.
 std::string convertToChef(GameState& state, const std::string& q) {
   Creature& enemy = state.currentEnemy;
-  enemy.type = "CHEF";
-  enemy.expReward = 90;
-  enemy.attack = 9;
-  enemy.defence = 4;
-  enemy.actions.clear();
-  enemy.actions.emplace_back("ATTACK", 6);
-  enemy.actions.emplace_back("APPLY SALT", 9);
-  enemy.actions.emplace_back("EAT", 6);
+  turnIntoChef(enemy);
   if (q == "RAVENOUS") enemy.actions.emplace_back("EAT", 3);
   if (q == "STARVING") enemy.actions.emplace_back("EAT", 8);
   if (q == "GAMER") enemy.actions.emplace_back("GAMER", 3);
-  rememberOnTile(state, enemy);
+  keepEnemyOnItsTile(state);
   return "Listening to your speech, it realizes how sinful its life is!\nIt vows to abandon ACCOUNTANCY and take "
          "up baking instead.\nThe enemy is now a " +
          q + " CHEF!";
@@ -73,7 +57,7 @@ std::string rogueRepents(GameState& state, PlayerRecord& player) {
       "CONTINUE]";
   player.gold += enemy.goldReward;
   enemy.goldReward = 0;
-  rememberOnTile(state, enemy);
+  keepEnemyOnItsTile(state);
   return text;
 }
 
