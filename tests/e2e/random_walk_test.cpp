@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "tests/support/console_run.h"
+#include "tests/support/crafted_run.h"
 #include "tests/support/scratch_dir.h"
+#include "world/game_state.h"
 
 namespace {
 
@@ -21,6 +23,9 @@ const char* const kWalkWords[] = {
     "YES", "LOOK AROUND", "\t", "   ", "drop ", "use ", "ab\xC9", "Walker", "inv", "items", "inventory", "stat",
     "use match", "match", "use lsd", "drop match", "use item 2", "drop item 2", "mute 1", "sound 1", "fullscreen 1",
     "fullscreen 0", "resolution 2", "autosave 1", "achievement", "8", "18", "19", "use magicbolt", "skill",
+    "use kerosene", "use ghost pepper", "use poison dart", "use salt shaker", "use morality", "use airhorn",
+    "use laughing gas", "use contract", "use tome of wisdom", "use ghast-buster", "use vortex", "use teleporometer",
+    "use necronomicon", "use calculator", "use grog", "use special potion", "use antibiotics", "drop item 3",
 };
 
 std::vector<std::string> walkLines(unsigned seed, int count) {
@@ -44,6 +49,35 @@ std::vector<std::string> walkLines(unsigned seed, int count) {
   return lines;
 }
 
+// Every other leg the walker starts from a save with a full pack and a
+// full hand of skills, and monsters all around, so that items and skills
+// are used in and out of fights.
+void craftWellStockedWalker(unsigned seed) {
+  ASSERT_TRUE(writeCraftedRun(
+      "Walker", "1",
+      [seed](GameState&, Floor& f, PlayerRecord& h) {
+        static const std::vector<std::vector<std::string>> packs = {
+            {"MATCH", "KEROSENE", "GHOST PEPPER", "POISON DART", "SALT SHAKER", "LSD"},
+            {"MORALITY", "AIRHORN", "LAUGHING GAS", "CONTRACT", "TOME OF WISDOM", "GHAST-BUSTER"},
+            {"VORTEX", "TELEPOROMETER", "NECRONOMICON", "CALCULATOR", "GROG", "SPECIAL POTION"},
+        };
+        static const std::vector<std::vector<std::string>> hands = {
+            {"MAGICBOLT", "FIREBOLT", "STUNBOLT", "HEAL", "APPLY SALT", "SNEAK ATTACK"},
+            {"MEGATON PUNCH", "BODY TACKLE", "NEGOTIATE", "PICKPOCKET", "PISS OFF", "ANTIBIOTICS"},
+            {"INFERENCE", "EXAMINE", "PREACH", "PISS ON", "EAT", "QBL.SWAP"},
+        };
+        h.inventoryNames = packs[seed % packs.size()];
+        h.inventoryCounts = {3, 3, 3, 3, 3, 3};
+        h.skills.clear();
+        for (const std::string& skill : hands[seed % hands.size()]) h.skills.emplace_back(skill, 1, true);
+        for (int d : {0, 2, 4, 6}) {
+          f.tileKinds[d] = "Mon";
+          f.tileCreatures[d] = Creature("UNINTERESTING", d == 0 ? "GOBLIN" : "ORC", 1);
+        }
+      },
+      seed));
+}
+
 // A walk may quit or die and start over declined, which closes the console;
 // so each seed walks in legs, every leg a new run of the same hero name.
 constexpr int kLegs = 8;
@@ -55,6 +89,7 @@ TEST(RandomWalk, EveryLineGetsAnAnswerAndNothingBreaks) {
     for (int leg = 0; leg < kLegs; ++leg) {
       ScratchDir scratch;
       const unsigned legSeed = seed * 100 + static_cast<unsigned>(leg);
+      if (leg % 2 == 1) craftWellStockedWalker(legSeed);
       const std::vector<std::string> lines = walkLines(legSeed, kLinesPerLeg);
       const ConsoleRun run = runConsole(lines, legSeed);
       EXPECT_EQ(run.exitCode, 0) << "seed " << legSeed << "\n" << run.errors;
