@@ -31,10 +31,10 @@ void explodeEnemyByMatch(ItemUse& use) {
   int blast = enemy.hp / 2;
   if (blastWouldKill(p, blast)) {
     if (enemy.type == "HELLSATAN") {
-      // The blast that wins the fight takes the hero with it.
+      // The blast that wins the fight takes the hero with it. The cause of
+      // death stays the fight's: the memorial names the HELLSATAN, not a match.
       blast = p.hp;
       s.pendingPrompt = 16;
-      s.pendingWord = "match";
     } else {
       blast = p.hp - 1;
     }

@@ -23,7 +23,7 @@ bool isOneOf(const std::string& word, std::initializer_list<const char*> words) 
 
 std::string named(const Creature& e) { return e.quibblent + " " + e.type; }
 
-// The tile the fight is on keeps the creature as changed.
+// Who will take a bribe at all.
 bool willDeal(const Creature& e) {
   return !e.noNegotiation && e.quibblent != "ENRAGED" &&
          !isOneOf(e.type, {"ZOMBIE", "CTHULOID", "DEEP TROLL", "DRAGON", "HELLFUCKER"});

@@ -38,7 +38,6 @@ bool isOneOf(const std::string& word, std::initializer_list<const char*> words) 
   return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
 }
 
-// The fight's own tile keeps the creature as changed, for the after-fight step.
 void lsdOnPlayer(ItemUse& use) {
   PlayerRecord& p = use.player;
   if (p.imbuement == "LSD") {
