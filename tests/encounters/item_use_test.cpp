@@ -207,6 +207,16 @@ TEST(ItemUse, LsdAndMorality) {
       {"morality for a plain hero out of a fight", [](Scene& s) { s.hold("MORALITY", 1); }, {}, "morality", false,
        "You use the MORALITY...\nHmmm... Well... It doesn't seem to be doing anything.\nDunno, it seems to you that maybe MORALITY isn't all it's\ncracked up to be. Maybe you just don't have the right\nMINDSET for it to have much effect.",
        false, [](const Scene&) {}},
+      {"morality kills a damned hero with a scream",
+       [](Scene& s) { s.hold("MORALITY", 1); s.player.quibblent = "DAMNED"; s.state.pendingWord = "combat"; }, {}, "morality", false,
+       "You use the MORALIT" + std::string(42, 'A') + "\n" + std::string(61, 'A') + "\n" + std::string(61, 'A') + "\n" +
+           std::string(61, 'A') + "\n" + std::string(61, 'A') + kContinue,
+       false, [](const Scene& s) {
+         EXPECT_EQ(s.player.hp, 0);
+         EXPECT_EQ(s.state.pendingPrompt, 16);
+         EXPECT_EQ(s.state.pendingWord, "morality");
+         EXPECT_TRUE(s.player.inventoryNames.empty());
+       }},
       {"morality dropped by a frightened hero", [](Scene& s) { s.hold("MORALITY", 4); s.hold("HAT", 1); s.player.quibblent = "FRIGHTENED"; },
        {}, "morality", false, "You use the MORALITY...\nWaaaaaaAAAAAAAAAaaaaaaaaa", true,
        [](const Scene& s) { EXPECT_EQ(s.player.inventoryNames, std::vector<std::string>({"HAT"})); EXPECT_EQ(s.player.inventoryCounts[0], 1); }},
@@ -238,6 +248,23 @@ TEST(ItemUse, LsdAndMorality) {
          EXPECT_EQ(s.state.combatState, 6);
        }},
   });
+}
+
+// The spiked ANTIBIOTICS confuse, then poison, and tell it the other way round.
+TEST(ItemUse, SpikedAntibioticsTellThePoisonFirst) {
+  Scene scene;
+  scene.hold("ANTIBIOTICS?", 1);
+  Scene expected;
+  std::string confused = expected.player.changeQuibblent("CONFUSED", expected.state, false);
+  std::string poisoned = expected.player.changeQuibblent("POISONED", expected.state, false);
+  ASSERT_NE(confused, poisoned);
+  EXPECT_EQ(scene.player.useItem("antibiotics?", scene.state, false),
+            "You take some ANTIBIOTICS... You don't feel so good. \nActually, those ANTIBIOTICS made you feel even "
+            "WORSE than \nbefore! That stupid ACADEMIC must have spiked them! \n" +
+                poisoned + " " + confused);
+  EXPECT_EQ(scene.player.quibblent, expected.player.quibblent);
+  EXPECT_EQ(scene.player.antibioticsUsed, 1);
+  EXPECT_TRUE(scene.player.inventoryNames.empty());
 }
 
 TEST(ItemUse, MagicalAndOddItems) {
