@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "interpreter/settings_commands.h"
 #include "tests/interpreter/prompt_play.h"
 
 namespace {
@@ -14,11 +13,7 @@ class SettingsPlay : public PromptPlay {
  protected:
   void SetUp() override { startRun("Set", "1"); }
 
-  std::string setting(const std::string& line) {
-    std::string lowered = normalised(line);
-    const auto handler = handlerFor(lowered);
-    return handler(state, floorRecord, player, lowered);
-  }
+  std::string setting(const std::string& line) { return type(line); }
 
   // Line k of the meta save (0-based).
   std::string metaLine(int k) {
@@ -26,19 +21,6 @@ class SettingsPlay : public PromptPlay {
     std::string line;
     for (int i = 0; i <= k; ++i) std::getline(in, line);
     return line;
-  }
-
- private:
-  using Handler = std::string (*)(GameState&, Floor&, PlayerRecord&, const std::string&);
-  static std::string normalised(std::string line) {
-    for (char& c : line) c = toLowerAscii(c);
-    return line;
-  }
-  static Handler handlerFor(const std::string& line) {
-    if (line.starts_with("auto")) return commandAutosave;
-    if (line.starts_with("full")) return commandFullscreen;
-    if (line.starts_with("res")) return commandResolution;
-    return commandMusic;
   }
 };
 
@@ -95,7 +77,7 @@ TEST_F(SettingsPlay, ABareWordOnlyExplains) {
             "'resolution 3' for \n2x size. Default screen size is 640x480. \n\n(This doesn't work in fullscreen.)");
   EXPECT_TRUE(state.musicOn);
   EXPECT_EQ(slurp("saves/meta-save.txt"), before);
-  EXPECT_EQ(commandSettingsPage(state, floorRecord, player, "settings"),
+  EXPECT_EQ(setting("settings"),
             "Type 'save' to save, 'load' to load.\nType each of the following followed by '0' or '1' to "
             "\nenable/disable them:\n'music', 'fullscreen', 'autosave'\nType 'resolution 1-3' to adjust screen size "
             "(windowed only).\nType 'achievements' to view your current achievements.");
