@@ -2,12 +2,9 @@
 
 #include "encounters/item_effects.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
-
-bool isOneOf(const std::string& word, std::initializer_list<const char*> words) {
-  return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
-}
 
 bool catchesFire(const std::string& word) { return isOneOf(word, {"FLAMMABLE", "NOXIOUS", "OILY"}); }
 

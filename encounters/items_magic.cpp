@@ -4,6 +4,7 @@
 #include "encounters/item_effects.h"
 #include "world/floor.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
 
@@ -16,10 +17,6 @@ constexpr const char* kChant =
 constexpr const char* kVortexOpens =
     "You unleash the VORTEX...\nIt begins to expand, consuming all the matter in its path.\n";
 constexpr const char* kShoomp = "You unleash the GHAST-BUSTER... SHOOOOOOMP!\nThe ";
-
-bool isOneOf(const std::string& word, std::initializer_list<const char*> words) {
-  return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
-}
 
 std::string named(const Creature& e) { return e.quibblent + " " + e.type; }
 

@@ -6,6 +6,7 @@
 #include "encounters/item_effects.h"
 #include "world/floor.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
 
@@ -32,10 +33,6 @@ constexpr const char* kHandDrugs = "You hand drugs to the enemy. They cautiously
 std::string changePlayer(ItemUse& use, const char* word) { return use.player.changeQuibblent(word, use.state, false); }
 std::string changeEnemy(ItemUse& use, const char* word) {
   return use.state.currentEnemy.changeQuibblent(word, use.state, false);
-}
-
-bool isOneOf(const std::string& word, std::initializer_list<const char*> words) {
-  return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
 }
 
 void lsdOnPlayer(ItemUse& use) {

@@ -7,6 +7,7 @@
 #include "encounters/fight_texts.h"
 #include "encounters/skills_words_and_wits.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
 
@@ -14,11 +15,6 @@ namespace {
 const char* const kUnbribableTypes[] = {"ZOMBIE", "CTHULOID", "DEEP TROLL", "DRAGON", "HELLFUCKER", "POTION", "GHAST"};
 // Creatures above being goaded.
 const char* const kUngoadableTypes[] = {"HELLSATAN", "HELLFUCKER", "CTHULOID", "NECROMANCER"};
-
-template <std::size_t N>
-bool isOneOf(const std::string& word, const char* const (&words)[N]) {
-  return std::find(std::begin(words), std::end(words), word) != std::end(words);
-}
 
 // The gold the enemy asks to leave the hero alone: twice its reward at 80%
 // to 120%, a CONTRACT's discount, HELLSATAN's own price, and half for a hero

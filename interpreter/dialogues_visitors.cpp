@@ -9,6 +9,7 @@
 #include "interpreter/later_dialogue_rows.h"
 #include "world/creature_rolls.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
 
@@ -30,10 +31,6 @@ constexpr std::array<std::string_view, 2> kUnfillingItems = {"SPECIAL POTION", "
 
 // Past this fullness the elemental grants its boon.
 constexpr int kElementalFull = 3;
-
-bool isOneOf(std::string_view word, std::span<const std::string_view> words) {
-  return std::find(words.begin(), words.end(), word) != words.end();
-}
 
 std::string askFeeding(GameState& state, Floor&, PlayerRecord& player, const std::string& line) {
   switch (readYesNo(line)) {

@@ -10,6 +10,7 @@
 #include "interpreter/prompt_answers.h"
 #include "world/floor_generator.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
 
@@ -44,14 +45,6 @@ const char* const kUnabsorbableWords[] = {"GHASTLY", "SLEEPING", "ENRAGED", "ALM
 // The two halves of a VORPAL enemy that bursts, in the order they appear.
 const char* const kVorpalHalves[] = {"FRUMIOUS", "WHIFFLING"};
 constexpr int kVorpalSplitTries = 1000;
-
-template <std::size_t N>
-bool isOneOf(const std::string& word, const char* const (&list)[N]) {
-  for (const char* entry : list) {
-    if (word == entry) return true;
-  }
-  return false;
-}
 
 void endPeacefully(GameState& state, Floor& floorRecord, PlayerRecord& hero) {
   state.combatState = fight::kOver;

@@ -6,6 +6,7 @@
 #include "interpreter/fight_parts.h"
 #include "interpreter/prompt_answers.h"
 #include "world/game_state.h"
+#include "world/word_match.h"
 
 namespace {
 
@@ -42,14 +43,6 @@ const char* const kNeverConfidentWords[] = {"HIPPIE", "FRIGHTENED"};
 const char* const kNeverConfidentTypes[] = {"GOBLIN", "EXPLORER", "DRAGON", "GHAST"};
 // Names this long or longer are shortened to the type when the hero runs.
 constexpr std::size_t kLongEnemyName = 28;
-
-template <std::size_t N>
-bool isOneOf(const std::string& word, const char* const (&list)[N]) {
-  for (const char* entry : list) {
-    if (word == entry) return true;
-  }
-  return false;
-}
 
 std::string flee(GameState& state, Floor& floorRecord) {
   Creature& enemy = state.currentEnemy;
