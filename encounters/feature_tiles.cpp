@@ -17,11 +17,6 @@ constexpr const char* kDoorOpensText =
 
 bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
 
-bool knowsSkill(const PlayerRecord& player, const std::string& skillName) {
-  return std::any_of(player.skills.begin(), player.skills.end(),
-                     [&](const Action& skill) { return skill.name == skillName; });
-}
-
 // A won run is marked straight away: no curse may keep the hero from winning.
 void winTheRun(GameState& state, PlayerRecord& player) {
   state.pendingPrompt = 54;
@@ -132,7 +127,7 @@ void enterFinalExit(GameState& state, Floor&, PlayerRecord& player, int) {
   // Every class climbs out to the victory music.
   state.previousMusicTrack = state.musicTrack;
   state.musicTrack = -12;
-  state.loopFlag = knowsSkill(player, "PISS ON");
+  state.loopFlag = player.knowsSkill("PISS ON");
   if (isZombie(player)) {
     state.pendingPrompt = 53;
     state.messageBuffer =

@@ -134,18 +134,13 @@ std::string teleporometerGone(GameState& state, Floor& floorRecord, PlayerRecord
   return "Yep, it's gone. And so is your TELEPOROMETER. \nYou'll probably never see either of them again. Oh well.";
 }
 
-bool knowsSkill(const PlayerRecord& player, std::string_view skill) {
-  return std::any_of(player.skills.begin(), player.skills.end(),
-                     [&](const Action& known) { return known.name == skill; });
-}
-
 std::string grantBoon(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string&) {
   state.dialogueStage = 0;
   floorRecord.tileOccupants[talkTile(state)].stateCode = 0;
   // The boon is granted either way: EAT must survive a later change of
   // quibblent even when it comes in through the replace question.
   player.boonOfConsumption = true;
-  if (player.skills.size() >= static_cast<std::size_t>(kSkillLimit) && !knowsSkill(player, "EAT")) {
+  if (player.skills.size() >= static_cast<std::size_t>(kSkillLimit) && !player.knowsSkill("EAT")) {
     state.auxCounter = 0;
     state.pendingWord = "EAT";
     state.pendingPrompt = 48;

@@ -40,13 +40,6 @@ void raiseStats(PlayerRecord& hero, int attackGain) {
   }
 }
 
-bool holdsSkill(const PlayerRecord& hero, const std::string& skillName) {
-  for (const Action& skill : hero.skills) {
-    if (skill.name == skillName) return true;
-  }
-  return false;
-}
-
 // The closing line an answer to the offer gets when it hands back to a page.
 bool needsContinueLine(const GameState& state, bool alsoInFight) {
   const bool pageBehind = state.pendingPrompt != 0 && state.pendingPrompt != kNoPrompt;
@@ -86,7 +79,7 @@ std::string levelUp(GameState& state, PlayerRecord& hero, int attackGain) {
     // A full hand that already holds it is not offered it again: swapping
     // it in would only lose the skill it replaced. With room, learning is
     // tried as ever and says when it is already known.
-    const bool pointlessOffer = full && holdsSkill(hero, kSkillSwap) && hero.playerClass != "ZOMBIE";
+    const bool pointlessOffer = full && hero.knowsSkill(kSkillSwap) && hero.playerClass != "ZOMBIE";
     if (!full) {
       text += "\nWhat's this? You feel something... " + hero.learnSkill(kSkillSwap);
     } else if (!pointlessOffer) {
@@ -128,7 +121,7 @@ std::string answerSkillReplace(GameState& state, Floor&, PlayerRecord& hero, con
   const bool digit = line.size() == 1 && line[0] >= '1' && line[0] <= '6';
   const std::size_t index = digit ? static_cast<std::size_t>(line[0] - '1') : 0;
   // Replacing a skill with one already held would only lose the old one.
-  const bool alreadyHeld = holdsSkill(hero, state.pendingWord) && hero.playerClass != "ZOMBIE";
+  const bool alreadyHeld = hero.knowsSkill(state.pendingWord) && hero.playerClass != "ZOMBIE";
   if (!digit || index >= hero.skills.size() || alreadyHeld) return declineOffer(state, true);
   state.combatValue = static_cast<int>(index);
   state.pendingPrompt = state.auxCounter;

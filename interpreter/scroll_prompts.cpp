@@ -404,8 +404,7 @@ bool allGiven(const std::vector<bool>& given) {
 
 void offerScrollSkill(GameState& state, PlayerRecord& playerRecord, const std::string& skill,
                       const std::string& learnedLead) {
-  const bool held = std::any_of(playerRecord.skills.begin(), playerRecord.skills.end(),
-                                [&](const Action& known) { return known.name == skill; });
+  const bool held = playerRecord.knowsSkill(skill);
   const bool full = static_cast<int>(playerRecord.skills.size()) >= kSkillLimit;
   if (full && held) {
     // Trading a skill for one already known would only lose the skill given up,
@@ -448,10 +447,7 @@ std::string answerSecretScroll(GameState& state, Floor& floorRecord, PlayerRecor
   floorRecord.secretRoomKind = "Scroll3";
   floorRecord.scrollsBelow3Found = true;
   state.messageBuffer = kAncientSpell;
-  const bool academicWithHeal =
-      playerRecord.playerClass == "ACADEMIC" &&
-      std::any_of(playerRecord.skills.begin(), playerRecord.skills.end(),
-                  [](const Action& known) { return known.name == "HEAL"; });
+  const bool academicWithHeal = playerRecord.playerClass == "ACADEMIC" && playerRecord.knowsSkill("HEAL");
   state.pendingWord = academicWithHeal ? "FIREBOLT" : "HEAL";
   offerScrollSkill(state, playerRecord, state.pendingWord, kAncientSpellLearned);
   return state.messageBuffer;

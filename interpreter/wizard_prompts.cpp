@@ -180,18 +180,11 @@ const ImbuementRow* imbuementOfferingSkill(const std::string& skill) {
   return nullptr;
 }
 
-bool knowsSkill(const PlayerRecord& player, const std::string& skill) {
-  for (const Action& known : player.skills) {
-    if (known.name == skill) return true;
-  }
-  return false;
-}
-
 // Learns the skill, or asks which skill to give up for it when six are
 // known; a skill already known is neither learned again nor offered.
 std::string teachSkill(GameState& state, PlayerRecord& player, const ImbuementRow& row) {
   const std::string skill = row.skillOffered;
-  if (knowsSkill(player, skill)) return row.text;
+  if (player.knowsSkill(skill)) return row.text;
   if (static_cast<int>(player.skills.size()) >= kSkillLimit) {
     state.auxCounter = kWizardEffectPrompt;
     state.pendingPrompt = kSkillReplacePrompt;

@@ -20,15 +20,17 @@ void keepSixCounts(std::vector<int>& counts) {
 
 }  // namespace
 
+bool PlayerRecord::knowsSkill(const std::string& skillName) const {
+  return std::any_of(skills.begin(), skills.end(), [&](const Action& skill) { return skill.name == skillName; });
+}
+
 std::string PlayerRecord::learnSkill(std::string skillName) {
   if (skillName == kEmptySlotName) return kNevermind;
   if (skills.size() >= static_cast<std::size_t>(kSkillLimit)) {
     return "You have too many SKILLS already! Don't be skill-greedy.";
   }
-  const bool known = std::any_of(skills.begin(), skills.end(),
-                                 [&](const Action& skill) { return skill.name == skillName; });
   // A ZOMBIE's mind is too far gone to notice it already knows a trick.
-  if (known && playerClass != "ZOMBIE") {
+  if (knowsSkill(skillName) && playerClass != "ZOMBIE") {
     return "You already know that skill! Don't be a skill-hoarder.";
   }
   skills.emplace_back(skillName, 1, true);

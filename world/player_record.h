@@ -66,6 +66,8 @@ struct PlayerRecord {
   std::string gainItem(std::string itemName, int count);
   std::string loseItem(std::string itemName);
 
+  // Whether one of the hero's skills has exactly this name.
+  bool knowsSkill(const std::string& skillName) const;
   // True when a slot holds exactly this name with at least `leastCount` units.
   bool hasItem(std::string itemName, int leastCount) const;
   // Adds hit points, never above maxHp.
