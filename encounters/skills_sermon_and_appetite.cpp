@@ -251,15 +251,13 @@ bool unswappable(const std::string& word) {
   return word == "ALMIGHTY" || word == "SLEEPING" || word == "ENRAGED" || word == "GHASTLY";
 }
 
-constexpr int kPotionAchievementSlot = 6;
+constexpr int kPotionFamilyAchievement = 7;
 
 // Taking JOHNNY's power earns the potion achievement, unless another deed
 // of the potion family already earned that slot.
 void earnJohnnification(GameState& state, const PlayerRecord& player) {
   if (state.potionProgress >= 2) return;
-  std::string& slot = state.achievements[kPotionAchievementSlot];
-  if (!slot.empty()) return;
-  slot = player.name;
+  if (!state.claimAchievement(kPotionFamilyAchievement, player.name)) return;
   state.potionProgress = 2;
   state.saveMeta(false);
 }

@@ -18,7 +18,6 @@ const char kContinue[] = "[TYPE ANYTHING TO CONTINUE]";
 const char kConfusedDeal[] = " looks confused, and asks \nyou to repeat yourself. 'Please', they say. 'Y or N?'";
 
 // Achievements a fight can earn (1-based slots).
-constexpr int kPotionAchievement = 7;
 constexpr int kDragonAchievement = 8;
 constexpr int kGhastAchievement = 9;
 constexpr int kTrollAchievement = 10;
@@ -58,15 +57,9 @@ void awardTrophies(GameState& state, PlayerRecord& hero) {
   for (const TrophyRow& row : kTrophies) {
     if (type != row.type) continue;
     hero.killScore += row.extraKills;
-    unlockAchievement(state, hero, row.achievement);
+    state.earnAchievement(row.achievement, hero.name);
   }
-  if (type == "POTION" && state.potionProgress == 0) {
-    // JIMMY's slot may already name his first killer; the first name stays.
-    std::string& slot = state.achievements[kPotionAchievement - 1];
-    if (slot.empty()) slot = hero.name;
-    state.potionProgress = 1;
-    state.saveMeta(false);
-  }
+  if (type == "POTION" && state.potionProgress == 0) recordPotionKilled(state, hero);
 }
 
 std::string experienceLine(GameState& state, PlayerRecord& hero) {
@@ -295,7 +288,7 @@ std::string answerEnemyDefeated(GameState& state, Floor& floorRecord, PlayerReco
   state.combatState = fight::kWrapUp;
   ++state.defeatCount;
   if (!isOneOf(enemy.type, kUncountedTypes)) ++hero.killScore;
-  if (hero.killScore % 100 >= kRuthlessKills) unlockAchievement(state, hero, kRuthlessAchievement);
+  if (hero.killScore % 100 >= kRuthlessKills) state.earnAchievement(kRuthlessAchievement, hero.name);
   if (hero.playerClass == "ZOMBIE") enemy.expReward = 0;
   hero.gold += enemy.goldReward;
   hero.stunned = false;

@@ -83,6 +83,3 @@ void clearFoughtTile(GameState& state, Floor& floorRecord);
 void putEnemyBackOnTile(GameState& state, Floor& floorRecord);
 // Every skill ready to be used afresh: no uses, each cooldown one turn shorter.
 void resetSkillsAfterFight(PlayerRecord& playerRecord);
-// Writes the hero's name into achievement `number` (1-based) when it is
-// still locked, and keeps it in the meta save.
-void unlockAchievement(GameState& state, const PlayerRecord& playerRecord, int number);

@@ -127,13 +127,6 @@ void resetSkillsAfterFight(PlayerRecord& playerRecord) {
   }
 }
 
-void unlockAchievement(GameState& state, const PlayerRecord& playerRecord, int number) {
-  std::string& slot = state.achievements[static_cast<std::size_t>(number - 1)];
-  if (!slot.empty()) return;
-  slot = playerRecord.name;
-  state.saveMeta(false);
-}
-
 std::string answerPlayerTurnStart(GameState& state, Floor&, PlayerRecord& playerRecord, const std::string&) {
   // Whatever came before, from here on the fight is what the hero dies of.
   state.pendingWord = fight::kCombatCause;

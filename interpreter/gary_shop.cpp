@@ -6,9 +6,9 @@
 
 namespace {
 
-// Achievement slot (from 0) for buying out GARY, and what it adds to the
-// hero's discoveries.
-constexpr int kGaryAchievementSlot = 12;
+// The achievement for buying out GARY, and what it adds to the hero's
+// discoveries.
+constexpr int kGaryAchievement = 13;
 constexpr int kBuyoutDiscovery = 50000;
 
 // Lootkinds by the roll of random & 3.
@@ -83,11 +83,7 @@ void countTheSale(GameState& state, Floor& floorRecord, PlayerRecord& player) {
   }
   state.pendingPrompt = kNoPrompt;
   player.discoveryScore += kBuyoutDiscovery;
-  std::string& slot = state.achievements[kGaryAchievementSlot];
-  if (slot.empty()) {
-    slot = player.name;
-    state.saveMeta(false);
-  }
+  state.earnAchievement(kGaryAchievement, player.name);
   state.messageBuffer += kBoughtOut;
   floorRecord.secretRoomKind = "GoblinUsed";
 }

@@ -141,7 +141,7 @@ std::string eat(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord
 
 // ---------------------------------------------------------------- JIMMY
 
-constexpr int kJimmyMurderAchievement = 6;
+constexpr int kJimmyMurderAchievement = 7;
 const char kBrokenGlass[] = " is some broken glass.";
 const char kJimmyDrunk[] =
     "'Hey, what're y-AAAAAAAAAAAAAAAAAAHHHHHH!!! MY FLUIDS! MY \nPRECIOUS FLUIDS! PLEASE, "
@@ -199,11 +199,7 @@ void drinkJimmy(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord
     floorRecord.tileKinds[tile].clear();
     floorRecord.tileTexts[tile] = kBrokenGlass;
   }
-  std::string& slot = state.achievements[kJimmyMurderAchievement];
-  if (slot.empty()) {
-    slot = playerRecord.name;
-    state.saveMeta(false);
-  }
+  state.earnAchievement(kJimmyMurderAchievement, playerRecord.name);
 }
 
 std::string answerDrinkJimmy(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,

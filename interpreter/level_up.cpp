@@ -14,13 +14,6 @@ constexpr int kSkillSwapLevel = 5;
 const char kSkillSwap[] = "QBL.SWAP";
 const char kContinueLine[] = "[TYPE ANYTHING TO CONTINUE]";
 
-void unlockTopLevel(GameState& state, const PlayerRecord& playerRecord) {
-  std::string& slot = state.achievements[kTopLevelAchievement - 1];
-  if (!slot.empty()) return;
-  slot = playerRecord.name;
-  state.saveMeta(false);
-}
-
 void raiseStats(PlayerRecord& hero, int attackGain) {
   const int level = hero.level;
   hero.maxHp += 15;
@@ -64,7 +57,7 @@ int experienceForNextLevel(const std::string& playerClass, int level) {
 
 std::string levelUp(GameState& state, PlayerRecord& hero, int attackGain) {
   ++hero.level;
-  if (hero.level == kTopLevel) unlockTopLevel(state, hero);
+  if (hero.level == kTopLevel) state.earnAchievement(kTopLevelAchievement, hero.name);
   hero.expForNextLevel = experienceForNextLevel(hero.playerClass, hero.level);
   if (hero.exp > hero.expForNextLevel) hero.exp = hero.expForNextLevel - 1;
   raiseStats(hero, attackGain);

@@ -35,7 +35,7 @@ const char kGameOver[] = ". GAME OVER!";
 // Causes that end the run whatever could have saved the hero.
 const char* const kFinalCauses[] = {"hologram", "giveup", "vortex"};
 const char kLsdCause[] = "lsd";
-constexpr int kLsdAchievement = 15;
+constexpr int kLsdAchievement = 16;
 
 // How the hero rises. Columns: the reply inside a fight, the reply outside
 // one, whether a won fight goes straight to its wrap-up without a level up.
@@ -140,8 +140,7 @@ std::string plainDeath(GameState& state, Floor& floorRecord, PlayerRecord& playe
 std::string deathOnFloor(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
   requestMusic(state, kDungeonThemeSlowed);
   state.auxCounter = 0;
-  std::string& lsdSlot = state.achievements[kLsdAchievement];
-  if (lsdSlot.empty() && state.pendingWord == kLsdCause) lsdSlot = playerRecord.name;
+  if (state.pendingWord == kLsdCause) state.claimAchievement(kLsdAchievement, playerRecord.name);
   if (state.deepestFloor < floorRecord.floorNumber) state.deepestFloor = floorRecord.floorNumber;
   state.saveMeta(false);
   std::string reply = kDiedOnFloor + std::to_string(floorRecord.floorNumber) + kGameOver;

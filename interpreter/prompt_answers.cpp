@@ -14,6 +14,13 @@ bool enteredTileKnown(const GameState& state) {
   return state.moveDirection >= 0 && state.moveDirection < kTileCount;
 }
 
+void recordPotionKilled(GameState& state, const PlayerRecord& playerRecord) {
+  constexpr int kPotionFamilyAchievement = 7;
+  state.claimAchievement(kPotionFamilyAchievement, playerRecord.name);
+  state.potionProgress = 1;
+  state.saveMeta(false);
+}
+
 void clearRunForNewHero(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
   requestMusic(state, kDungeonTheme);
   state.dialogueStage = 0;

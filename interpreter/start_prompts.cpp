@@ -280,9 +280,6 @@ const char kGoldLeft[] = " lies a smattering of gold.";
 const char kAshes[] = " are the ashes of a vaporized enemy.";
 const char kCrater[] = " is a crater where a BARREL once stood.";
 
-// Slot of the achievement for killing JOHNNY THE POTION.
-constexpr int kPotionKillAchievement = 6;
-
 // Extra kill score for great foes blown up. Columns: type, bonus.
 struct KillBonusRow {
   const char* type;
@@ -357,13 +354,7 @@ void removeCreatureKilledByBlast(GameState& state, Floor& floorRecord, PlayerRec
   for (const KillBonusRow& row : kKillBonuses) {
     if (creature.type == row.type) playerRecord.killScore += row.bonus;
   }
-  if (creature.type == "POTION" && state.potionProgress == 0) {
-    // The slot keeps the first hero who earned it.
-    std::string& slot = state.achievements[kPotionKillAchievement];
-    if (slot.empty()) slot = playerRecord.name;
-    state.potionProgress = 1;
-    state.saveMeta(false);
-  }
+  if (creature.type == "POTION" && state.potionProgress == 0) recordPotionKilled(state, playerRecord);
 }
 
 std::string answerStartKit(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {

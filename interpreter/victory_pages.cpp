@@ -158,8 +158,7 @@ const WinAchievementRow kWinAchievements[] = {
 
 void earnWinAchievements(GameState& state, const PlayerRecord& hero) {
   for (const WinAchievementRow& row : kWinAchievements) {
-    std::string& slot = state.achievements[row.slot - 1];
-    if (slot.empty() && row.earned(state, hero)) slot = hero.name;
+    if (row.earned(state, hero)) state.claimAchievement(row.slot, hero.name);
   }
 }
 

@@ -8,9 +8,9 @@ namespace {
 
 constexpr int kDeathPrompt = 16;
 constexpr int kSkillReplacePrompt = 48;
-// Achievement slots (from 0): surviving the CURSE, being imbued.
-constexpr int kUnDoomedSlot = 16;
-constexpr int kImbuedSlot = 13;
+// Achievements: surviving the CURSE, being imbued.
+constexpr int kUnDoomedAchievement = 17;
+constexpr int kImbuedAchievement = 14;
 constexpr int kWizardDiscovery = 1000;
 
 const char kTryMyPatience[] = "'You try my patience, O explorer. It is a Y or N question.'";
@@ -21,13 +21,6 @@ const char kNotInterested[] =
 void leaveStudy(GameState& state, Floor& floorRecord, const char* roomKey) {
   state.pendingPrompt = kNoPrompt;
   floorRecord.secretRoomKind = roomKey;
-}
-
-// Writes the hero's name into an achievement slot nobody has earned yet.
-bool earnIfOpen(GameState& state, const PlayerRecord& player, int slot) {
-  if (!state.achievements[slot].empty()) return false;
-  state.achievements[slot] = player.name;
-  return true;
 }
 
 // ---- The CURSE lifted at the price of a level ------------------------
@@ -51,7 +44,7 @@ std::string liftTheCurse(GameState& state, PlayerRecord& player) {
   player.quibblentTurnsLeft = 99;
   // The achievement is kept at once: a hero who dies before the next save
   // of the meta file has still survived the CURSE.
-  if (earnIfOpen(state, player, kUnDoomedSlot)) state.saveMeta(false);
+  state.earnAchievement(kUnDoomedAchievement, player.name);
   player.level -= 1;
   const int level = player.level;
   const bool academic = player.playerClass == "ACADEMIC";
@@ -375,7 +368,7 @@ std::string answerWizardEffect(GameState& state, Floor& floorRecord, PlayerRecor
   }
   player.imbuement = state.pendingWord;
   player.discoveryScore += kWizardDiscovery;
-  if (earnIfOpen(state, player, kImbuedSlot)) state.saveMeta(false);
+  state.earnAchievement(kImbuedAchievement, player.name);
   const ImbuementRow* row = findImbuement(state.pendingWord);
   if (row == nullptr) return kSpellError;
   row->effect(state, floorRecord, player);

@@ -119,6 +119,20 @@ void readOrCreateMetaSave(GameState& state) {
   writeFileAtomically(kMetaSavePath, kDefaultMetaSaveText);
 }
 
+bool GameState::claimAchievement(int number, const std::string& heroName) {
+  if (number < 1 || number > static_cast<int>(achievements.size())) return false;
+  std::string& slot = achievements[static_cast<std::size_t>(number - 1)];
+  if (!slot.empty()) return false;
+  slot = heroName;
+  return true;
+}
+
+bool GameState::earnAchievement(int number, const std::string& heroName) {
+  if (!claimAchievement(number, heroName)) return false;
+  saveMeta(false);
+  return true;
+}
+
 bool GameState::saveMeta(bool reopenWindow) {
   const bool written = writeFileAtomically(kMetaSavePath, metaSaveText(*this));
   if (reopenWindow) recreateWindow = true;

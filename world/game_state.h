@@ -119,6 +119,12 @@ struct GameState {
   // Each trader's patience, rolled in this order: GERARD, WOMBLETON, GARY.
   void rollTraderPatience();
 
+  // Achievement `number` (1..18) takes the hero's name when nobody has
+  // earned it yet; a slot that holds a name keeps it. Both answer whether
+  // the slot was taken now; earnAchievement also writes the meta save then.
+  bool claimAchievement(int number, const std::string& heroName);
+  bool earnAchievement(int number, const std::string& heroName);
+
   // Save files. saveMeta and saveRun report whether the file really was written.
   bool saveMeta(bool recreate);
   bool saveRun(Floor& floorRecord, PlayerRecord& playerRecord);
