@@ -1,6 +1,7 @@
 #include <array>
 #include <string_view>
 
+#include "encounters/fight_texts.h"
 #include "encounters/item_effects.h"
 #include "world/game_state.h"
 
@@ -63,13 +64,8 @@ constexpr std::array<std::string_view, 20> kInsults{
 };
 
 std::string lowered(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : text) c = toLowerAscii(c);
   return text;
-}
-
-std::string menuLine(int dodges) {
-  return "\nYou have " + std::to_string(dodges) + " dodges left.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
 }
 
 // What the fight does next once an item has had its say.
@@ -78,7 +74,7 @@ void addTurnTail(PlayerRecord& player, GameState& state) {
   if (state.pendingPrompt == 16 || state.combatState == 10) {
     player.itemUseText += "\n[TYPE ANYTHING TO CONTINUE]";
   } else if (state.combatState == 2) {
-    player.itemUseText += "\nIt is now your turn." + menuLine(player.dodges);
+    player.itemUseText += "\nIt is now your turn.\n" + playerTurnText(player);
   } else if (state.combatState == 16) {
     player.itemUseText += "\nIt is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
     state.combatState = 7;
@@ -125,7 +121,7 @@ std::string PlayerRecord::useItem(std::string itemName, GameState& state, bool o
     itemUseText = "You don't have any of those, " + std::string(kInsults[static_cast<std::size_t>(state.auxCounter)]);
     if (state.combatState >= 1) {
       state.combatState = 2;
-      itemUseText += menuLine(dodges);
+      itemUseText += "\n" + playerTurnText(*this);
     }
   }
   std::string result = std::move(itemUseText);

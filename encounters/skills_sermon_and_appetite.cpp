@@ -242,7 +242,6 @@ std::string digest(GameState& state, PlayerRecord& player, Action& skill) {
   return "Mmm... delicious! You gained " + std::to_string(gain) + " HP.";
 }
 
-const char kMenuAfterDodges[] = " dodges left.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
 
 // ---- QBL.SWAP --------------------------------------------------------
 
@@ -318,7 +317,7 @@ void effectPissOn(GameState& state, PlayerRecord& player, Action& skill) {
 void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
   Creature& enemy = state.currentEnemy;
   skill.attackValue = edibility(enemy, player);
-  const std::string dodgesLeft = "\nYou have " + std::to_string(player.dodges) + kMenuAfterDodges;
+  const std::string dodgesLeft = "\n" + playerTurnText(player);
   if (inedible(enemy.type)) {
     state.combatState = 2;
     skill.narration =
