@@ -22,7 +22,6 @@ constexpr std::array<const char*, 26> kRivalQuibblents = {
     "CONFIDENT",     "GROGGY"};
 
 bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
-int heldNames(const PlayerRecord& player) { return static_cast<int>(player.inventoryNames.size()); }
 
 void emptyTile(Floor& floorRecord, int direction, const char* description) {
   floorRecord.tileKinds[direction] = "";
@@ -73,7 +72,7 @@ void greetAcademic(GameState& state, Floor& floorRecord, PlayerRecord& player, i
     // The nerd ran off and left his calculator; a full pack drops it for good.
     emptyTile(floorRecord, direction, " was once an ITEM, but now there is nothing.");
     state.messageBuffer = kCalculatorFound;
-    if (heldNames(player) < kInventorySlots) {
+    if (!player.inventoryFull()) {
       player.gainItem("CALCULATOR", 1);
     } else {
       state.messageBuffer +=
@@ -245,7 +244,7 @@ void greetAccountant(GameState& state, Floor& floorRecord, PlayerRecord& player,
     if (!state.loopFlag) {
       state.messageBuffer =
           "'The floor is not yet cleared. Until you have done so, \nplease do not waste my time.'";
-    } else if ((heldNames(player) >= kInventorySlots && !hasStack) ||
+    } else if ((player.inventoryFull() && !hasStack) ||
                (hasStack && player.hasItem("STAPLE REMOVER", kStackLimit))) {
       // Mended: a full STAPLE REMOVER stack is held back like a full pack, so
       // the reward is never announced and then lost.

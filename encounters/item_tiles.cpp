@@ -28,15 +28,6 @@ int roll(GameState& state, int choices) {
   return state.auxCounter;
 }
 
-// Whether the find really ends up in the pockets: a seventh name has no slot,
-// and a stack already at ten takes nothing more. Counting the full stack is a
-// mend: without it the hero would hear that the loot was pocketed while the
-// stack stayed as it was.
-bool fitsInPockets(const PlayerRecord& player, const std::string& itemName) {
-  if (player.hasItem(itemName, kStackLimit)) return false;
-  return player.hasItem(itemName, 1) || player.inventoryNames.size() < static_cast<std::size_t>(kInventorySlots);
-}
-
 void pocket(GameState& state, PlayerRecord& player, const ItemRecord& item, bool fromSmallRoll) {
   player.gainItem(item.name, item.quantity);
   if (fromSmallRoll && item.type == "POTION") state.potionsForSale -= 1;
@@ -71,7 +62,7 @@ void findConsumable(GameState& state, PlayerRecord& player, bool large, int floo
   item.rollConsumable(large, player.inventoryNames, player.inventoryCounts, large ? 0 : state.potionsForSale);
   const std::string found = "Looking closer, it seems the ITEM you saw was actually\n" +
                             std::to_string(item.quantity) + " " + item.type + kPocketedText;
-  if (!fitsInPockets(player, item.name)) {
+  if (!player.hasRoomFor(item.name)) {
     state.pendingPrompt = 2;
     state.messageBuffer = found + kFallsOutText;
     return;
@@ -109,7 +100,7 @@ void findDroppedItem(GameState& state, Floor& floorRecord, PlayerRecord& player,
   clearTile(floorRecord, direction, kEmptiedItemText);
   state.offeredItem = ItemRecord(itemName);
   state.offeredItem.quantity = 1;
-  if (!fitsInPockets(player, itemName)) {
+  if (!player.hasRoomFor(itemName)) {
     state.pendingPrompt = 2;
     state.messageBuffer = foundText + kFallsOutText;
     return;
@@ -171,7 +162,7 @@ void enterTreasureTile(GameState& state, Floor& floorRecord, PlayerRecord& playe
     item.quantity = roll(state, 3) + 1;
     item.rollConsumable(false, player.inventoryNames, player.inventoryCounts, state.potionsForSale);
     // What does not fit stays in the chest without a word.
-    if (!fitsInPockets(player, item.name)) continue;
+    if (!player.hasRoomFor(item.name)) continue;
     pocket(state, player, item, true);
     text += std::to_string(item.quantity) + " " + item.type + "! ";
   }

@@ -154,10 +154,6 @@ void enterPlunderedRoom(GameState& state, Floor& floorRecord, PlayerRecord& play
       std::to_string(gold) + " GOLD.";
 }
 
-bool inventoryFull(const PlayerRecord& player) {
-  return static_cast<int>(player.inventoryNames.size()) >= kInventorySlots;
-}
-
 // A few units of a small consumable; nothing when it would need a slot the
 // hero does not have, or when no unit fits any more.
 std::string treasureSmallItem(GameState& state, Floor& floorRecord, PlayerRecord& player) {
@@ -165,7 +161,7 @@ std::string treasureSmallItem(GameState& state, Floor& floorRecord, PlayerRecord
   state.offeredItem.quantity = static_cast<int>(roll(state, 3)) + 2;
   state.offeredItem.rollConsumable(false, player.inventoryNames, player.inventoryCounts, state.potionsForSale);
   const ItemRecord& item = state.offeredItem;
-  if (!player.hasItem(item.type, 1) && inventoryFull(player)) return "";
+  if (!player.hasItem(item.type, 1) && player.inventoryFull()) return "";
   if (item.quantity < 1 || item.type.empty()) return "";
   player.gainItem(item.type, item.quantity);
   if (item.type == "POTION") state.potionsForSale -= 1;
@@ -178,7 +174,7 @@ std::string treasureLargeItem(GameState& state, Floor& floorRecord, PlayerRecord
   state.offeredItem.quantity = 1;
   state.offeredItem.rollConsumable(true, player.inventoryNames, player.inventoryCounts, 0);
   const ItemRecord& item = state.offeredItem;
-  if (inventoryFull(player) || item.type.empty() || item.quantity < 1) return "";
+  if (player.inventoryFull() || item.type.empty() || item.quantity < 1) return "";
   player.gainItem(item.type, 1);
   return "A " + item.type + "! ";
 }

@@ -144,7 +144,7 @@ std::string surveyGift(const Talk& t) {
   if (count > 0) {
     // The gift is announced only when the pack really takes it (a full stack
     // takes nothing either); otherwise the researcher says it did not fit.
-    if (roomFor(t.player, gift)) {
+    if (t.player.hasRoomFor(gift)) {
       t.player.gainItem(gift, count);
       reply = "You got some ANTIBIOTICS!\n";
     } else {

@@ -30,16 +30,6 @@ struct Talk {
 };
 
 
-inline bool inventoryFull(const PlayerRecord& player) {
-  return static_cast<int>(player.inventoryNames.size()) >= kInventorySlots;
-}
 inline bool holdsName(const PlayerRecord& player, const std::string& name) {
   return std::find(player.inventoryNames.begin(), player.inventoryNames.end(), name) != player.inventoryNames.end();
-}
-// Whether one more of that item would really reach the pack: a held stack
-// below its limit, or a free slot for a new one. A trade or gift that cannot
-// be taken is refused rather than announced and lost.
-inline bool roomFor(const PlayerRecord& player, const std::string& name) {
-  if (holdsName(player, name)) return !player.hasItem(name, kStackLimit);
-  return !inventoryFull(player);
 }

@@ -35,7 +35,7 @@ std::string pickPockets(GameState& state, Floor& floorRecord, PlayerRecord& play
       state.offeredItem.rollConsumable(false, player.inventoryNames, player.inventoryCounts, state.potionsForSale);
       const std::string& item = state.offeredItem.name;
       const int before = heldCount(player, item);
-      if (before > 0 || player.inventoryNames.size() < static_cast<std::size_t>(kInventorySlots)) {
+      if (before > 0 || !player.inventoryFull()) {
         player.gainItem(item, 1);
       }
       // Named only when it really went into the bag.

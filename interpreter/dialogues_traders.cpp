@@ -25,7 +25,7 @@ std::string dealerHaggle(const Talk& t) {
   if (t.yes()) {
     // Mended: a full SPECIAL POTION stack is refused like a full pack, so the
     // gold never goes for a potion that cannot be carried.
-    if (inventoryFull(t.player) || !roomFor(t.player, "SPECIAL POTION"))
+    if (t.player.inventoryFull() || !t.player.hasRoomFor("SPECIAL POTION"))
       return t.end(
           "'Whoa there, friend. You're carryin' a lot of stuff already, \nthere, see? I don't want my SPECIAL POTION to get scared; \nshe's shy, y'know. Why don'tcha drop somethin' and come back?'");
     if (t.player.gold == 0)
@@ -114,7 +114,7 @@ std::string peanutTreasure(const Talk& t) {
     loot = ItemRecord("Small", floorNumber);
     loot.quantity = static_cast<int>(dice::below(3)) + 4;
     loot.rollConsumable(false, t.player.inventoryNames, t.player.inventoryCounts, t.state.potionsForSale);
-    if (!holdsName(t.player, loot.type) && inventoryFull(t.player)) continue;
+    if (!holdsName(t.player, loot.type) && t.player.inventoryFull()) continue;
     t.player.gainItem(loot.type, loot.quantity);
     if (loot.type == "POTION") t.state.potionsForSale -= 1;
     reply += std::to_string(loot.quantity) + " " + loot.type + "! ";
@@ -148,7 +148,7 @@ std::string tavernOrder(const Talk& t) {
           "'Mmm, ah c'nna' gi'e y'this. Y'don' 'ave 'nuff gol's. \nKill s'mth'n an' com' 'ack.'");
     // Mended: a full GROG stack is refused like a full pack, before the gold
     // changes hands, so no coin goes for a glass that cannot be carried.
-    if (!roomFor(t.player, "GROG"))
+    if (!t.player.hasRoomFor("GROG"))
       return t.end(
           "'Mmm, ah c'nna' gi'e y'this. Inv'nt'ry's f'll. Dro' s'mth'n \nan' com' 'ack.'");
     t.player.gold -= kGrogPrice;

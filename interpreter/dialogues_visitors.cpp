@@ -215,7 +215,7 @@ std::string skullGives(GameState& state, Floor& floorRecord, PlayerRecord& playe
   // The POTION is only announced when it really went into the bag: a full
   // bag without POTIONs, or a full stack of them, keeps it out.
   const int before = potionsHeld(player);
-  if (player.inventoryNames.size() < static_cast<std::size_t>(kInventorySlots) || before > 0) {
+  if (!player.inventoryFull() || before > 0) {
     player.gainItem("POTION", 1);
   }
   if (potionsHeld(player) > before) {

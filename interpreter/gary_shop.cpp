@@ -53,7 +53,7 @@ std::string rephraseQuestion(const GameState& state) {
 }
 
 bool wouldNeedASlot(const PlayerRecord& player, const std::string& type) {
-  return !player.hasItem(type, 1) && static_cast<int>(player.inventoryNames.size()) >= kInventorySlots;
+  return !player.hasItem(type, 1) && player.inventoryFull();
 }
 
 // Hands the bought item over; false (and the gold back) when it cannot be

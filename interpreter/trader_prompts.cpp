@@ -227,7 +227,7 @@ void wearBought(PlayerRecord& playerRecord, int slot, const ItemRecord& item) {
 bool noRoomFor(const PlayerRecord& playerRecord, const std::string& type) {
   const bool held = std::find(playerRecord.inventoryNames.begin(), playerRecord.inventoryNames.end(), type) !=
                     playerRecord.inventoryNames.end();
-  return !held && static_cast<int>(playerRecord.inventoryNames.size()) >= kInventorySlots;
+  return !held && playerRecord.inventoryFull();
 }
 
 std::string buy(GameState& state, const Trader& trader, Floor& floorRecord, PlayerRecord& playerRecord) {

@@ -20,6 +20,16 @@ void keepSixCounts(std::vector<int>& counts) {
 
 }  // namespace
 
+bool PlayerRecord::inventoryFull() const {
+  return inventoryNames.size() >= static_cast<std::size_t>(kInventorySlots);
+}
+
+bool PlayerRecord::hasRoomFor(const std::string& itemName) const {
+  const bool held = std::find(inventoryNames.begin(), inventoryNames.end(), itemName) != inventoryNames.end();
+  if (held) return !hasItem(itemName, kStackLimit);
+  return !inventoryFull();
+}
+
 bool PlayerRecord::knowsSkill(const std::string& skillName) const {
   return std::any_of(skills.begin(), skills.end(), [&](const Action& skill) { return skill.name == skillName; });
 }

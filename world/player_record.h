@@ -68,6 +68,12 @@ struct PlayerRecord {
 
   // Whether one of the hero's skills has exactly this name.
   bool knowsSkill(const std::string& skillName) const;
+  // Whether every inventory slot already holds a name.
+  bool inventoryFull() const;
+  // Whether one more unit of the item would really be pocketed: a held
+  // stack below its limit, or a free slot for a new one. A find, gift or
+  // purchase that cannot be taken is refused rather than announced and lost.
+  bool hasRoomFor(const std::string& itemName) const;
   // True when a slot holds exactly this name with at least `leastCount` units.
   bool hasItem(std::string itemName, int leastCount) const;
   // Adds hit points, never above maxHp.
