@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "encounters/fight_texts.h"
 #include "encounters/fought_tile.h"
 #include "encounters/item_effects.h"
 #include "world/floor.h"
@@ -17,8 +18,6 @@ constexpr const char* kChant =
 constexpr const char* kVortexOpens =
     "You unleash the VORTEX...\nIt begins to expand, consuming all the matter in its path.\n";
 constexpr const char* kShoomp = "You unleash the GHAST-BUSTER... SHOOOOOOMP!\nThe ";
-
-std::string named(const Creature& e) { return e.quibblent + " " + e.type; }
 
 // Who will take a bribe at all.
 bool willDeal(const Creature& e) {
@@ -106,7 +105,7 @@ void useContract(ItemUse& use) {
     int price = bribePrice(p, e);
     s.auxCounter = price;
     s.combatValue = price;
-    p.itemUseText += "\nThe " + named(e) +
+    p.itemUseText += "\nThe " + enemyFullName(e) +
                      " thinks your offer over...\nThey are willing to leave you alone if you can give them a "
                      "\nminimum of " +
                      std::to_string(price) + " gold. Will you accept? (Y/N)";
@@ -183,14 +182,14 @@ void useNecronomicon(ItemUse& use) {
   if (e.type == "CTHULOID" || e.type == "ZOMBIE") {
     e.hp = e.maxHp;
     e.attack += 2;
-    p.itemUseText = std::string(kChant) + "The " + named(e) +
+    p.itemUseText = std::string(kChant) + "The " + enemyFullName(e) +
                     " is overwhelmed with CHAOS!\nIt has been fully healed and gained +2 attack! Oh no!!";
   } else if (isOneOf(e.type, {"DRAGON", "HELLSATAN", "HELLFUCKER"})) {
     p.itemUseText = std::string(kChant) + e.type +
                     " seems mildly amused by this pathetic display of\nfaux-occultism. Damn, this stupid book is "
                     "worthless!";
   } else {
-    p.itemUseText = std::string(kChant) + "Whoa, something's happening...\nThe " + named(e) +
+    p.itemUseText = std::string(kChant) + "Whoa, something's happening...\nThe " + enemyFullName(e) +
                     " transforms into a ZOMBIE!";
     turnIntoZombie(s);
   }
@@ -216,7 +215,7 @@ void useGhastBuster(ItemUse& use) {
   } else if (e.ghastly) {
     s.combatState = 10;
     e.hp = 0;
-    p.itemUseText = kShoomp + (e.type == "ARCH-ACCOUNTANT" ? e.type : named(e)) +
+    p.itemUseText = kShoomp + (e.type == "ARCH-ACCOUNTANT" ? e.type : enemyFullName(e)) +
                     " is absorbed into the GHAST-BUSTER \nwith a ghoulish shriek!!";
   } else {
     p.itemUseText = "You unleash the GHAST-BUSTER, but nothing happens, because \nthe enemy is not a GHOST!";

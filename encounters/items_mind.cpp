@@ -2,6 +2,7 @@
 #include <array>
 #include <string_view>
 
+#include "encounters/fight_texts.h"
 #include "encounters/fought_tile.h"
 #include "encounters/item_effects.h"
 #include "world/floor.h"
@@ -222,8 +223,6 @@ void moralityWound(GameState& state) {
   }
 }
 
-std::string named(const Creature& e) { return e.quibblent + " " + e.type; }
-
 void accountantBecomesChef(ItemUse& use) {
   Creature& e = use.state.currentEnemy;
   turnIntoChef(e);
@@ -244,41 +243,41 @@ void moralityOnEnemy(ItemUse& use) {
   text = "You use the MORALITY...\n";
   if (isOneOf(e.quibblent, {"HORNY", "FLIRTATIOUS", "PERVERTED"})) {
     s.combatState = 6;
-    text += "As it sets in, the " + named(e) +
+    text += "As it sets in, the " + enemyFullName(e) +
             "'s eyes widen.\nIt seems horrified with its lecherous nature... It thanks\nyou for the perspective and "
             "runs off, vowing to live a\nlife of penitence from this day forward. You win!\n[TYPE ANYTHING TO "
             "CONTINUE]";
   } else if (e.quibblent == "DAMNED") {
     e.hp = 0;
     s.combatState = 10;
-    text += "The " + named(e) + " screams as its body contorts \ninto a picture of pure agony... It's gone. The fight "
+    text += "The " + enemyFullName(e) + " screams as its body contorts \ninto a picture of pure agony... It's gone. The fight "
                                 "is over.";
   } else if (e.quibblent == "CONFUSED") {
     std::string change = changeEnemy(use, "FUNDAMENTALIST");
-    text += "The MORALITY erases the " + named(e) + "'s confusion, \nreplacing it with absolute moral certainty.\n" +
+    text += "The MORALITY erases the " + enemyFullName(e) + "'s confusion, \nreplacing it with absolute moral certainty.\n" +
             change;
   } else if (e.quibblent == "EXISTENTIAL") {
     e.stunned = true;
-    text += "The " + named(e) +
+    text += "The " + enemyFullName(e) +
             " seems very interested in \nthe MORALITY... Interested and, crucially, distracted from \ncombat. The " +
-            named(e) + " is now STUNNED!";
+            enemyFullName(e) + " is now STUNNED!";
   } else if (e.quibblent == "HIPPIE") {
     e.hp = std::min(e.hp + 10, e.maxHp);
     e.attack -= 2;
     e.defence -= 2;
-    text += "The " + named(e) +
+    text += "The " + enemyFullName(e) +
             " gleefully absorbs the MORALITY.\nIt seems temporarily placated by the powerful substance...\n-2 enemy "
             "ATK and DEF!";
   } else if (e.quibblent == "FUNDAMENTALIST") {
     e.hp = e.maxHp;
-    text += "The MORALITY fills the " + named(e) +
+    text += "The MORALITY fills the " + enemyFullName(e) +
             "\nwith a feeling of deep validation and contentment.\nThe enemy has been fully healed! Oh shit!";
   } else if (e.quibblent == "FRIGHTENED") {
     s.combatState = 6;
-    text += "The " + named(e) + " screams and runs away!\nThe PURE MORALITY must have been too much for them...";
+    text += "The " + enemyFullName(e) + " screams and runs away!\nThe PURE MORALITY must have been too much for them...";
   } else if (e.quibblent == "METALHEAD") {
     moralityWound(s);
-    text += "The " + named(e) +
+    text += "The " + enemyFullName(e) +
             " clutches its chest in pain...\nSeems its HEAVY METAL LIFESTYLE left it unprepared for\nan attack of "
             "self-reflection! 25 damage!";
   } else if (e.type == "ACCOUNTANT") {
@@ -289,7 +288,7 @@ void moralityOnEnemy(ItemUse& use) {
     p.gold += given;
     e.goldReward = 0;
     keepEnemyOnItsTile(s);
-    text += "As it sets in, the " + named(e) +
+    text += "As it sets in, the " + enemyFullName(e) +
             "'s eyes widen.\nIt seems horrified with its greedy nature... It thanks you \nfor the perspective and "
             "gives you all " +
             std::to_string(given) +
@@ -297,12 +296,12 @@ void moralityOnEnemy(ItemUse& use) {
             "CONTINUE]";
   } else if (e.type == "NECROMANCER") {
     e.stunned = true;
-    text += "The " + named(e) +
+    text += "The " + enemyFullName(e) +
             " grits its teeth, shuddering. \nIt seems to be fighting a powerful internal struggle...\nThe " +
-            named(e) + " is now STUNNED!";
+            enemyFullName(e) + " is now STUNNED!";
   } else if (e.type == "DEMON") {
     moralityWound(s);
-    text += "The " + named(e) +
+    text += "The " + enemyFullName(e) +
             " screeches in pain!\nThe MORALITY appears to be like kryptonite for this type of \nmonster. 25 damage!";
   } else if (e.type == "HELLSATAN" || e.type == "HELLFUCKER") {
     // These cannot be beaten this way: they hang on at 1 HP.

@@ -338,7 +338,7 @@ void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
     enemy.changeQuibblent("UNINTERESTING", state, false);
     easeHunger(state, player);
     skill.cooldownLeft -= hungerDiscount(player);
-    skill.narration = player.name + " attempts to EAT the " + enemy.quibblent + " " + enemy.type +
+    skill.narration = player.name + " attempts to EAT the " + enemyFullName(enemy) +
                       "!\nThe attempt was an overwhelming success. Tastes like flesh!\nThe enemy is now much less "
                       "VOLUMINOUS.\nYou are now " +
                       player.quibblent + ".\n" + kEnemyTurnPrompt;
@@ -347,7 +347,7 @@ void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
   skill.cooldownLeft += skill.cooldown - hungerDiscount(player);
   state.combatState = 10;
   easeHunger(state, player);
-  skill.narration = player.name + " attempts to EAT the " + enemy.quibblent + " " + enemy.type +
+  skill.narration = player.name + " attempts to EAT the " + enemyFullName(enemy) +
                     "!\nThe attempt was an overwhelming success. Tastes like flesh!\n";
   skill.narration += digest(state, player, skill);
   enemy.hp = 0;
