@@ -40,6 +40,3 @@ struct EnemyFight {
   Action& give(const std::string& name, int weight) { return enemy().actions.emplace_back(name, weight, false); }
 };
 
-inline bool endsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}

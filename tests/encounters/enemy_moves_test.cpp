@@ -151,7 +151,7 @@ TEST(EnemyMoves, FireBreathMeltsTheWeaponAndLightsTheArmor) {
                        "your FISTS.\n",
                        0),
             0u);
-  EXPECT_TRUE(endsWith(text, kYourTurn));
+  EXPECT_TRUE(text.ends_with(kYourTurn));
   EXPECT_EQ(fight.hero.hp, 5);
   EXPECT_EQ(fight.hero.equipment[0].type, "FISTS");
   EXPECT_EQ(fight.hero.attack, 4 + fight.hero.equipment[0].attack);
@@ -208,7 +208,7 @@ TEST(EnemyMoves, WordsStunsAndEscapes) {
        },
        {}, "",
        [](EnemyFight& f, const std::string& text) {
-         EXPECT_TRUE(endsWith(text, "YOU SEE THE DEEP INNER TRUTH OF ALL THINGS IN YOUR THIRD EYE"));
+         EXPECT_TRUE(text.ends_with("YOU SEE THE DEEP INNER TRUTH OF ALL THINGS IN YOUR THIRD EYE"));
          EXPECT_EQ(f.state.pendingPrompt, 16);
          EXPECT_EQ(f.hero.hp, 20);
        }},

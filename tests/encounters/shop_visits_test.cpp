@@ -28,16 +28,13 @@ class ShopVisits : public PromptPlay {
   }
 
   static bool startsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
-  static bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-  }
 };
 
 TEST_F(ShopVisits, GerardHagglesThenRunsFromAHeroWhoCannotPay) {
-  EXPECT_TRUE(endsWith(enter(enterGerardShop, "Shop"), "Let's see here...'\n[TYPE ANYTHING TO CONTINUE]"));
+  EXPECT_TRUE(enter(enterGerardShop, "Shop").ends_with("Let's see here...'\n[TYPE ANYTHING TO CONTINUE]"));
   const std::string offer = type("look");
   EXPECT_TRUE(startsWith(offer, "'OK kid, I got ")) << offer;
-  EXPECT_TRUE(endsWith(offer, " GOLD, though. \nAre you in or not?' (Y/N)")) << offer;
+  EXPECT_TRUE(offer.ends_with(" GOLD, though. \nAre you in or not?' (Y/N)")) << offer;
   EXPECT_TRUE(startsWith(type("what?"), "'I don't have time for your games, kid. You want it or not?'\nPurchase the "));
   EXPECT_EQ(type("n"),
             "'Fair enough. See you around, kid.' GERARD shoos you away, \nand goes back to counting his money. "
@@ -59,7 +56,7 @@ TEST_F(ShopVisits, WombletonSellsUntilHeHasNoMoreToOffer) {
   player.gold = 100000;
   player.inventoryNames = {};
   player.inventoryCounts = {0, 0, 0, 0, 0, 0};
-  EXPECT_TRUE(endsWith(enter(enterWombletonShop, "Shop2"), "Let's see...\n[TYPE ANYTHING TO CONTINUE]"));
+  EXPECT_TRUE(enter(enterWombletonShop, "Shop2").ends_with("Let's see...\n[TYPE ANYTHING TO CONTINUE]"));
   for (int sale = 1; sale <= 2; ++sale) {
     SCOPED_TRACE(sale);
     const std::string offer = type("");
@@ -69,7 +66,7 @@ TEST_F(ShopVisits, WombletonSellsUntilHeHasNoMoreToOffer) {
     const std::string bought = type("y");
     EXPECT_TRUE(startsWith(bought, "WOMBLETON absorbs your gold into one of its many tentacles.\nYou got ")) << bought;
     EXPECT_EQ(player.gold, gold - price);
-    EXPECT_TRUE(endsWith(bought, sale == 1 ? "[TYPE ANYTHING TO CONTINUE]" : "Seems he has no more to offer you."));
+    EXPECT_TRUE(bought.ends_with(sale == 1 ? "[TYPE ANYTHING TO CONTINUE]" : "Seems he has no more to offer you."));
   }
   EXPECT_EQ(state.pendingPrompt, 2);
   EXPECT_EQ(floorRecord.tileKinds[kEast], "");
@@ -83,7 +80,7 @@ TEST_F(ShopVisits, JimmyIsMetThenGreetedAsAFriendThenDrunk) {
   EXPECT_TRUE(startsWith(type("hmm"), "'What're you looking at me like that for, buddy?"));
   EXPECT_TRUE(startsWith(type("n"), "'Nice meeting you! Come by again sometime!'"));
   EXPECT_TRUE(startsWith(enter(enterJimmyLaterVisit, "Heal2"), "'Well, hi again, buddy!"));
-  EXPECT_TRUE(endsWith(type("y"), "Full HP restored!"));
+  EXPECT_TRUE(type("y").ends_with("Full HP restored!"));
   EXPECT_EQ(player.hp, player.maxHp);
   EXPECT_EQ(state.achievements[6], "Bob");
   EXPECT_EQ(floorRecord.tileTexts[kEast], " is some broken glass.");
@@ -91,16 +88,16 @@ TEST_F(ShopVisits, JimmyIsMetThenGreetedAsAFriendThenDrunk) {
 
 TEST_F(ShopVisits, HintsAreBoughtUntilTheHeroWalksAwayOrRunsOutOfGold) {
   player.gold = 3;
-  EXPECT_TRUE(endsWith(enter(enterHintShop, "Hint"), "What do ya say? (Y/N)'"));
-  EXPECT_TRUE(endsWith(type("y"), "Want another one? (Y/N)'"));
+  EXPECT_TRUE(enter(enterHintShop, "Hint").ends_with("What do ya say? (Y/N)'"));
+  EXPECT_TRUE(type("y").ends_with("Want another one? (Y/N)'"));
   EXPECT_TRUE(startsWith(type("y"), "'Oy! Now what's this then?"));
   EXPECT_EQ(player.gold, 1);
 
   player.gold = 45;
-  EXPECT_TRUE(endsWith(enter(enterHintHell, "Doom"), "Pay 20 gold? (Y/N)"));
-  EXPECT_TRUE(endsWith(type("y"), "\nWill you place another 20 gold in the shrine? (Y/N)"));
-  EXPECT_TRUE(endsWith(type("y"), "\nWill you place another 20 gold in the shrine? (Y/N)"));
-  EXPECT_TRUE(endsWith(type("y"), "Ouch! You take 2 damage."));
+  EXPECT_TRUE(enter(enterHintHell, "Doom").ends_with("Pay 20 gold? (Y/N)"));
+  EXPECT_TRUE(type("y").ends_with("\nWill you place another 20 gold in the shrine? (Y/N)"));
+  EXPECT_TRUE(type("y").ends_with("\nWill you place another 20 gold in the shrine? (Y/N)"));
+  EXPECT_TRUE(type("y").ends_with("Ouch! You take 2 damage."));
   EXPECT_EQ(player.gold, 5);
   EXPECT_EQ(state.pendingPrompt, 2);
 }
