@@ -23,11 +23,6 @@ constexpr std::array<const char*, 26> kRivalQuibblents = {
 
 bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
 
-void emptyTile(Floor& floorRecord, int direction, const char* description) {
-  floorRecord.tileKinds[direction] = "";
-  floorRecord.tileTexts[direction] = description;
-}
-
 // A character turned hostile: the tile keeps the monster, so a retreat leaves it there.
 void placeFoe(Floor& floorRecord, int direction, const std::string& word, const std::string& type) {
   floorRecord.tileKinds[direction] = "Mon";
@@ -70,7 +65,7 @@ void greetAcademic(GameState& state, Floor& floorRecord, PlayerRecord& player, i
         "'Oh! Hello again, sir. Have you changed your mind about the \nsurvey? I'd be extraordinarily grateful for your \nparticipation!' You sure haven't changed your mind about \nhow ANNOYING this NERD is. \nDo you want to beat up the ANNOYING NERD? (Y/N)";
   } else {
     // The nerd ran off and left his calculator; a full pack drops it for good.
-    emptyTile(floorRecord, direction, " was once an ITEM, but now there is nothing.");
+    floorRecord.clearTile(direction, " was once an ITEM, but now there is nothing.");
     state.messageBuffer = kCalculatorFound;
     if (!player.inventoryFull()) {
       player.gainItem("CALCULATOR", 1);
@@ -151,7 +146,7 @@ void greetWise(GameState& state, Floor& floorRecord, PlayerRecord& player, int d
   for (const WiseOne& wise : kWiseOnes)
     if (occupant.key == wise.key) name = wise.name;
   if (isZombie(player)) {
-    emptyTile(floorRecord, direction, ", there is nothing at all.");
+    floorRecord.clearTile(direction, ", there is nothing at all.");
     state.dialogueStage = 0;
     state.messageBuffer = name + " runs away as you approach. Cannot take its \nflesh. Gruuuhhhh...";
   } else if (occupant.visitState == 0) {
@@ -184,7 +179,7 @@ void greetWarlock(GameState& state, Floor& floorRecord, PlayerRecord&, int direc
 
 void greetSeer(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
   if (isZombie(player)) {
-    emptyTile(floorRecord, direction, ", there is nothing at all.");
+    floorRecord.clearTile(direction, ", there is nothing at all.");
     state.dialogueStage = 0;
     state.messageBuffer = "QUIBBLENT SEER runs away as you approach. Cannot take its \nflesh. Gruuuhhhh...";
   } else if (state.currentFeature->visitState == 0) {

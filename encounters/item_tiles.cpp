@@ -18,11 +18,6 @@ constexpr const char* kPocketedText = "!! You pocket the loot with a gleeful smi
 
 bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
 
-void clearTile(Floor& floorRecord, int direction, const char* text) {
-  floorRecord.tileKinds[direction] = "";
-  floorRecord.tileTexts[direction] = text;
-}
-
 int roll(GameState& state, int choices) {
   state.auxCounter = static_cast<int>(dice::below(static_cast<std::uint32_t>(choices)));
   return state.auxCounter;
@@ -77,7 +72,7 @@ void findRandomItem(GameState& state, Floor& floorRecord, PlayerRecord& player, 
     state.messageBuffer = kNoInterestText;
     return;
   }
-  clearTile(floorRecord, direction, kEmptiedItemText);
+  floorRecord.clearTile(direction, kEmptiedItemText);
   const int floorNumber = floorRecord.floorNumber;
   // Large consumables only come where the roll reaches 16: deeper floors, or a
   // bonus find from the third floor on.
@@ -97,7 +92,7 @@ void findRandomItem(GameState& state, Floor& floorRecord, PlayerRecord& player, 
 
 void findDroppedItem(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction,
                      const std::string& itemName, const std::string& foundText) {
-  clearTile(floorRecord, direction, kEmptiedItemText);
+  floorRecord.clearTile(direction, kEmptiedItemText);
   state.offeredItem = ItemRecord(itemName);
   state.offeredItem.quantity = 1;
   if (!player.hasRoomFor(itemName)) {
@@ -136,7 +131,7 @@ void enterGoldTile(GameState& state, Floor& floorRecord, PlayerRecord& player, i
     state.messageBuffer = kNoInterestText;
     return;
   }
-  clearTile(floorRecord, direction, " are the ashes of a vaporized enemy.");
+  floorRecord.clearTile(direction, " are the ashes of a vaporized enemy.");
   const int gold = floorRecord.tileCreatures[direction].goldReward;
   player.gold += gold;
   state.messageBuffer =
@@ -150,7 +145,7 @@ void enterTreasureTile(GameState& state, Floor& floorRecord, PlayerRecord& playe
     state.messageBuffer = kNoInterestText;
     return;
   }
-  clearTile(floorRecord, direction, " lies a looted TREASURE CHEST.");
+  floorRecord.clearTile(direction, " lies a looted TREASURE CHEST.");
   std::string text = "You look inside the TREASURE CHEST...\n";
   const int gold = roll(state, 30) + 10;
   player.gold += gold;
@@ -195,7 +190,7 @@ void enterDragonHoard(GameState& state, Floor& floorRecord, PlayerRecord& player
 }
 
 void enterDragonArtifact(GameState& state, Floor& floorRecord, PlayerRecord& player, int) {
-  clearTile(floorRecord, kDragonTile, " lies the remains of a slain DRAGON.");
+  floorRecord.clearTile(kDragonTile, " lies the remains of a slain DRAGON.");
   state.offeredItem = ItemRecord("dragon", 16);
   state.pendingPrompt = 4;
   state.messageBuffer =

@@ -26,10 +26,7 @@ struct Meeting {
     state.dialogueStage = 0;
     say(text);
   }
-  void clearTile(const char* text) const {
-    floorRecord.tileKinds[tile].clear();
-    floorRecord.tileTexts[tile] = text;
-  }
+  void clearTile(const char* text) const { floorRecord.clearTile(tile, text); }
 };
 
 using Greeting = void (*)(const Meeting& meeting);

@@ -93,10 +93,7 @@ void enterHintHell(GameState& state, Floor&, PlayerRecord& player, int) {
 
 void enterGerardShop(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
   if (isZombie(player)) {
-    if (onTheFloor(direction)) {
-      floorRecord.tileKinds[direction].clear();
-      floorRecord.tileTexts[direction] = kGerardGoneTile;
-    }
+    floorRecord.clearTile(direction, kGerardGoneTile);
     state.messageBuffer = kGerardGone;
     return;
   }

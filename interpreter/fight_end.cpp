@@ -188,8 +188,7 @@ void leaveRemains(const GameState& state, Floor& floorRecord, const PlayerRecord
     floorRecord.tileTexts[tile] = " lies a pile of dragon's treasure! Huzzah!";
     return;
   }
-  floorRecord.tileKinds[tile].clear();
-  floorRecord.tileTexts[tile] = " lies the corpse of an enemy you killed.";
+  floorRecord.clearTile(tile, " lies the corpse of an enemy you killed.");
   if (chefWaitsForHat(floorRecord)) {
     floorRecord.tileKinds[tile] = "Hat";
     floorRecord.tileTexts[tile] = ", the enemy dropped an ITEM!?";

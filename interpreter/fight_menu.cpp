@@ -188,10 +188,7 @@ std::string answerWarlockMenu(GameState& state, Floor& floorRecord, PlayerRecord
     if (line != unmasking) continue;
     state.combatState = fight::kOver;
     const int tile = fightTile(state);
-    if (tile >= 0) {
-      floorRecord.tileKinds[tile].clear();
-      floorRecord.tileTexts[tile] = " lies some fake WARLOCK robes.";
-    }
+    floorRecord.clearTile(tile, " lies some fake WARLOCK robes.");
     return kWarlockRevealed;
   }
   if (line == "4" || line == "flee") {

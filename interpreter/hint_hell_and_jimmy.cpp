@@ -195,10 +195,7 @@ std::string answerEatWhichItem(GameState& state, Floor& floorRecord, PlayerRecor
 void drinkJimmy(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, int tile) {
   if (playerRecord.hp < playerRecord.maxHp) playerRecord.hp = playerRecord.maxHp;
   playerRecord.drankJimmy = 1;
-  if (tile >= 0 && tile < kTileCount) {
-    floorRecord.tileKinds[tile].clear();
-    floorRecord.tileTexts[tile] = kBrokenGlass;
-  }
+  floorRecord.clearTile(tile, kBrokenGlass);
   state.earnAchievement(kJimmyMurderAchievement, playerRecord.name);
 }
 

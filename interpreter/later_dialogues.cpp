@@ -15,9 +15,7 @@ TileOccupant& talkOccupant(GameState& state, Floor& floorRecord) {
 }
 
 void emptyTalkTile(GameState& state, Floor& floorRecord, const char* text) {
-  const int tile = talkTile(state);
-  floorRecord.tileKinds[tile].clear();
-  floorRecord.tileTexts[tile] = text;
+  floorRecord.clearTile(talkTile(state), text);
 }
 
 StageReply answerLaterDialogueStage(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,

@@ -47,8 +47,7 @@ bool isFreeMonster(const Floor& floorRecord, int i) { return floorRecord.tileKin
 std::string ambush(GameState& state, Floor& floorRecord, int attacker) {
   const int stairs = state.moveDirection;
   const Creature creature = floorRecord.tileCreatures[attacker];
-  floorRecord.tileKinds[attacker] = "";
-  floorRecord.tileTexts[attacker] = "... there is nothing at all.";
+  floorRecord.clearTile(attacker, "... there is nothing at all.");
   floorRecord.tileCreatures[stairs] = creature;
   state.currentEnemy = creature;
   floorRecord.tileKinds[stairs] = "MonExit";

@@ -71,4 +71,9 @@ struct Floor {
   bool scroll5Found = false;
   int ghastsToPlace = 1;
   int npcMissCount = 0;
+
+  // Empties a tile whose content is gone: no kind, and the text the room
+  // description shows after the direction. A direction that names no tile
+  // changes nothing.
+  void clearTile(int direction, std::string text);
 };

@@ -77,3 +77,9 @@ ScrollTier rollScrollTier(bool bonus, int highScrollCount) {
   if (scroll.tier == kFirstRareTier) scroll.tier = kFirstRareTier + highScrollCount % kRareScrollKinds;
   return scroll;
 }
+
+void Floor::clearTile(int direction, std::string text) {
+  if (direction < 0 || direction >= kTileCount) return;
+  tileKinds[static_cast<std::size_t>(direction)].clear();
+  tileTexts[static_cast<std::size_t>(direction)] = std::move(text);
+}
