@@ -3,9 +3,12 @@
 #include "world/game_state.h"
 
 void keepEnemyOnItsTile(GameState& state) {
-  if (state.level == nullptr || state.moveDirection < 0) return;
-  const auto tile = static_cast<std::size_t>(state.moveDirection);
-  if (tile < state.level->tileCreatures.size()) state.level->tileCreatures[tile] = state.currentEnemy;
+  if (state.level != nullptr) keepEnemyOnItsTile(state, *state.level);
+}
+
+void keepEnemyOnItsTile(GameState& state, Floor& floorRecord) {
+  if (state.moveDirection < 0 || state.moveDirection >= kTileCount) return;
+  floorRecord.tileCreatures[static_cast<std::size_t>(state.moveDirection)] = state.currentEnemy;
 }
 
 void turnIntoChef(Creature& enemy) {

@@ -2,6 +2,7 @@
 // the two menus that stand in for the ordinary one: the VERY NORMAL
 // WARLOCK's and the scolding of the SWORD OF KINGS.
 #include "encounters/fight_texts.h"
+#include "encounters/fought_tile.h"
 #include "encounters/player_turn.h"
 #include "interpreter/fight_parts.h"
 #include "interpreter/prompt_answers.h"
@@ -194,7 +195,7 @@ std::string answerWarlockMenu(GameState& state, Floor& floorRecord, PlayerRecord
   if (line == "4" || line == "flee") {
     state.combatState = fight::kOver;
     state.currentEnemy.stunned = false;
-    putEnemyBackOnTile(state, floorRecord);
+    keepEnemyOnItsTile(state, floorRecord);
     return kWarlockFled;
   }
   if (line == "wait") return withMenu(kWarlockWaits, playerRecord);

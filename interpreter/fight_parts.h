@@ -79,7 +79,5 @@ std::string withMenu(const std::string& lead, const PlayerRecord& playerRecord);
 int fightTile(const GameState& state);
 // The enemy left the tile without being killed: free stairs, or memories of battle.
 void clearFoughtTile(GameState& state, Floor& floorRecord);
-// The enemy leaves, alive, as it now is.
-void putEnemyBackOnTile(GameState& state, Floor& floorRecord);
 // Every skill ready to be used afresh: no uses, each cooldown one turn shorter.
 void resetSkillsAfterFight(PlayerRecord& playerRecord);

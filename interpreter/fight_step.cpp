@@ -1,3 +1,4 @@
+#include "encounters/fought_tile.h"
 #include "interpreter/fight_step.h"
 
 #include "encounters/enemy_turn.h"
@@ -48,7 +49,7 @@ std::string flee(GameState& state, Floor& floorRecord) {
   Creature& enemy = state.currentEnemy;
   if (enemy.quibblent == "SLEEPING") {
     state.combatState = fight::kOver;
-    putEnemyBackOnTile(state, floorRecord);
+    keepEnemyOnItsTile(state, floorRecord);
     return "You sneak away from the " + enemyFullName(enemy) + kFleeSleeping;
   }
   if (enemy.quibblent == "VOLUMINOUS") return std::string(kTooFat) + kEnemyTurnPrompt;
@@ -57,7 +58,7 @@ std::string flee(GameState& state, Floor& floorRecord) {
   if (!isOneOf(enemy.quibblent, kNeverConfidentWords) && !isOneOf(enemy.type, kNeverConfidentTypes)) {
     enemy.confident = true;
   }
-  putEnemyBackOnTile(state, floorRecord);
+  keepEnemyOnItsTile(state, floorRecord);
   if (enemy.type.size() + enemy.quibblent.size() >= kLongEnemyName) return kCoward + enemy.type + kWatchesShort;
   return kCoward + enemyFullName(enemy) + kWatchesLong;
 }
@@ -113,11 +114,6 @@ void clearFoughtTile(GameState& state, Floor& floorRecord) {
     kind.clear();
     floorRecord.tileTexts[tile] = " is nothing but memories of battle.";
   }
-}
-
-void putEnemyBackOnTile(GameState& state, Floor& floorRecord) {
-  const int tile = fightTile(state);
-  if (tile >= 0) floorRecord.tileCreatures[tile] = state.currentEnemy;
 }
 
 void resetSkillsAfterFight(PlayerRecord& playerRecord) {
