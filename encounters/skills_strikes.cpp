@@ -78,9 +78,11 @@ bool enemyDodges(GameState& state, Action& skill) {
          enemy.quibblent != "GROGGY";
 }
 
-// The punch's toll on the hero: the hero's own attack, never the last hit point.
+// The punch's toll on the hero: the hero's own attack, never the last hit
+// point. An attack fallen below 0 makes a punch that hurts nothing, not one
+// that heals.
 int recoil(PlayerRecord& player) {
-  const int hurt = static_cast<int>(static_cast<float>(player.attack) * player.attackFactor);
+  const int hurt = std::max(static_cast<int>(static_cast<float>(player.attack) * player.attackFactor), 0);
   player.hp = std::max(player.hp - hurt, 1);
   return hurt;
 }
@@ -94,6 +96,8 @@ Burn burnEnemy(GameState& state, PlayerRecord& player, Action& skill) {
   if (enemy.quibblent == "HIGHLY FLAMMABLE" && risesFromTheAshes(enemy.type)) {
     enemy.hp = enemy.maxHp;
     enemy.quibblent = "UNINTERESTING";
+    // Risen whole, it is no kill even when the hit had felled it: it moves next.
+    state.combatState = kEnemysTurnState;
     skill.narration = "FWOOOOOOSH!!! The " + enemy.type +
                       " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\n"
                       "Full enemy health restored!\n" +
@@ -155,9 +159,8 @@ void effectSneakAttack(GameState& state, PlayerRecord& player, Action& skill) {
     const Burn burn = burnEnemy(state, player, skill);
     if (burn == Burn::kExploded) return;
     if (burn == Burn::kRose) {
-      // Reborn, it shakes off the stun and takes its turn at once.
+      // Reborn, it shakes off the stun.
       enemy.stunned = false;
-      if (state.combatState == kPlayersMenuState) state.combatState = kEnemysTurnState;
       return;
     }
   } else if (hasOilSource(player)) {

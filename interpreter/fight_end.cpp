@@ -277,13 +277,13 @@ std::string answerDate(GameState& state, Floor& floorRecord, PlayerRecord& hero,
          std::to_string(floorRecord.floorNumber) + " if you ever want to, \nyou know, hang out. You win???";
 }
 
-std::string answerEnemyDefeated(GameState& state, Floor& floorRecord, PlayerRecord& hero, const std::string& line) {
+// Every way of winning comes here, some with the enemy's hit points untouched
+// (a CONFUSED foe given LSD, a GAMER scared off by the AIRHORN, a creature
+// dead of its own confusion): the win was announced, so it pays. A boss that
+// rises from its ashes never arrives here; the blow that burned it hands the
+// fight back to it.
+std::string answerEnemyDefeated(GameState& state, Floor& floorRecord, PlayerRecord& hero, const std::string&) {
   Creature& enemy = state.currentEnemy;
-  // An enemy still standing is no kill and pays nothing: the fight goes on.
-  if (enemy.hp > 0) {
-    state.combatState = fight::kEnemyTurn;
-    return answerEnemyTurn(state, floorRecord, hero, line);
-  }
   state.combatState = fight::kWrapUp;
   ++state.defeatCount;
   if (!isOneOf(enemy.type, kUncountedTypes)) ++hero.killScore;

@@ -77,6 +77,9 @@ TEST(SneakAttack, StabsStunsAndGivesTheHeroTheNextMove) {
        [](SkillFight& f) { f.enemy().defence = 3; }, {}, {},
        kSneak + "UNINTERESTING GOBLIN took 0 damage!\n" + kStunnedLine + kYourTurn,
        20, 2, 5, 30, 2, "UNINTERESTING", true},
+      {"an attack below 0 stabs for 0, never a heal", "SNEAK ATTACK", [](SkillFight& f) { f.player.attack = -3; },
+       {}, {}, kSneak + "UNINTERESTING GOBLIN took 0 damage!\n" + kStunnedLine + kYourTurn,
+       20, 2, 5, 30, 2, "UNINTERESTING", true},
       {"attack 10 deals 6", "SNEAK ATTACK", [](SkillFight& f) { f.player.attack = 10; }, {}, {},
        kSneak + "UNINTERESTING GOBLIN took 6 damage!\n" + kStunnedLine + kYourTurn,
        14, 2, 5, 30, 2, "UNINTERESTING", true},
@@ -140,7 +143,7 @@ TEST(SneakAttack, StabsStunsAndGivesTheHeroTheNextMove) {
          f.enemy().maxHp = 50;
        },
        {}, {}, rising("DRAGON"), 50, 7, 5, 30, 2, "UNINTERESTING", false},
-      {"a DEMON felled by the stab has its defeat recorded before it rises", "SNEAK ATTACK",
+      {"a DEMON felled by the stab rises whole and is no kill: it moves next", "SNEAK ATTACK",
        [](SkillFight& f) {
          f.player.attack = 10;
          f.player.quibblent = "FLAMING";
@@ -149,7 +152,7 @@ TEST(SneakAttack, StabsStunsAndGivesTheHeroTheNextMove) {
          f.enemy().hp = 6;
          f.enemy().maxHp = 50;
        },
-       {}, {}, rising("DEMON"), 50, 10, 5, 30, 2, "UNINTERESTING", false},
+       {}, {}, rising("DEMON"), 50, 7, 5, 30, 2, "UNINTERESTING", false},
       {"an OILY hero's oil roll of 1 makes the enemy FLAMMABLE", "SNEAK ATTACK",
        [](SkillFight& f) {
          f.player.attack = 10;
@@ -245,6 +248,20 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
        kPunch + "UNINTERESTING GOBLIN took 7 damage. Fuck yeah!\nUnfortunately, you take 2 damage as well.\n" +
            kEnemyTurn,
        13, 7, 5, 28, 3, "UNINTERESTING"},
+      // A DAMNED weapon lost from a low base attack leaves the hero at -3.
+      {"an attack below 0 punches for 0 and the recoil is 0, never a heal", "MEGATON PUNCH",
+       [](SkillFight& f) { f.player.attack = -3; }, {0}, {},
+       kPunch + "UNINTERESTING GOBLIN took 0 damage. Fuck yeah!\nUnfortunately, you take 0 damage as well.\n" +
+           kEnemyTurn,
+       20, 7, 5, 30, 3, "UNINTERESTING"},
+      {"an attack below 0 hits the wall for 0 when the enemy dodges", "MEGATON PUNCH",
+       [](SkillFight& f) {
+         f.player.attack = -3;
+         f.enemy().dodge = 10.0f;
+       },
+       {9}, {},
+       kPunch + "The enemy dodged, taking 0 damage!!\nYou kept going and hit a wall, taking 0 damage.\n" + kEnemyTurn,
+       20, 7, 5, 30, 3, "UNINTERESTING"},
       {"a punch to exactly 0 defeats the enemy", "MEGATON PUNCH",
        [&](SkillFight& f) {
          strongHero(f);
@@ -356,6 +373,15 @@ TEST(BodyTackle, CostsADodgeAndMayFrightenTheEnemy) {
          f.enemy().maxHp = 90;
        },
        {0, 0}, {}, rising("HELLSATAN"), 90, 7, 2, 30, 2, "UNINTERESTING"},
+      {"a DRAGON felled by the tackle rises whole and is no kill: it moves next", "BODY TACKLE",
+       [&](SkillFight& f) {
+         withFire(f);
+         f.enemy().type = "DRAGON";
+         f.enemy().quibblent = "HIGHLY FLAMMABLE";
+         f.enemy().hp = 10;
+         f.enemy().maxHp = 90;
+       },
+       {0, 0}, {}, rising("DRAGON"), 90, 7, 2, 30, 2, "UNINTERESTING"},
   });
 }
 

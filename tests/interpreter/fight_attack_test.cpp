@@ -34,6 +34,8 @@ TEST_F(PlainAttack, DamageFollowsDodgeFactorsCriticalsAndTruncation) {
        swing + "It took 7 damage. Nice!\n" + kEnemyTurnTail, 23, 7},
       {"never below 0", 2, 1.0f, "UNINTERESTING", "UNINTERESTING", 5, 0.0f, false, 1.0f, 30, {5},
        swing + "It took 0 damage. Nice!\n" + kEnemyTurnTail, 30, 7},
+      {"an attack below 0 hits for 0, never a heal", -3, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 1.0f,
+       30, {5}, swing + "It took 0 damage. Nice!\n" + kEnemyTurnTail, 30, 7},
       {"attack factor truncates", 7, 1.5f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 1.0f, 30, {5},
        swing + "It took 10 damage. Nice!\n" + kEnemyTurnTail, 20, 7},
       // 10 x 0.7f is 7 in single precision (6 in double).

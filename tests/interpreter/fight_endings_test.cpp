@@ -78,13 +78,57 @@ TEST_F(FightEndings, DealsPricesFlightAndDatesEndTheFightOrGoOn) {
   }
 }
 
-TEST_F(FightEndings, AnEnemyStillStandingIsNoKillEvenWhenAMoveCalledItDefeated) {
-  beginFight(goblin, 10);  // alive at 30 hp
-  type("x");
-  EXPECT_EQ(player.killScore, 0);
-  EXPECT_EQ(player.gold, 0);
-  EXPECT_EQ(player.exp, 0);
-  EXPECT_NE(state.combatState, 13);
+TEST_F(FightEndings, AWinAnnouncedWithTheEnemyUnhurtStandsAndPays) {
+  // Columns: what, enemy word, hero's item ("" none), lines up to the win,
+  // how the win is announced, experience won.
+  struct Row {
+    const char* what;
+    const char* enemyWord;
+    const char* item;
+    std::vector<std::string> lines;
+    std::string announced;
+    int exp;
+  };
+  const Row rows[] = {
+      {"LSD for a CONFUSED foe", "CONFUSED", "LSD", {"3", "1", "2"}, "The battle is over. You win!", 12},
+      {"the AIRHORN for a GAMER", "GAMER", "AIRHORN", {"3", "1"}, "far away. You win???", -12},
+      {"the AIRHORN for an MLG", "MLG", "AIRHORN", {"3", "1"}, "far away. You win???", -12},
+      // Nothing in play confuses a CONFUSED foe yet, but the rule stands.
+      {"death by confusion", "CONFUSED", "", {}, "It falls over dead.", 12},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    player = PlayerRecord();
+    SetUp();
+    player.exp = 50;
+    state.defeatCount = 0;
+    player.inventoryNames.clear();
+    player.inventoryCounts = {0, 0, 0, 0, 0, 0};
+    if (*row.item != '\0') player.gainItem(row.item, 1);
+    Creature foe = goblin;
+    foe.quibblent = row.enemyWord;
+    beginFight(foe);
+    std::string reply;
+    for (const std::string& line : row.lines) reply = type(line);
+    if (row.lines.empty()) reply = state.currentEnemy.changeQuibblent("EXISTENTIAL", state, false);
+    EXPECT_NE(reply.find(row.announced), std::string::npos) << reply;
+    EXPECT_EQ(state.combatState, 10);
+    EXPECT_EQ(state.currentEnemy.hp, 30);
+
+    dice::Script draws({1});  // no snicker-snack
+    const std::string rewards = type("x");
+    EXPECT_EQ(rewards, "You defeated the " + std::string(state.currentEnemy.quibblent) + " GOBLIN handily!!\nYou gained " +
+                           std::to_string(row.exp) + " experience and 4 gold.\n[TYPE ANYTHING TO CONTINUE]");
+    EXPECT_EQ(player.exp, 50 + row.exp);
+    EXPECT_EQ(player.gold, 4);
+    EXPECT_EQ(player.killScore, 1);
+    EXPECT_TRUE(player.inventoryNames.empty());
+    EXPECT_EQ(state.combatState, 13);
+    type("x");
+    EXPECT_EQ(state.combatState, 0);
+    EXPECT_EQ(floorRecord.tileKinds[0], "");
+    EXPECT_EQ(floorRecord.tileTexts[0], " lies the corpse of an enemy you killed.");
+  }
 }
 
 TEST_F(FightEndings, AHeroAlreadyAtZeroDiesAtTheEndOfTheExchange) {
