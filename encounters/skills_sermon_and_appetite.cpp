@@ -1,5 +1,6 @@
 // PREACH, PISS ON, EAT and QBL.SWAP: the skills that work on the enemy's
 // soul, skin, flesh and quibblent.
+#include <algorithm>
 #include <string>
 
 #include "encounters/fight_texts.h"
@@ -154,8 +155,8 @@ const SermonRow kSermons[] = {
     {Listener::kType, kHellish,
      [](GameState& s, PlayerRecord& p, const std::string&, const std::string& t) -> std::string {
        Creature& enemy = s.currentEnemy;
-       enemy.hp -= 25;
-       if (enemy.hp < 0) enemy.hp = 1;
+       // A sermon never banishes these two: they hang on at 1 hit point.
+       enemy.hp = std::max(enemy.hp - 25, 1);
        p.stunned = true;
        return t +
               " screeches in pain at your words, taking 25 damage!\nThe horrible, bone - rattling sound shakes you "
@@ -250,15 +251,13 @@ bool unswappable(const std::string& word) {
   return word == "ALMIGHTY" || word == "SLEEPING" || word == "ENRAGED" || word == "GHASTLY";
 }
 
-constexpr int kPotionFamilyAchievement = 7;
+constexpr int kJohnnySwapped = 2;
 
-// Taking JOHNNY's power earns the potion achievement, unless another deed
-// of the potion family already earned that slot.
+// Taking JOHNNY's power is the last deed of the potion family: it takes the
+// potion achievement from JIMMY's or JOHNNY's killer, and once taken it stays.
 void earnJohnnification(GameState& state, const PlayerRecord& player) {
-  if (state.potionProgress >= 2) return;
-  if (!state.claimAchievement(kPotionFamilyAchievement, player.name)) return;
-  state.potionProgress = 2;
-  state.saveMeta(false);
+  if (state.potionProgress >= kJohnnySwapped) return;
+  state.recordPotionDeed(kJohnnySwapped, player.name);
 }
 
 std::string swapQuibblents(GameState& state, PlayerRecord& player) {

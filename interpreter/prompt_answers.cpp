@@ -15,10 +15,8 @@ bool enteredTileKnown(const GameState& state) {
 }
 
 void recordPotionKilled(GameState& state, const PlayerRecord& playerRecord) {
-  constexpr int kPotionFamilyAchievement = 7;
-  state.claimAchievement(kPotionFamilyAchievement, playerRecord.name);
-  state.potionProgress = 1;
-  state.saveMeta(false);
+  constexpr int kJohnnyKilled = 1;
+  state.recordPotionDeed(kJohnnyKilled, playerRecord.name);
 }
 
 void clearRunForNewHero(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {

@@ -23,9 +23,10 @@ inline constexpr int kRevivedPrompt = 0;
 // prompt opened some other way has no such tile, and leaves the floor alone.
 bool enteredTileKnown(const GameState& state);
 
-// JOHNNY THE POTION is killed, in a fight or by a blast: the potion
-// family's achievement goes to the hero unless someone holds it already,
-// the family's fate moves on, and the meta save keeps both.
+// JOHNNY THE POTION is killed, in a fight or by a blast, before anything
+// else befell him: the potion family's achievement goes to the hero, even
+// over JIMMY's killer, the family's fate moves on, and the meta save keeps
+// both.
 void recordPotionKilled(GameState& state, const PlayerRecord& playerRecord);
 
 // What every new run started over an old one begins with: the dungeon theme,

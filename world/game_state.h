@@ -124,6 +124,11 @@ struct GameState {
   // the slot was taken now; earnAchievement also writes the meta save then.
   bool claimAchievement(int number, const std::string& heroName);
   bool earnAchievement(int number, const std::string& heroName);
+  // Achievement 7 is the one slot whose holder changes: each later deed of
+  // the potion family (JOHNNY killed, his power swapped away) writes the
+  // hero's name over whoever held it and moves potionProgress on to
+  // `progress`, which picks the achievement's wording. Writes the meta save.
+  void recordPotionDeed(int progress, const std::string& heroName);
 
   // Save files. saveMeta and saveRun report whether the file really was written.
   bool saveMeta(bool recreate);

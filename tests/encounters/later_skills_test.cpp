@@ -2,7 +2,9 @@
 // working copy of the hero's skill as a fight turn hands it over.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "encounters/player_turn.h"
@@ -268,7 +270,9 @@ TEST_F(LaterSkills, PreachingMovesEachListenerItsOwnWay) {
       {"ORC", "METALHEAD", 24, "The METALHEAD ORC clutches its chest in pain...", 10, 0},
       {"DEMON", "UNINTERESTING", 30, "The UNINTERESTING DEMON screeches in pain!", 7, 5},
       {"HELLSATAN", "UNINTERESTING", 20, "HELLSATAN screeches in pain at your words, taking 25 damage!", 7, 1},
-      {"HELLSATAN", "UNINTERESTING", 25, "HELLSATAN screeches in pain at your words, taking 25 damage!", 7, 0},
+      {"HELLSATAN", "UNINTERESTING", 25, "HELLSATAN screeches in pain at your words, taking 25 damage!", 7, 1},
+      {"HELLFUCKER", "UNINTERESTING", 25, "HELLFUCKER screeches in pain at your words, taking 25 damage!", 7, 1},
+      {"HELLFUCKER", "UNINTERESTING", 40, "HELLFUCKER screeches in pain at your words, taking 25 damage!", 7, 15},
       {"ORC", "GAMER", 40, "Despite your best efforts, your speech is unable", 7, 40},
       {"ORC", "UNINTERESTING", 40, "...it's not listening.", 7, 40},
   };
@@ -287,7 +291,24 @@ TEST_F(LaterSkills, PreachingMovesEachListenerItsOwnWay) {
     EXPECT_EQ(state.combatState, c.combatState) << c.type << c.quibblent << c.hp;
     EXPECT_EQ(enemy().hp, c.hpAfter) << c.type << c.quibblent << c.hp;
     EXPECT_EQ(skill.cooldownLeft, 5);
-    EXPECT_EQ(hero.stunned, std::string(c.type) == "HELLSATAN");
+    EXPECT_EQ(hero.stunned, std::string(c.type).starts_with("HELL"));
+  }
+}
+
+TEST_F(LaterSkills, ASermonNeverBanishesTheLordsOfHellWholeTurnThrough) {
+  // Columns: type, hit points before, after.
+  const std::tuple<const char*, int, int> cases[] = {
+      {"HELLSATAN", 25, 1}, {"HELLFUCKER", 25, 1}, {"HELLSATAN", 3, 1}, {"HELLFUCKER", 26, 1},
+  };
+  for (const auto& [type, hp, hpAfter] : cases) {
+    SCOPED_TRACE(std::string(type) + " at " + std::to_string(hp));
+    enemy().type = type;
+    enemy().hp = hp;
+    hero.skills = {Action("PREACH", 1, true)};
+    state.combatState = 7;
+    resolvePlayerTurn(0, hero, state);
+    EXPECT_EQ(enemy().hp, hpAfter);
+    EXPECT_EQ(state.combatState, 7);
   }
 }
 
@@ -433,26 +454,39 @@ TEST_F(LaterSkills, SwappingQuibblentsAndItsRefusals) {
   }
 }
 
-TEST_F(LaterSkills, TakingJohnnysPowerEarnsThePotionAchievementOnlyIntoAnEmptySlot) {
-  ScratchDir scratch;
-  enemy().type = "POTION";
-  enemy().quibblent = "JOHNNY THE";
-  hero.quibblent = "DAMP";
-  Action copy("QBL.SWAP", 1, true);
-  effectQblSwap(state, hero, copy);
-  EXPECT_EQ(hero.quibblent, "JOHNNY THE");
-  EXPECT_NE(copy.narration.find("He's now DAMP!"), std::string::npos) << copy.narration;
-  EXPECT_EQ(state.achievements[6], "Zed");
-  EXPECT_EQ(state.potionProgress, 2);
-
-  // A slot another deed of the potion family earned keeps its name.
-  state.achievements[6] = "Amy";
-  state.potionProgress = 1;
-  enemy().quibblent = "JOHNNY THE";
-  hero.quibblent = "DAMP";
-  effectQblSwap(state, hero, copy);
-  EXPECT_EQ(state.achievements[6], "Amy");
-  EXPECT_EQ(state.potionProgress, 1);
+TEST_F(LaterSkills, TakingJohnnysPowerTakesThePotionAchievementUntilItIsTaken) {
+  // Columns: what, slot 7 before, progress before, slot 7 after, progress
+  // after, whether the meta save is written.
+  struct Case {
+    const char* what;
+    const char* holder;
+    int progress;
+    const char* holderAfter;
+    int progressAfter;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"an empty slot", "", 0, "Zed", 2, true},
+      {"JIMMY's killer gives way", "Amy", 0, "Zed", 2, true},
+      {"JOHNNY's killer gives way", "Amy", 1, "Zed", 2, true},
+      {"a swap already made stays", "Amy", 2, "Amy", 2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir scratch;
+    state.achievements[6] = c.holder;
+    state.potionProgress = c.progress;
+    enemy().type = "POTION";
+    enemy().quibblent = "JOHNNY THE";
+    hero.quibblent = "DAMP";
+    Action copy("QBL.SWAP", 1, true);
+    effectQblSwap(state, hero, copy);
+    EXPECT_EQ(hero.quibblent, "JOHNNY THE");
+    EXPECT_NE(copy.narration.find("He's now DAMP!"), std::string::npos) << copy.narration;
+    EXPECT_EQ(state.achievements[6], c.holderAfter);
+    EXPECT_EQ(state.potionProgress, c.progressAfter);
+    EXPECT_EQ(std::filesystem::exists("saves/meta-save.txt"), c.saved);
+  }
 }
 
 TEST_F(LaterSkills, EveryQblSwapTheHeroKnowsCoolsDownWhicheverWasUsed) {

@@ -459,13 +459,23 @@ TEST_F(BarrelPlay, HeroKilledByTheBlastGoesToTheDeathPage) {
   EXPECT_EQ(state.pendingWord, "barrel");
 }
 
-TEST_F(BarrelPlay, BlownUpPotionNeverTakesAnEarnedAchievementAway) {
+TEST_F(BarrelPlay, BlownUpPotionTakesThePotionAchievementFromJimmysKiller) {
   standBeforeBarrel();
   state.achievements[6] = "Ann";
   dice::Script rolls({0, 0, 0, 0, 0, 0, 0, 0, 0});
   type("y");
-  EXPECT_EQ(state.achievements[6], "Ann");
+  EXPECT_EQ(state.achievements[6], "Bob");
   EXPECT_EQ(state.potionProgress, 1);
+}
+
+TEST_F(BarrelPlay, BlownUpPotionLeavesTheAchievementOfALaterDeedAlone) {
+  standBeforeBarrel();
+  state.achievements[6] = "Ann";
+  state.potionProgress = 2;
+  dice::Script rolls({0, 0, 0, 0, 0, 0, 0, 0, 0});
+  type("y");
+  EXPECT_EQ(state.achievements[6], "Ann");
+  EXPECT_EQ(state.potionProgress, 2);
 }
 
 }  // namespace
