@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -110,6 +111,24 @@ TEST(GameState, DeletingTheStateClosesItsOpenStreams) {
   state.reset();
   // Whatever was still buffered reached the file when the stream closed.
   EXPECT_EQ(slurp("half-written.txt"), "[META]\n1");
+}
+
+TEST(GameState, OnlyThePotionAchievementChangesHandsEveryOtherSlotKeepsItsFirstHolder) {
+  ScratchDir scratch;
+  std::filesystem::create_directory("saves");
+  GameState state;
+  for (std::string& slot : state.achievements) slot = "Amy";
+  for (int number = 1; number <= 18; ++number) {
+    EXPECT_FALSE(state.earnAchievement(number, "Fay")) << number;
+    EXPECT_FALSE(state.claimAchievement(number, "Fay")) << number;
+  }
+  state.recordPotionDeed(1, "Bob");
+  state.recordPotionDeed(2, "Fay");
+  for (std::size_t slot = 0; slot < state.achievements.size(); ++slot) {
+    EXPECT_EQ(state.achievements[slot], slot == 6 ? "Fay" : "Amy") << slot;
+  }
+  EXPECT_EQ(state.potionProgress, 2);
+  EXPECT_NE(slurp("saves/meta-save.txt").find("\nFay\n"), std::string::npos);
 }
 
 }  // namespace
