@@ -131,6 +131,46 @@ TEST_F(FightEndings, AWinAnnouncedWithTheEnemyUnhurtStandsAndPays) {
   }
 }
 
+TEST_F(FightEndings, ABossRisenFromItsAshesIsNoKillWhicheverBlowFelledIt) {
+  // Columns: the blow, the lines that deal it, scripted draws.
+  struct Row {
+    const char* blow;
+    std::vector<std::string> lines;
+    std::vector<std::uint32_t> draws;
+  };
+  const Row rows[] = {
+      {"ATTACK", {"1"}, {5}},
+      {"SNEAK ATTACK", {"2", "1"}, {}},
+      {"BODY TACKLE", {"2", "1"}, {0, 0}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.blow);
+    player = PlayerRecord();
+    SetUp();
+    player.imbuement = "MATCH";
+    player.skills = {Action(row.blow, 1, true)};
+    Creature demon = goblin;
+    demon.type = "DEMON";
+    demon.quibblent = "HIGHLY FLAMMABLE";
+    demon.hp = 5;
+    demon.maxHp = 60;
+    beginFight(demon);
+    std::string reply;
+    {
+      dice::Script script(row.draws);
+      for (const std::string& line : row.lines) reply = type(line);
+    }
+    EXPECT_NE(reply.find("...But it rises back out of the ashes, stronger than ever!"), std::string::npos) << reply;
+    EXPECT_EQ(state.currentEnemy.hp, 60);
+    EXPECT_EQ(state.combatState, 7);
+    const std::string next = type("x");
+    EXPECT_FALSE(next.starts_with("You defeated")) << next;
+    EXPECT_EQ(player.killScore, 0);
+    EXPECT_EQ(player.gold, 0);
+    EXPECT_EQ(player.exp, 0);
+  }
+}
+
 TEST_F(FightEndings, AHeroAlreadyAtZeroDiesAtTheEndOfTheExchange) {
   player.hp = 0;
   player.poisoned = true;
