@@ -88,6 +88,38 @@ TEST_F(FightPaths, KillsOfBossesAndLordsOfHellScoreByTheirOwnRules) {
   }
 }
 
+TEST_F(FightPaths, KillingJohnnyTakesThePotionAchievementOnlyBeforeAnythingElseBefellHim) {
+  // Columns: what, slot 7 before, progress before, slot 7 after, progress after.
+  struct Row {
+    const char* what;
+    const char* holder;
+    int progress;
+    const char* holderAfter;
+    int progressAfter;
+  };
+  const Row rows[] = {
+      {"nobody's yet", "", 0, "Bob", 1},
+      {"JIMMY's killer gives way", "Amy", 0, "Bob", 1},
+      {"an earlier kill stays", "Amy", 1, "Amy", 1},
+      {"a swap stays", "Amy", 2, "Amy", 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    state.achievements = {};
+    state.achievements[6] = row.holder;
+    state.potionProgress = row.progress;
+    Creature johnny = goblin;
+    johnny.type = "POTION";
+    johnny.quibblent = "JOHNNY THE";
+    johnny.hp = 0;
+    beginFight(johnny, 10);
+    dice::Script script({1});
+    type("x");
+    EXPECT_EQ(state.achievements[6], row.holderAfter);
+    EXPECT_EQ(state.potionProgress, row.progressAfter);
+  }
+}
+
 TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
   Creature skeleton = goblin;
   skeleton.type = "SKELETON";
