@@ -2,6 +2,7 @@
 // hero's attack less the enemy's defence, scaled by the matchups and both
 // sides' factors, and what the weapon's or the hero's words do after the hit.
 #include "encounters/fight_texts.h"
+#include "encounters/fire_and_oil.h"
 #include "encounters/matchups.h"
 #include "interpreter/fight_parts.h"
 #include "world/game_state.h"
@@ -10,16 +11,6 @@ namespace {
 
 const char kContinue[] = "[TYPE ANYTHING TO CONTINUE]";
 const char kNice[] = " damage. Nice!\n";
-
-// Bosses that a fire blast cannot finish: they rise from the ashes.
-const char* const kAshRisingTypes[] = {"HELLSATAN", "DRAGON", "DEMON", "HELLFUCKER"};
-
-bool isAshRising(const std::string& type) {
-  for (const char* boss : kAshRisingTypes) {
-    if (type == boss) return true;
-  }
-  return false;
-}
 
 bool heroOrWeaponIs(const PlayerRecord& playerRecord, const std::string& word) {
   return playerRecord.quibblent == word || playerRecord.equipment[0].quibblent == word;
@@ -62,13 +53,14 @@ void rollExtravagantCritical(GameState& state, const PlayerRecord& playerRecord)
 void fireFollowUp(GameState& state, PlayerRecord& playerRecord) {
   Creature& enemy = state.currentEnemy;
   if (enemy.quibblent == "HIGHLY FLAMMABLE") {
-    if (isAshRising(enemy.type)) {
+    if (risesFromTheAshes(enemy.type)) {
       enemy.hp = enemy.maxHp;
       enemy.quibblent = "UNINTERESTING";
       state.messageBuffer = "FWOOOOOOSH!!! The " + enemy.type +
                             " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\nFull enemy "
                             "health restored!\n";
-      // Risen at full health it is no kill: the fight goes on.
+      // Risen whole, it is no kill even when the swing had felled it: the
+      // exchange ends and it moves next.
       if (state.combatState == fight::kEnemyDefeated) {
         state.combatState = fight::kExchangeEnd;
         state.combatValue = 0;
