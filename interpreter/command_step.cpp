@@ -11,6 +11,7 @@
 #include "interpreter/prompt_answers.h"
 #include "interpreter/stage_reply.h"
 #include "interpreter/unrecognised_input.h"
+#include "persistence/meta_save.h"
 #include "world/game_state.h"
 
 const char kUnrecognisedReply[] = "Nope. Sorry bucko. Try again.";
@@ -45,19 +46,33 @@ std::string normaliseTypedLine(std::string line) {
   return line;
 }
 
-std::string GameState::processCommand(std::string line, Floor& floorRecord, PlayerRecord& playerRecord) {
-  level = &floorRecord;
-  player = &playerRecord;
-  refreshSprites = true;
+namespace {
 
-  if (namePromptOpen) return answerNamePrompt(*this, floorRecord, playerRecord, line);
-  if (loadPromptOpen) return answerLoadPrompt(*this, floorRecord, playerRecord, line);
+std::string stepReply(GameState& state, std::string line, Floor& floorRecord, PlayerRecord& playerRecord) {
+  if (state.namePromptOpen) return answerNamePrompt(state, floorRecord, playerRecord, line);
+  if (state.loadPromptOpen) return answerLoadPrompt(state, floorRecord, playerRecord, line);
 
   line = normaliseTypedLine(std::move(line));
   static constexpr CommandStage kStages[] = {offerToPendingPrompt, offerToFight, offerToAchievementsViewer,
                                       offerToDialogue, offerToFreeCommands};
   for (const CommandStage stage : kStages) {
-    if (StageReply reply = stage(*this, floorRecord, playerRecord, line)) return std::move(*reply);
+    if (StageReply reply = stage(state, floorRecord, playerRecord, line)) return std::move(*reply);
   }
-  return answerUnrecognised(*this, floorRecord, playerRecord, line);
+  return answerUnrecognised(state, floorRecord, playerRecord, line);
+}
+
+}  // namespace
+
+std::string GameState::processCommand(std::string line, Floor& floorRecord, PlayerRecord& playerRecord) {
+  level = &floorRecord;
+  player = &playerRecord;
+  refreshSprites = true;
+  // Every step that changes a setting, an achievement or a meta counter
+  // writes the meta save; one that could not tells the player once, at the
+  // end of whatever it answers, that the change lasts only this session.
+  metaSaveMissed = false;
+  std::string reply = stepReply(*this, std::move(line), floorRecord, playerRecord);
+  if (metaSaveMissed) reply += kMetaNotSavedTail;
+  metaSaveMissed = false;
+  return reply;
 }

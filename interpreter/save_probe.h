@@ -6,7 +6,7 @@ struct GameState;
 
 enum class SaveProbe {
   kMissing,     // no file of that name
-  kUnreadable,  // the file is there but cannot be opened for reading
+  kUnreadable,  // something is there but is no regular file the game can read
   kOpen,        // GameState::loadFile is open on it
 };
 

@@ -1,5 +1,6 @@
 #include "interpreter/settings_commands.h"
 
+#include "persistence/meta_save.h"
 #include "world/game_state.h"
 
 namespace {
@@ -8,12 +9,6 @@ const char kSettingsPage[] =
     "Type 'save' to save, 'load' to load.\nType each of the following followed by '0' or '1' to \nenable/disable "
     "them:\n'music', 'fullscreen', 'autosave'\nType 'resolution 1-3' to adjust screen size (windowed only).\nType "
     "'achievements' to view your current achievements.";
-
-// A setting holds for this session even when the meta save cannot be
-// written; the player is told it will be forgotten at the next start.
-const char kNotSavedTail[] =
-    "\n(The setting could not be saved and holds only until the game \ncloses. Check that the saves folder can be "
-    "written to.)";
 
 const char kResolutionInFullscreen[] = "You cannot change the resolution in fullscreen mode!!";
 
@@ -96,8 +91,10 @@ std::string applySetting(GameState& state, const SettingRow& row) {
   }
   // saveMeta asks for the window to be re-created even when the file could
   // not be written, so the window follows the setting either way.
-  const bool written = state.saveMeta(reshapesWindow);
-  return written ? std::string(row.reply) : row.reply + std::string(kNotSavedTail);
+  // A setting holds for this session even when it cannot be written; the
+  // step's reply then ends by saying so (processCommand adds the tail).
+  state.saveMeta(reshapesWindow);
+  return row.reply;
 }
 
 std::string answerSetting(GameState& state, const std::string& line) {

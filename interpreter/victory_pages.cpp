@@ -224,6 +224,8 @@ std::string answerWinPage(GameState& state, Floor& floorRecord, PlayerRecord& he
   state.deepestFloor = 16;
   state.victoryCount += 1;
   const bool metaSaved = state.saveMeta(false);
+  // The page says in its own words when the achievements were not saved.
+  state.metaSaveMissed = false;
   state.messageBuffer = winReply(state, hero, runSaved, metaSaved);
   return state.messageBuffer;
 }

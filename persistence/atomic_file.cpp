@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "persistence/regular_file.h"
 
 namespace {
 
@@ -30,6 +30,19 @@ bool writeAll(int fd, const std::string& contents) {
   return true;
 }
 
+// A temporary name that no file holds yet, in the same folder as `path` so
+// the rename stays on one disk. The file is made new (O_EXCL): whatever an
+// earlier write left behind, a pipe among them, is never opened.
+int createTemporaryBeside(const std::string& path, std::string& temporary) {
+  static unsigned attempt = 0;
+  for (int tries = 0; tries < 100; ++tries) {
+    temporary = path + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt++) + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 }  // namespace
 
 bool ensureFolder(const std::string& folder) {
@@ -41,8 +54,11 @@ bool ensureFolder(const std::string& folder) {
 
 bool writeFileAtomically(const std::string& path, const std::string& contents) {
   if (!ensureFolder(parentFolder(path))) return false;
-  const std::string temporary = path + ".tmp";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  // A pipe, folder or device where the file belongs is the player's, and is
+  // left as it is.
+  if (oddFileAt(path)) return false;
+  std::string temporary;
+  const int fd = createTemporaryBeside(path, temporary);
   if (fd < 0) return false;
   const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
@@ -50,15 +66,5 @@ bool writeFileAtomically(const std::string& path, const std::string& contents) {
     std::remove(temporary.c_str());
     return false;
   }
-  return true;
-}
-
-bool readWholeFile(const std::string& path, std::string& contents) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return false;
-  contents = buffer.str();
   return true;
 }

@@ -3,18 +3,29 @@
 #include <climits>
 #include <iostream>
 #include <optional>
-#include <sys/stat.h>
+#include <string_view>
 
 #include "persistence/atomic_file.h"
+#include "persistence/regular_file.h"
 #include "world/game_state.h"
 
 const char kMetaSavePath[] = "saves/meta-save.txt";
+const char kMetaNotSavedTail[] =
+    "\n(The setting could not be saved and holds only until the game \ncloses. Check that the saves folder can be "
+    "written to.)";
 const char kDefaultMetaSaveText[] = "[META]\n1\n0\n1\n1\n1\n[ACHIEVEMENTS]\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
 
 namespace {
 
 constexpr int kMetaLineCount = 28;
 constexpr int kFirstAchievementLine = 7;
+
+// A meta save is a few hundred bytes even with long hand-typed names; a file
+// far larger is not one, and is not read to its end (nor is /dev/zero).
+constexpr std::size_t kLargestMetaFile = 1 << 16;
+
+// The byte-order mark some editors put before the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The decimal number at the start of a line: leading blanks, an optional
 // sign, digits, and whatever follows ignored. Nothing when the line holds no
@@ -69,11 +80,6 @@ void takeLine(GameState& state, int index, const std::string& line) {
   }
 }
 
-bool pathExists(const char* path) {
-  struct stat info {};
-  return ::stat(path, &info) == 0;
-}
-
 }  // namespace
 
 std::string metaSaveText(const GameState& state) {
@@ -92,7 +98,7 @@ std::string metaSaveText(const GameState& state) {
 }
 
 void readMetaSaveText(GameState& state, const std::string& text, std::ostream& echo) {
-  std::size_t start = 0;
+  std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
   // Lines as a line-by-line reader sees them: a last line needs no line
   // break, but nothing after the final line break is a line.
   for (int index = 0; index < kMetaLineCount && start < text.size(); ++index) {
@@ -109,14 +115,15 @@ void readMetaSaveText(GameState& state, const std::string& text, std::ostream& e
 
 void readOrCreateMetaSave(GameState& state) {
   std::string text;
-  if (readWholeFile(kMetaSavePath, text)) {
-    readMetaSaveText(state, text, std::cout);
-    return;
+  switch (readRegularFile(kMetaSavePath, kLargestMetaFile, text)) {
+    case FileAccess::kOpen: readMetaSaveText(state, text, std::cout); return;
+    case FileAccess::kMissing: writeFileAtomically(kMetaSavePath, kDefaultMetaSaveText); return;
+    case FileAccess::kRefused:
+      // Whatever stands there may hold every achievement of the profile; a
+      // blank file written over it would lose them without a word.
+      state.metaSaveHeld = true;
+      return;
   }
-  // A file that exists but cannot be read is left alone rather than
-  // replaced, so its achievements are not lost to a passing fault.
-  if (pathExists(kMetaSavePath)) return;
-  writeFileAtomically(kMetaSavePath, kDefaultMetaSaveText);
 }
 
 bool GameState::claimAchievement(int number, const std::string& heroName) {
@@ -134,8 +141,12 @@ bool GameState::earnAchievement(int number, const std::string& heroName) {
 }
 
 bool GameState::saveMeta(bool reopenWindow) {
-  const bool written = writeFileAtomically(kMetaSavePath, metaSaveText(*this));
+  const bool written = !metaSaveHeld && writeFileAtomically(kMetaSavePath, metaSaveText(*this));
   if (reopenWindow) recreateWindow = true;
-  if (written) std::cout << "save successful!";
+  if (written) {
+    std::cout << "save successful!";
+  } else {
+    metaSaveMissed = true;
+  }
   return written;
 }

@@ -67,6 +67,12 @@ struct GameState {
   int deepestFloor = 1;
   int victoryCount = 0;
   int potionProgress = 0;
+  // The meta save that stood there at start could not be read; it is never
+  // replaced this session, and saveMeta only holds the values in memory.
+  bool metaSaveHeld = false;
+  // A change of this step to the meta save was not written (processCommand
+  // tells the player and clears it).
+  bool metaSaveMissed = false;
 
   // Prompt context and the state numbers.
   std::string pendingWord;

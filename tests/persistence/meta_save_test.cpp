@@ -8,6 +8,7 @@
 
 #include "persistence/atomic_file.h"
 #include "persistence/meta_save.h"
+#include "tests/support/odd_files.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/captured_output.h"
 #include "world/game_state.h"
@@ -117,6 +118,24 @@ TEST(MetaSave, WindowsLineEndsReadLikePlainOnes) {
   EXPECT_EQ(metaSaveText(read), text);
 }
 
+TEST(MetaSave, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
+  const std::string marked = "\xEF\xBB\xBF" + metaFile("0\r\n1\r\n0\r\n2\r\n1\r\n", "6\r\n3\r\n1");
+  GameState read;
+  std::ostringstream echo;
+  readMetaSaveText(read, marked, echo);
+  EXPECT_FALSE(read.autosave);
+  EXPECT_TRUE(read.fullscreen);
+  EXPECT_EQ(read.resolution, 2);
+  EXPECT_EQ(read.victoryCount, 3);
+  EXPECT_TRUE(echo.str().starts_with("variable: [META], line num: 0\n")) << echo.str();
+
+  // Only a mark at the very start is one.
+  GameState later;
+  readMetaSaveText(later, "\n\xEF\xBB\xBF" + metaFile("0\n1\n0\n2\n1\n", "6\n3\n1"), echo);
+  EXPECT_TRUE(later.autosave);
+  EXPECT_EQ(later.victoryCount, 0);
+}
+
 TEST(MetaSave, ReplacingAFileLeavesNothingOfTheOldOne) {
   ScratchDir scratch;
   ensureFolder("saves");
@@ -125,7 +144,7 @@ TEST(MetaSave, ReplacingAFileLeavesNothingOfTheOldOne) {
   CapturedOutput quiet;
   ASSERT_TRUE(state.saveMeta(false));
   EXPECT_EQ(slurp("saves/meta-save.txt"), kFreshStateFile);
-  EXPECT_FALSE(fileExists("saves/meta-save.txt.tmp"));
+  EXPECT_EQ(filesIn("saves"), std::vector<std::string>{"meta-save.txt"}) << "no temporary file is left";
 }
 
 TEST(MetaSave, AFailedWriteIsNotReportedAsSuccess) {

@@ -18,11 +18,13 @@ std::vector<std::string> splitBlocks(const std::string& output) {
   return blocks;
 }
 
-ConsoleRun runConsole(const std::vector<std::string>& lines, unsigned seed) {
+ConsoleRun runConsole(const std::vector<std::string>& lines, unsigned seed, unsigned timeLimitSeconds) {
   std::string input;
   for (const auto& line : lines) input += line + "\n";
   spit(".console-input", input);
-  const std::string command = std::string("'") + QUIBBLENT_CONSOLE_PATH + "' --seed " + std::to_string(seed) +
+  const std::string limit =
+      timeLimitSeconds > 0 ? "timeout -s KILL " + std::to_string(timeLimitSeconds) + " " : std::string();
+  const std::string command = limit + "'" + QUIBBLENT_CONSOLE_PATH + "' --seed " + std::to_string(seed) +
                               " < .console-input > .console-output 2> .console-errors";
   ConsoleRun run;
   const int status = std::system(command.c_str());

@@ -12,7 +12,9 @@ struct ConsoleRun {
 };
 
 // Feeds `lines` (each followed by "\n") to `quibblent-console --seed <seed>`.
-ConsoleRun runConsole(const std::vector<std::string>& lines, unsigned seed = 1);
+// With a time limit the driver is killed after that many seconds (exit code
+// not 0), so a game that waits for ever fails the test instead of hanging it.
+ConsoleRun runConsole(const std::vector<std::string>& lines, unsigned seed = 1, unsigned timeLimitSeconds = 0);
 
 // Splits driver output at each "\n----8<----\n".
 std::vector<std::string> splitBlocks(const std::string& output);
