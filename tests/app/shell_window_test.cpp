@@ -16,6 +16,7 @@
 #include "app/frame_rules.h"
 #include "app/letterbox.h"
 #include "app/picture_words.h"
+#include "interpreter/prompt_answers.h"
 #include "tests/support/captured_output.h"
 #include "tests/support/scratch_dir.h"
 #include "world/game_state.h"
@@ -293,12 +294,14 @@ TEST_F(ShellInWindow, ClickingThePortraitTwiceAsksForTheStatus) {
 }
 
 // One frame of the screen drawn off-window, as a picture.
-sf::Image drawnFrame(Screen& screen, GameState& state, const PlayerRecord& player, const Floor& floorRecord) {
+sf::Image drawnFrame(Screen& screen, GameState& state, const PlayerRecord& player, const Floor& floorRecord,
+                     double secondsSinceInput = 0.0) {
   sf::RenderTexture target;
   EXPECT_TRUE(target.create(640, 480));
   target.clear(sf::Color::Black);
   FrameInputs inputs;
   inputs.screenMode = screenModeFor(state.dialogueStage);
+  inputs.secondsSinceInput = secondsSinceInput;
   screen.draw(target, state, player, floorRecord, inputs);
   target.display();
   return target.getTexture().copyToImage();
@@ -428,6 +431,41 @@ TEST_F(ShellInWindow, ASkillIsLockedWhileCoolingDownOrUsedUp) {
     skill.uses = c.uses;
     skill.useLimit = c.useLimit;
     EXPECT_EQ(slotPixels() != ready, c.locked);
+  }
+}
+
+TEST_F(ShellInWindow, TheIdleHelpBubbleLeavesEverySkillSlotUncovered) {
+  shell.startUp();
+  ASSERT_TRUE(shell.runFrame());
+  type("Tester\r1\r");
+  ASSERT_TRUE(shell.runFrame());
+  ASSERT_FALSE(gPlayer.skills.empty());
+  // Every slot holds a skill, so each one shows an icon the bubble could hide.
+  gPlayer.skills.resize(6, gPlayer.skills[0]);
+  gGameState->firstCombatHint = true;
+  gGameState->pendingPrompt = kNoPrompt;
+  const double idle = 3600.0;
+  ASSERT_TRUE(helpPictureDue(gGameState->firstCombatHint, gGameState->namePromptOpen, gGameState->pendingPrompt, idle));
+
+  const auto frame = [&](double secondsSinceInput) {
+    gGameState->refreshSprites = true;
+    return drawnFrame(shell.screen(), *gGameState, gPlayer, shell.floorRecord(), secondsSinceInput);
+  };
+  const sf::Image withoutHelp = frame(0.0);
+  const sf::Image withHelp = frame(idle);
+  ASSERT_NE(std::vector<sf::Uint8>(withHelp.getPixelsPtr(), withHelp.getPixelsPtr() + 640 * 480 * 4),
+            std::vector<sf::Uint8>(withoutHelp.getPixelsPtr(), withoutHelp.getPixelsPtr() + 640 * 480 * 4))
+      << "the bubble is drawn";
+
+  const ClickLayout layout = shell.screen().clickLayout();
+  for (std::size_t slot = 0; slot < layout.skillSlots.size(); ++slot) {
+    const ClickArea& area = layout.skillSlots[slot];
+    ASSERT_GT(area.width, 0.f);
+    int covered = 0;
+    for (unsigned y = static_cast<unsigned>(area.top); y < static_cast<unsigned>(area.top + area.height); ++y)
+      for (unsigned x = static_cast<unsigned>(area.left); x < static_cast<unsigned>(area.left + area.width); ++x)
+        if (withHelp.getPixel(x, y) != withoutHelp.getPixel(x, y)) ++covered;
+    EXPECT_EQ(covered, 0) << "skill slot " << slot + 1 << " has pixels under the bubble";
   }
 }
 

@@ -883,14 +883,21 @@ Canvas floorBackground(Rgba stone, Rgba mortar, Rgba glow, std::uint32_t salt) {
   return c;
 }
 
+// The bubble's place on the screen begins above the lower edge of the skill
+// slots' row, which reaches this many rows into the picture; those rows stay
+// clear so the slots show through.
+constexpr int kHelpClearRows = 14;
+
 Canvas helpBubble() {
   Canvas c(kHelpWidth, kHelpHeight);
-  c.roundRect(0, 0, kHelpWidth, kHelpHeight - 12, kInk, 5);
-  c.roundRect(2, 2, kHelpWidth - 4, kHelpHeight - 16, rgb(250, 246, 226), 4);
+  const int top = kHelpClearRows;
+  const int bodyHeight = kHelpHeight - 12 - top;
+  c.roundRect(0, top, kHelpWidth, bodyHeight, kInk, 5);
+  c.roundRect(2, top + 2, kHelpWidth - 4, bodyHeight - 4, rgb(250, 246, 226), 4);
   c.triangle(24, kHelpHeight - 14, 44, kHelpHeight - 14, 16, kHelpHeight - 1, kInk);
   c.triangle(27, kHelpHeight - 15, 40, kHelpHeight - 15, 20, kHelpHeight - 4, rgb(250, 246, 226));
-  c.textCentred(kHelpWidth / 2, 9, "STUCK?", rgb(170, 40, 40), 3);
-  c.textCentred(kHelpWidth / 2, 34, "TYPE HELP", rgb(40, 40, 60), 2);
+  c.textCentred(kHelpWidth / 2, top + 7, "STUCK?", rgb(170, 40, 40), 3);
+  c.textCentred(kHelpWidth / 2, top + 28, "TYPE HELP", rgb(40, 40, 60), 2);
   return c;
 }
 
