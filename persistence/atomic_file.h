@@ -2,7 +2,9 @@
 // Save files are replaced whole: the new text goes to a temporary file of a
 // name of its own in the same folder, is flushed to disk, and only then
 // renamed over the old one, so a crash or a full disk mid-write leaves the
-// previous file intact. Reading is persistence/regular_file.h.
+// previous file intact. A temporary file that a write cut short left behind
+// is removed by the next write of the same file once its writer is gone.
+// Reading is persistence/regular_file.h.
 #include <string>
 
 // Creates `folder` (one level) when it is missing; true when it exists afterwards.

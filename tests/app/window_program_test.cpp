@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <sys/stat.h>
 
 #include "tests/support/scratch_dir.h"
 
@@ -118,6 +119,23 @@ TEST(WindowProgram, PlaysFromAnotherFolderAndKeepsItsFilesBesideItself) {
   EXPECT_GT(colours.size(), 40u) << "the window looks blank";
   EXPECT_EQ(shot.getPixel(320, 420), sf::Color(40, 40, 40)) << "the reply box";
   EXPECT_EQ(shot.getPixel(320, 432), sf::Color(150, 150, 150)) << "the line above the typed text";
+}
+
+// The pipe is never opened: the window plays on, and the pipe outlives the
+// setting typed to the game.
+TEST(WindowProgram, StartsAndPlaysWithAPipeWhereItsMetaSaveBelongs) {
+  if (!displayAndToolsReady()) GTEST_SKIP() << "needs a display (the test script runs under xvfb-run)";
+  ScratchDir scratch;
+  const fs::path game = installGame(scratch);
+  fs::create_directories(game / "saves");
+  const fs::path meta = game / "saves" / "meta-save.txt";
+  ASSERT_EQ(::mkfifo(meta.c_str(), 0644), 0);
+  play(scratch, "Tester 1 - 'music 0' save quit y", "null");
+  if (HasFatalFailure()) return;
+  EXPECT_EQ(trimmed(slurp(scratch.file("rc.txt"))), "0") << "the quit answer should end the program\n"
+                                                          << slurp(scratch.file("err.txt")).substr(0, 4000);
+  EXPECT_TRUE(fileExists((game / "saves" / "Tester.txt").string()));
+  EXPECT_EQ(fs::symlink_status(meta).type(), fs::file_type::fifo);
 }
 
 TEST(WindowProgram, PlaysOnWithoutASoundDevice) {
