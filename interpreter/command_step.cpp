@@ -11,6 +11,7 @@
 #include "interpreter/prompt_answers.h"
 #include "interpreter/stage_reply.h"
 #include "interpreter/unrecognised_input.h"
+#include "persistence/run_save_format.h"
 #include "world/game_state.h"
 
 const char kUnrecognisedReply[] = "Nope. Sorry bucko. Try again.";
@@ -45,19 +46,30 @@ std::string normaliseTypedLine(std::string line) {
   return line;
 }
 
-std::string GameState::processCommand(std::string line, Floor& floorRecord, PlayerRecord& playerRecord) {
-  level = &floorRecord;
-  player = &playerRecord;
-  refreshSprites = true;
+namespace {
 
-  if (namePromptOpen) return answerNamePrompt(*this, floorRecord, playerRecord, line);
-  if (loadPromptOpen) return answerLoadPrompt(*this, floorRecord, playerRecord, line);
+std::string answerLine(GameState& state, std::string line, Floor& floorRecord, PlayerRecord& playerRecord) {
+  if (state.namePromptOpen) return answerNamePrompt(state, floorRecord, playerRecord, line);
+  if (state.loadPromptOpen) return answerLoadPrompt(state, floorRecord, playerRecord, line);
 
   line = normaliseTypedLine(std::move(line));
   static constexpr CommandStage kStages[] = {offerToPendingPrompt, offerToFight, offerToAchievementsViewer,
                                       offerToDialogue, offerToFreeCommands};
   for (const CommandStage stage : kStages) {
-    if (StageReply reply = stage(*this, floorRecord, playerRecord, line)) return std::move(*reply);
+    if (StageReply reply = stage(state, floorRecord, playerRecord, line)) return std::move(*reply);
   }
-  return answerUnrecognised(*this, floorRecord, playerRecord, line);
+  return answerUnrecognised(state, floorRecord, playerRecord, line);
+}
+
+}  // namespace
+
+std::string GameState::processCommand(std::string line, Floor& floorRecord, PlayerRecord& playerRecord) {
+  level = &floorRecord;
+  player = &playerRecord;
+  refreshSprites = true;
+
+  std::string reply = answerLine(*this, std::move(line), floorRecord, playerRecord);
+  // Whatever the step added or took, the run stays one its save can carry.
+  keepRunWithinSaveBounds(*this, floorRecord, playerRecord);
+  return reply;
 }
