@@ -4,6 +4,7 @@
 // and wounds; holding the result once per step (and once more before a save
 // in the middle of one) keeps every one of them without a cap at each.
 #include <algorithm>
+#include <cmath>
 
 #include "persistence/run_save_format.h"
 #include "world/game_state.h"
@@ -14,7 +15,7 @@ void hold(int& value) { value = std::clamp(value, -kLargestRunNumber, kLargestRu
 
 // A factor that is not a number at all only comes from a fault; it is read
 // as the plain factor 1.
-void holdFactor(float& value) { value = value == value ? std::clamp(value, 0.0f, kLargestFactor) : 1.0f; }
+void holdFactor(float& value) { value = std::isnan(value) ? 1.0f : std::clamp(value, 0.0f, kLargestFactor); }
 
 void holdHero(PlayerRecord& hero) {
   for (int* value : {&hero.level, &hero.maxHp, &hero.hp, &hero.dodges, &hero.attack, &hero.defence, &hero.exp,
