@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/console_session.h"
@@ -99,9 +100,13 @@ struct Hero {
     return !console.open() || has(reply, "GAME OVER") || has(reply, "byeeee") || has(reply, "fuck off then");
   }
 
+  // A status that is not the status page means a prompt took the line; such
+  // a point is not compared.
   void remember(const std::string& how) {
+    Snapshot snapshot = snapshotOf(console);
+    if (!snapshot.status.starts_with("You are " + name)) return;
     saves.push_back({how + " at step " + std::to_string(steps) + " on floor " + std::to_string(floor),
-                     snapshotOf(console)});
+                     std::move(snapshot)});
   }
 
   // One answer to whatever the last reply asks.
