@@ -135,8 +135,9 @@ struct Hero {
     } else if (has(reply, "Would you like to overwrite it? (Y/N)")) {
       say("y");
     } else if (has(reply, "(Y/N)") || has(reply, "Y or N") || has(reply, "(Y / N)")) {
-      // A learned spell may replace an old one; everything else is refused.
-      say(has(reply, "forget") || has(reply, "replace") ? "y" : "n");
+      // Every third offer is taken (a drink, a purchase, a new spell), so
+      // purses, stats and stacks change between saves.
+      say((steps + seed) % 3 == 0 ? "y" : "n");
     } else {
       explore();
     }
@@ -168,6 +169,10 @@ struct Hero {
   void explore() {
     if (++walks % 3 == 0) {
       save();
+      return;
+    }
+    if (walks % 7 == 0) {
+      say("use " + std::to_string(walks % 4 + 1));
       return;
     }
     const bool roam = strongEnoughToRoam();
@@ -221,7 +226,7 @@ void keepRefusedSave(const std::string& name, unsigned seed, std::size_t count) 
 
 // Plays one seeded run, then loads every save it made in a fresh console.
 void playAndReload(unsigned seed, int stepLimit, std::size_t leastSaves) {
-  const std::string name = "Saver" + std::to_string(seed);
+  const std::string name = "Sv" + std::to_string(seed);  // names hold eight characters at most
   std::vector<SavePoint> saves;
   std::string transcript;
   int scrollsRead = 0;
