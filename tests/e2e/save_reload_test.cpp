@@ -15,11 +15,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tests/support/console_session.h"
+#include "persistence/run_save_format.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -224,55 +226,118 @@ void keepRefusedSave(const std::string& name, unsigned seed, std::size_t count) 
                              std::filesystem::copy_options::overwrite_existing);
 }
 
-// Plays one seeded run, then loads every save it made in a fresh console.
-void playAndReload(unsigned seed, int stepLimit, std::size_t leastSaves) {
-  const std::string name = "Sv" + std::to_string(seed);  // names hold eight characters at most
-  std::vector<SavePoint> saves;
-  std::string transcript;
-  int scrollsRead = 0;
-  {
-    ConsoleSession console(seed);
-    ASSERT_TRUE(console.open());
-    Hero hero(console, seed, name);
-    hero.say(name);
-    hero.say(std::to_string(seed % 3 + 1));
-    while (hero.steps < stepLimit && !hero.over() && !::testing::Test::HasFatalFailure()) {
-      hero.answer();
-      // Each save is loaded back at once, before the next one replaces it.
-      if (hero.saves.size() > saves.size()) {
-        const SavePoint& point = hero.saves.back();
-        saves.push_back(point);
-        ConsoleSession fresh(seed + 1000);
-        ASSERT_TRUE(fresh.open());
-        const std::string loaded = fresh.type(name);
-        if (!has(loaded, "Loaded file " + name + " successfully!")) {
-          keepRefusedSave(name, seed, saves.size());
-          ADD_FAILURE() << "seed " << seed << ", " << point.how << " was refused: " << loaded
-                        << "\nplay before it:\n" << hero.transcript;
-          return;
-        }
-        const Snapshot again = snapshotOf(fresh);
-        EXPECT_EQ(again.status, point.snapshot.status) << "seed " << seed << ", " << point.how;
-        EXPECT_EQ(again.items, point.snapshot.items) << "seed " << seed << ", " << point.how;
-        EXPECT_EQ(again.skills, point.snapshot.skills) << "seed " << seed << ", " << point.how;
-      }
+// Plays the hero on for up to `stepLimit` answers; each save he makes is
+// loaded back at once in a fresh console, before the next one replaces it.
+// Answers how many saves were compared.
+std::size_t playOnAndReload(Hero& hero, int stepLimit) {
+  std::size_t compared = 0;
+  while (hero.steps < stepLimit && !hero.over() && !::testing::Test::HasFatalFailure()) {
+    hero.answer();
+    if (hero.saves.size() == compared) continue;
+    const SavePoint& point = hero.saves.back();
+    ++compared;
+    ConsoleSession fresh(hero.seed + 1000);
+    EXPECT_TRUE(fresh.open());
+    const std::string loaded = fresh.type(hero.name);
+    if (!has(loaded, "Loaded file " + hero.name + " successfully!")) {
+      keepRefusedSave(hero.name, hero.seed, compared);
+      ADD_FAILURE() << "seed " << hero.seed << ", " << point.how << " was refused: " << loaded
+                    << "\nplay before it:\n" << hero.transcript;
+      break;
     }
-    transcript = hero.transcript;
-    scrollsRead = hero.scrollsRead;
+    const Snapshot again = snapshotOf(fresh);
+    EXPECT_EQ(again.status, point.snapshot.status) << "seed " << hero.seed << ", " << point.how;
+    EXPECT_EQ(again.items, point.snapshot.items) << "seed " << hero.seed << ", " << point.how;
+    EXPECT_EQ(again.skills, point.snapshot.skills) << "seed " << hero.seed << ", " << point.how;
   }
-  EXPECT_GE(saves.size(), leastSaves) << "seed " << seed << " saved too rarely:\n" << transcript;
-  ::testing::Test::RecordProperty("scrolls_read_seed_" + std::to_string(seed), scrollsRead);
+  ::testing::Test::RecordProperty("scrolls_read_seed_" + std::to_string(hero.seed), hero.scrollsRead);
+  return compared;
+}
+
+std::string heroNameFor(unsigned seed) { return "Sv" + std::to_string(seed); }  // eight characters at most
+
+// Starts a new run of `seed` at the name prompt, with a class the seed picks.
+void startRun(Hero& hero) {
+  hero.say(hero.name);
+  hero.say(std::to_string(hero.seed % 3 + 1));
+}
+
+struct SoakPlan {
+  int seeds;
+  unsigned firstSeed;
+  int stepLimit;
+  bool soaked;
+};
+
+SoakPlan soakPlan(int ciSeeds) {
+  const int soak = numberFromEnvironment("QUIBBLENT_SAVE_SOAK_SEEDS");
+  const int firstSeed = std::max(numberFromEnvironment("QUIBBLENT_SAVE_SOAK_FIRST_SEED"), 1);
+  if (soak > 0) return {soak, static_cast<unsigned>(firstSeed), 1500, true};
+  return {ciSeeds, 1, 120, false};
 }
 
 TEST(SaveReload, EverySaveOfASeededRunLoadsBackInAFreshConsole) {
   ScratchDir scratch;
-  const int soak = numberFromEnvironment("QUIBBLENT_SAVE_SOAK_SEEDS");
-  const int firstSeed = std::max(numberFromEnvironment("QUIBBLENT_SAVE_SOAK_FIRST_SEED"), 1);
-  const int seeds = soak > 0 ? soak : 3;
-  const int stepLimit = soak > 0 ? 1500 : 120;
-  for (int i = 0; i < seeds && !HasFatalFailure(); ++i) {
+  const SoakPlan plan = soakPlan(3);
+  for (int i = 0; i < plan.seeds && !HasFatalFailure(); ++i) {
+    const unsigned seed = plan.firstSeed + static_cast<unsigned>(i);
+    ConsoleSession console(seed);
+    ASSERT_TRUE(console.open());
+    Hero hero(console, seed, heroNameFor(seed));
+    startRun(hero);
+    const std::size_t compared = playOnAndReload(hero, plan.stepLimit);
     // A soaked hero may die before his first save; the CI seeds are known to save.
-    playAndReload(static_cast<unsigned>(firstSeed + i), stepLimit, soak > 0 ? 0 : 3);
+    if (!plan.soaked) {
+      EXPECT_GE(compared, 3u) << "seed " << seed << " saved too rarely:\n" << hero.transcript;
+    }
+  }
+}
+
+// The lines of a save that hold open-ended counts the game only adds to, and
+// the play time: a run saved with them at the reader's bound is played on.
+TEST(SaveReload, ARunLoadedWithItsCountsAtTheirBoundPlaysOnAndEverySaveLoadsBack) {
+  ScratchDir scratch;
+  const std::string top = std::to_string(kLargestRunNumber);
+  const std::pair<std::size_t, std::string> bounds[] = {
+      {4, top},   {5, top},   {11, top},  {40, top},  {41, top},  {44, top},
+      {45, top},  {245, top}, {248, top}, {249, top}, {255, top}, {256, top},
+      {266, "999999999.500000"},  // just under the bound the reader once had
+  };
+  const SoakPlan plan = soakPlan(1);
+  for (int i = 0; i < plan.seeds && !HasFatalFailure(); ++i) {
+    const unsigned seed = plan.firstSeed + static_cast<unsigned>(i);
+    const std::string name = heroNameFor(seed);
+    {
+      ConsoleSession console(seed);
+      ASSERT_TRUE(console.open());
+      Hero hero(console, seed, name);
+      startRun(hero);
+      hero.say("");  // the start kit's page
+      hero.save();
+      ASSERT_EQ(hero.saves.size(), 1u) << hero.transcript;
+    }
+    std::vector<std::string> lines;
+    {
+      std::ifstream file("saves/" + name + ".txt");
+      for (std::string line; std::getline(file, line);) lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 268u);
+    for (const auto& [line, value] : bounds) lines[line] = value;
+    {
+      std::ofstream file("saves/" + name + ".txt", std::ios::trunc);
+      for (std::size_t i = 0; i < lines.size(); ++i) file << lines[i] << (i + 1 < lines.size() ? "\n" : "");
+    }
+
+    ConsoleSession console(seed + 500);
+    ASSERT_TRUE(console.open());
+    Hero hero(console, seed, name);
+    hero.say(name);
+    ASSERT_TRUE(has(hero.reply, "Loaded file " + name)) << hero.reply;
+    hero.say("");
+    const std::size_t compared = playOnAndReload(hero, plan.stepLimit);
+    if (!plan.soaked) {
+      EXPECT_GE(compared, 3u) << "seed " << seed << " saved too rarely:\n" << hero.transcript;
+    }
   }
 }
 
