@@ -12,6 +12,7 @@
 #include "interpreter/stage_reply.h"
 #include "interpreter/unrecognised_input.h"
 #include "persistence/meta_save.h"
+#include "persistence/run_save_format.h"
 #include "world/game_state.h"
 
 const char kUnrecognisedReply[] = "Nope. Sorry bucko. Try again.";
@@ -74,5 +75,7 @@ std::string GameState::processCommand(std::string line, Floor& floorRecord, Play
   std::string reply = stepReply(*this, std::move(line), floorRecord, playerRecord);
   if (metaSaveMissed) reply += kMetaNotSavedTail;
   metaSaveMissed = false;
+  // Whatever the step added or took, the run stays one its save can carry.
+  keepRunWithinSaveBounds(*this, floorRecord, playerRecord);
   return reply;
 }

@@ -14,11 +14,6 @@ inline constexpr int kScrollPrompt = 8;
 inline constexpr int kHintShopPrompt = 9;
 inline constexpr int kSecretScrollPrompt = 14;
 
-// Tiers a scroll takes once read: a spell scroll that proved unreadable, and
-// one whose spell was already taken.
-inline constexpr int kGibberishScrollTier = 98;
-inline constexpr int kLearnedScrollTier = 99;
-
 std::string answerScroll(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string& line);
 std::string answerSecretScroll(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
                                const std::string& line);

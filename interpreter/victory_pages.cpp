@@ -1,5 +1,7 @@
 #include "interpreter/victory_pages.h"
 
+#include <limits>
+
 #include "interpreter/save_and_quit.h"
 #include "persistence/save_names.h"
 #include "world/floor_generator.h"
@@ -222,7 +224,8 @@ std::string answerWinPage(GameState& state, Floor& floorRecord, PlayerRecord& he
   const bool runSaved = writeVictoryMemorial(state, floorRecord, hero);
   earnWinAchievements(state, hero);
   state.deepestFloor = 16;
-  state.victoryCount += 1;
+  // The meta save takes any count; the one at the top of an int stays there.
+  if (state.victoryCount < std::numeric_limits<int>::max()) state.victoryCount += 1;
   const bool metaSaved = state.saveMeta(false);
   // The page says in its own words when the achievements were not saved.
   state.metaSaveMissed = false;

@@ -24,6 +24,21 @@ inline constexpr int kTileBlockLength = 20;
 inline constexpr const char kDeadFileMarker[] = "[DEAD FILE]";
 inline constexpr const char kVictoriousFileMarker[] = "[VICTORIOUS FILE]";
 
+// The reader's bounds on the open-ended numbers of a run: counts, stats,
+// wounds, purses and timers take -kLargestRunNumber..kLargestRunNumber, and
+// the hero's and creatures' factors 0..kLargestFactor. They lie far above
+// anything a run reaches, yet low enough that the game's sums and its
+// products of a stat and a factor cannot overflow.
+inline constexpr int kLargestRunNumber = 10'000'000;
+inline constexpr float kLargestFactor = 100.0f;
+
+// Holds every open-ended number of the run inside the reader's bounds, so
+// that a run loaded with a purse, a score or a stat at its bound and then
+// played on is still saved in a form the game loads. The game calls it at
+// the end of every command step, and before a resumable save is written in
+// the middle of one (the stairs' autosave follows the new floor's changes).
+void keepRunWithinSaveBounds(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord);
+
 // What GameState::loadRun answers.
 inline constexpr int kLoadedDeadMemorial = 0;        // the hero died; nothing was read
 inline constexpr int kLoadedRun = 1;                 // the run is in the records now

@@ -21,25 +21,21 @@ namespace {
 // A run save is a few kilobytes; anything far larger is not one.
 constexpr std::size_t kLargestSaveFile = 1 << 20;
 
-// Inclusive bounds of a number line. Plain counters and stats get a bound far
-// above anything a run reaches but low enough that the game's sums and
-// products on them cannot overflow.
+// Inclusive bounds of a number line. Plain counters and stats take the
+// bounds that keepRunWithinSaveBounds holds the game to.
 struct Range {
   int low;
   int high;
 };
-constexpr Range kAnyNumber = {-10'000'000, 10'000'000};
+constexpr Range kAnyNumber = {-kLargestRunNumber, kLargestRunNumber};
 constexpr Range kFloorNumber = {1, 16};
 constexpr Range kSpecialFloor = {0, 16};  // 0: not rolled yet
 constexpr Range kFateValue = {0, 99};
 constexpr Range kLoreScroll = {0, 6};
 constexpr Range kLsdLevel = {0, 3};
 constexpr Range kStackCount = {0, kStackLimit};
-constexpr Range kScrollTier = {0, 12};
 constexpr Range kErrandProgress = {0, 2};  // cousinGreeting, drankJimmy
 constexpr Range kPoolSize = {0, 64};
-constexpr float kLargestFactor = 100.0f;
-constexpr double kLongestPlayTime = 1e9;
 
 // The fields of GameState that a run save carries.
 struct RunCounters {
@@ -143,6 +139,12 @@ class LineReader {
     return value;
   }
   bool flag() { return number() != 0; }
+  // A tier a scroll is rolled with, or one a read spell scroll leaves.
+  int scrollTier() {
+    const int tier = number({0, kLearnedScrollTier});
+    if (tier > kHighestRolledScrollTier && tier != kGibberishScrollTier && tier != kLearnedScrollTier) fail();
+    return tier;
+  }
   // A skill's cooldown, or "NONE" where no skill stands.
   bool numberOrEmptySlot(int& value) {
     if (peek() == kEmptySlotName) {
@@ -161,10 +163,12 @@ class LineReader {
     }
     return value;
   }
+  // Any finite time is taken: the game only ever adds a session's seconds to
+  // it, and that sum stays finite (near the largest double the seconds are
+  // lost to rounding), so no time the game writes is ever refused.
   double seconds() {
     double value = 0.0;
-    if (!parseWhole(take(), value) || !std::isfinite(value) || value < 0.0 ||
-        value >= kLongestPlayTime) {
+    if (!parseWhole(take(), value) || !std::isfinite(value) || value < 0.0) {
       fail();
       return 0.0;
     }
@@ -354,7 +358,7 @@ void readTile(LineReader& in, Floor& floorRecord, int tile, HeldCreatureNumbers&
   held.goldReward = in.number();
   floorRecord.tileOffers[tile].word = in.text();
   floorRecord.tileOffers[tile].timesUsed = in.number();
-  floorRecord.tileScrollTiers[tile].tier = in.number(kScrollTier);
+  floorRecord.tileScrollTiers[tile].tier = in.scrollTier();
   std::string occupantKey = in.text();
   const int visitState = in.number();
   const int stateCode = in.number();

@@ -228,6 +228,7 @@ bool GameState::saveRun(Floor& floorRecord, PlayerRecord& playerRecord) {
     text = deadMemorialText(*this, floorRecord, playerRecord);
   } else {
     takeClock(*this);
+    keepRunWithinSaveBounds(*this, floorRecord, playerRecord);
     for (int tile = 0; tile < kTileCount; ++tile) {
       if (isSnippedKind(floorRecord.tileKinds[tile])) floorRecord.tileTexts[tile] = kSnipped;
     }

@@ -33,6 +33,13 @@ struct ScrollTier {
 // floor's bonus, and from the tenth high scroll of a run on a tier-2 scroll is
 // lifted too. Tiers 3 and up name which of the rarer scrolls it is.
 ScrollTier rollScrollTier(bool bonus, int highScrollCount);
+inline constexpr int kHighestRolledScrollTier = 12;
+
+// Tiers a spell scroll takes once read, kept by its tile (on later floors
+// too, until a new scroll lands there): one that proved unreadable, and one
+// whose spell was already taken.
+inline constexpr int kGibberishScrollTier = 98;
+inline constexpr int kLearnedScrollTier = 99;
 
 // The tiles around the player, one per direction.
 inline constexpr int kTileCount = 8;

@@ -49,6 +49,7 @@ constexpr std::string_view kAcademicItemPortrait = "Qbl_item.png";
 constexpr int kFirstRareTier = 3;
 constexpr int kRareScrollKinds = 10;
 constexpr int kHighScrollsBeforeLift = 10;
+static_assert(kFirstRareTier + kRareScrollKinds - 1 == kHighestRolledScrollTier);
 
 }  // namespace
 
