@@ -3,7 +3,6 @@
 // descends, until floor 5.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 #include <tuple>
 #include <utility>
@@ -11,41 +10,20 @@
 #include <vector>
 
 #include "tests/support/console_session.h"
+#include "tests/support/room_pages.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
-const char* const kDirectionWords[] = {"north", "northeast", "east", "southeast",
-                                       "south", "southwest", "west", "northwest"};
-
 bool has(const std::string& reply, const std::string& part) { return reply.find(part) != std::string::npos; }
 
-std::string lowered(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-// The direction of the first line of the room description whose text
-// holds `word`, among those not in `skipped`; -1 when none does.
+// The first direction, among those not in `skipped`, whose line of the room
+// description holds `word`; -1 when none does.
 int directionOf(const std::string& firstPage, const std::string& secondPage, const std::string& word,
                 const std::vector<bool>& skipped) {
-  const std::string labels[] = {"To the NORTH", "To the NORTHEAST", "To the EAST", "To the SOUTHEAST",
-                                "To the SOUTH", "To the SOUTHWEST", "To the WEST", "To the NORTHWEST"};
-  const std::string pages = firstPage + "\n" + secondPage;
-  for (int d = 0; d < 8; ++d) {
-    if (skipped[static_cast<std::size_t>(d)]) continue;
-    std::size_t at = 0;
-    while ((at = pages.find(labels[d], at)) != std::string::npos) {
-      const std::size_t after = at + labels[d].size();
-      // "To the NORTH" also begins "To the NORTHEAST": the label ends where its text begins.
-      if (after < pages.size() && std::isupper(static_cast<unsigned char>(pages[after]))) {
-        at = after;
-        continue;
-      }
-      const std::size_t end = pages.find("\nTo the ", after);
-      if (lowered(pages.substr(after, end - after)).find(word) != std::string::npos) return d;
-      at = after;
-    }
+  const std::vector<std::string> lines = tileLines(firstPage + "\n" + secondPage);
+  for (std::size_t d = 0; d < lines.size(); ++d) {
+    if (!skipped[d] && has(lines[d], word)) return static_cast<int>(d);
   }
   return -1;
 }

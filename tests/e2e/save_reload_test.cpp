@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,44 +20,13 @@
 #include <vector>
 
 #include "tests/support/console_session.h"
+#include "tests/support/room_pages.h"
 #include "persistence/run_save_format.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
-const char* const kDirectionWords[] = {"north", "northeast", "east", "southeast",
-                                       "south", "southwest", "west", "northwest"};
-const char* const kDirectionLabels[] = {"To the NORTH", "To the NORTHEAST", "To the EAST", "To the SOUTHEAST",
-                                        "To the SOUTH", "To the SOUTHWEST", "To the WEST", "To the NORTHWEST"};
-
 bool has(const std::string& reply, const std::string& part) { return reply.find(part) != std::string::npos; }
-
-std::string lowered(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-// What the room description says of each direction, lowered; "" for a
-// direction it does not mention.
-std::vector<std::string> tileLines(const std::string& pages) {
-  std::vector<std::string> lines(8);
-  for (int d = 0; d < 8; ++d) {
-    const std::string label = kDirectionLabels[d];
-    std::size_t at = 0;
-    while ((at = pages.find(label, at)) != std::string::npos) {
-      const std::size_t after = at + label.size();
-      // "To the NORTH" also begins "To the NORTHEAST": the label ends where its text begins.
-      if (after < pages.size() && std::isupper(static_cast<unsigned char>(pages[after]))) {
-        at = after;
-        continue;
-      }
-      const std::size_t end = pages.find("\nTo the ", after);
-      lines[static_cast<std::size_t>(d)] = lowered(pages.substr(after, end - after));
-      break;
-    }
-  }
-  return lines;
-}
 
 // The replies a loaded run must give again, word for word.
 struct Snapshot {
