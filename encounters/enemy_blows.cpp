@@ -8,14 +8,15 @@
 #include "encounters/matchups.h"
 #include "encounters/skill_rules.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
 // The enemy's factor, the hero's damage-taken factor and the matchups on a
 // blow's raw damage; never below 0.
 int landBlow(EnemyTurn& turn, int raw) {
-  int damage = static_cast<int>(static_cast<float>(raw) * turn.enemy.attackFactor);
-  damage = static_cast<int>(static_cast<float>(damage) * turn.player.damageTakenFactor);
+  int damage = truncatedProduct(raw, turn.enemy.attackFactor);
+  damage = truncatedProduct(damage, turn.player.damageTakenFactor);
   turn.move.attackValue = damage;
   applyMatchupMultiplier(turn.move, turn.state, turn.player, false);
   if (turn.move.attackValue < 0) turn.move.attackValue = 0;
@@ -104,8 +105,8 @@ void resolveAttack(EnemyTurn& turn) {
 }
 
 void resolveBodyTackle(EnemyTurn& turn) {
-  const int raw = static_cast<int>(static_cast<double>(turn.enemy.attack) * 1.5 -
-                                   static_cast<double>(turn.player.defence));
+  const int raw =
+      truncatedWhole(static_cast<double>(turn.enemy.attack) * 1.5 - static_cast<double>(turn.player.defence));
   const int damage = landBlow(turn, raw);
   std::string adjective;
   if (turn.state.combatValue == 1) adjective = " a weakened ";

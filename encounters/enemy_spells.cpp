@@ -8,6 +8,7 @@
 #include "encounters/fight_texts.h"
 #include "world/creature_rolls.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -40,8 +41,8 @@ void resolveFirebolt(EnemyTurn& turn) {
 }
 
 void resolveFireClaw(EnemyTurn& turn) {
-  const int raw = static_cast<int>(static_cast<double>(turn.enemy.attack) * 1.5 -
-                                   static_cast<double>(turn.player.defence));
+  const int raw =
+      truncatedWhole(static_cast<double>(turn.enemy.attack) * 1.5 - static_cast<double>(turn.player.defence));
   int amount = dampHalved(turn.player, raw);
   if (amount < 0) amount = 0;
   fireHit(turn, amount);

@@ -5,6 +5,7 @@
 #include "encounters/enemy_moves.h"
 #include "encounters/fight_texts.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void resolveMadness(EnemyTurn& turn) {
 
 void resolveNegotiation(EnemyTurn& turn) {
   const double share = turn.player.imbuement == "CONTRACT" ? 0.95 : 0.75;
-  const int offer = static_cast<int>(static_cast<double>(turn.enemy.goldReward) * share);
+  const int offer = truncatedWhole(static_cast<double>(turn.enemy.goldReward) * share);
   turn.move.attackValue = offer;
   turn.state.combatValue = offer;
   const std::string name = enemyFullName(turn.enemy);

@@ -5,6 +5,7 @@
 #include "encounters/item_effects.h"
 #include "world/floor.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 #include "world/word_match.h"
 
 namespace {
@@ -29,8 +30,8 @@ bool willDeal(const Creature& e) {
 // haggled by 80 to 120 percent.
 int bribePrice(PlayerRecord& player, const Creature& enemy) {
   double haggle = static_cast<double>(player.rng() % 41 + 80) / 100.0;
-  int price = static_cast<int>(2.5 * enemy.goldReward * haggle);
-  if (player.imbuement == "CONTRACT") price = static_cast<int>(price * 0.667);
+  int price = truncatedWhole(2.5 * enemy.goldReward * haggle);
+  if (player.imbuement == "CONTRACT") price = truncatedWhole(price * 0.667);
   if (enemy.type == "HELLSATAN") price = 1500;
   return price;
 }

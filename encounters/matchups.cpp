@@ -5,6 +5,7 @@
 
 #include "world/game_state.h"
 #include "world/quibblent_tables.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -44,6 +45,6 @@ void applyMatchupMultiplier(Action& hit, GameState& state, PlayerRecord& player,
       factor *= matchupFactor(*table, enemyWord, armorWord);
     }
   }
-  hit.attackValue = static_cast<int>(static_cast<float>(hit.attackValue) * factor);
+  hit.attackValue = truncatedProduct(hit.attackValue, factor);
   state.combatValue = factor < 1.0f ? 1 : (factor > 1.0f ? 2 : 0);
 }

@@ -3,12 +3,13 @@
 #include "encounters/fight_texts.h"
 #include "encounters/matchups.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 int skillDamage(GameState& state, PlayerRecord& player, Action& skill, double k) {
   Creature& enemy = state.currentEnemy;
-  int damage = static_cast<int>(static_cast<double>(player.attack) * k - static_cast<double>(enemy.defence));
-  damage = static_cast<int>(static_cast<float>(damage) * player.attackFactor);
-  damage = static_cast<int>(static_cast<float>(damage) * enemy.damageTakenFactor);
+  int damage = truncatedWhole(static_cast<double>(player.attack) * k - static_cast<double>(enemy.defence));
+  damage = truncatedProduct(damage, player.attackFactor);
+  damage = truncatedProduct(damage, enemy.damageTakenFactor);
   skill.attackValue = damage;
   applyMatchupMultiplier(skill, state, player, true);
   if (skill.attackValue < 0) skill.attackValue = 0;

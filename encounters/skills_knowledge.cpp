@@ -5,6 +5,7 @@
 #include "encounters/fight_texts.h"
 #include "encounters/skills_words_and_wits.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ const InsightRow kInsights[] = {
      "\nYou infer the best way to attack... enemy defense -2!"},
     {[](GameState& state, PlayerRecord&, Action&) {
        Creature& enemy = state.currentEnemy;
-       enemy.expReward = static_cast<int>(enemy.expReward * 1.5);
+       enemy.expReward = truncatedWhole(enemy.expReward * 1.5);
      },
      "\nYou infer the mechanics of combat... you will get more EXP!"},
     {[](GameState&, PlayerRecord&, Action&) {}, "\nYou don't infer anything interesting. Aww geez."},
@@ -148,11 +149,11 @@ const char kSwordForbidsStaring[] =
 // by nothing.
 int apparentDefence(const Creature& enemy) {
   if (enemy.damageTakenFactor <= 0.0f) return enemy.defence;
-  return static_cast<int>(static_cast<float>(enemy.defence) / enemy.damageTakenFactor);
+  return truncatedQuotient(enemy.defence, enemy.damageTakenFactor);
 }
 
 std::string enemyFigures(const Creature& enemy) {
-  const int attack = static_cast<int>(static_cast<float>(enemy.attack) * enemy.attackFactor);
+  const int attack = truncatedProduct(enemy.attack, enemy.attackFactor);
   std::string figures = "\nThe enemy has: " + std::to_string(attack) + " ATK; " +
                         std::to_string(apparentDefence(enemy)) + " DEF; " + std::to_string(enemy.goldReward) +
                         " gold; " + std::to_string(enemy.expReward) + " EXP.";

@@ -9,6 +9,7 @@
 #include "encounters/skill_rules.h"
 #include "world/game_state.h"
 #include "world/random_source.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ bool enemyDodges(GameState& state, Action& skill) {
 // point. An attack fallen below 0 makes a punch that hurts nothing, not one
 // that heals.
 int recoil(PlayerRecord& player) {
-  const int hurt = std::max(static_cast<int>(static_cast<float>(player.attack) * player.attackFactor), 0);
+  const int hurt = std::max(truncatedProduct(player.attack, player.attackFactor), 0);
   player.hp = std::max(player.hp - hurt, 1);
   return hurt;
 }

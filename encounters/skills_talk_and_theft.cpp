@@ -7,6 +7,7 @@
 #include "encounters/fight_texts.h"
 #include "encounters/skills_words_and_wits.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 #include "world/word_match.h"
 
 namespace {
@@ -22,8 +23,8 @@ const char* const kUngoadableTypes[] = {"HELLSATAN", "HELLFUCKER", "CTHULOID", "
 int negotiatedPrice(GameState& state, const PlayerRecord& player) {
   const Creature& enemy = state.currentEnemy;
   const int percent = static_cast<int>(state.random() % 41) + 80;
-  int price = static_cast<int>(static_cast<double>(enemy.goldReward * 2) * (percent / 100.0));
-  if (player.imbuement == "CONTRACT") price = static_cast<int>(static_cast<float>(price) * 0.667f);
+  int price = truncatedWhole(static_cast<double>(enemy.goldReward) * 2.0 * (percent / 100.0));
+  if (player.imbuement == "CONTRACT") price = truncatedProduct(price, 0.667f);
   if (enemy.type == "HELLSATAN") price = 1500;
   if (player.killScore == 0) price = enemy.type == "HELLSATAN" ? 333 : price / 2;
   return price;
@@ -88,7 +89,7 @@ void effectPickpocket(GameState& state, PlayerRecord& player, Action& skill) {
                       kEnemyTurnPrompt;
   } else {
     const int percent = static_cast<int>(state.random() % 26) + 50;
-    const int stolen = static_cast<int>(enemy.goldReward * (percent / 100.0));
+    const int stolen = truncatedWhole(enemy.goldReward * (percent / 100.0));
     enemy.goldReward -= stolen;
     player.gold += stolen;
     enemy.noNegotiation = true;

@@ -6,6 +6,7 @@
 #include "encounters/matchups.h"
 #include "interpreter/fight_parts.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -32,8 +33,8 @@ int plainHit(GameState& state, PlayerRecord& playerRecord) {
   hit.attackValue = playerRecord.attack - state.currentEnemy.defence;
   applyMatchupMultiplier(hit, state, playerRecord, true);
   int damage = hit.attackValue;
-  damage = static_cast<int>(static_cast<float>(damage) * playerRecord.attackFactor);
-  damage = static_cast<int>(static_cast<float>(damage) * state.currentEnemy.damageTakenFactor);
+  damage = truncatedProduct(damage, playerRecord.attackFactor);
+  damage = truncatedProduct(damage, state.currentEnemy.damageTakenFactor);
   return damage;
 }
 

@@ -10,6 +10,7 @@
 #include "interpreter/prompt_answers.h"
 #include "world/floor_generator.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 #include "world/word_match.h"
 
 namespace {
@@ -67,7 +68,7 @@ std::string experienceLine(GameState& state, PlayerRecord& hero) {
   const bool snickerSnack = dice::draw() % 4 == 0;
   std::string text;
   if (hero.equipment[0].quibblent == "VORPAL" && snickerSnack && state.combatValue == fight::kKilledByPlainAttack) {
-    const int boosted = static_cast<int>(static_cast<double>(enemy.expReward) * 1.5);
+    const int boosted = truncatedWhole(static_cast<double>(enemy.expReward) * 1.5);
     hero.exp += boosted;
     text = "One two, one two! Your VORPAL SWORD goes snicker-snack!\nThe " + enemyFullName(enemy) +
            " is soundly bested!\nYou gained a boosted " + std::to_string(boosted) + " experience";
@@ -105,8 +106,8 @@ std::string metalBlaze(GameState& state, PlayerRecord& hero) {
            "hardly \neven notice the attack.\n";
   }
   int damage = (enemy.attack - hero.defence) * 2;
-  damage = static_cast<int>(static_cast<float>(damage) * enemy.attackFactor);
-  damage = static_cast<int>(static_cast<float>(damage) * hero.damageTakenFactor);
+  damage = truncatedProduct(damage, enemy.attackFactor);
+  damage = truncatedProduct(damage, hero.damageTakenFactor);
   if (damage < 0) damage = 0;
   hero.hp -= damage;
   if (hero.hp < 1) {

@@ -3,6 +3,7 @@
 #include "interpreter/prompt_answers.h"
 #include "interpreter/start_prompts.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ std::string buy(GameState& state, Floor& floorRecord, PlayerRecord& player) {
 
 int garyPrice(int price, const PlayerRecord& player) {
   int asked = price / 3 - 5;
-  if (player.playerClass == "OPPORTUNIST") asked = static_cast<int>(static_cast<float>(asked) * 0.67f);
+  if (player.playerClass == "OPPORTUNIST") asked = truncatedProduct(asked, 0.67f);
   return asked < 1 ? 1 : asked;
 }
 

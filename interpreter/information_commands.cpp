@@ -7,6 +7,7 @@
 #include "world/floor.h"
 #include "world/game_state.h"
 #include "world/player_record.h"
+#include "world/whole_numbers.h"
 
 const char kHelpSecondPage[] =
     "Your goal in QUIBBLENT RUDIRUVU is to descend through all \n15 floors. Fight enemies to gain money and "
@@ -141,8 +142,8 @@ std::string commandStatus(GameState& state, Floor&, PlayerRecord& p, const std::
   state.lastReplyKind = kOrdinaryReply;
   const ItemRecord& weapon = p.equipment[0];
   const ItemRecord& armor = p.equipment[1];
-  const std::string shownDefence = std::to_string(static_cast<int>(static_cast<float>(p.defence) / p.damageTakenFactor));
-  const std::string shownAttack = std::to_string(static_cast<int>(static_cast<float>(p.attack) * p.attackFactor));
+  const std::string shownDefence = std::to_string(truncatedQuotient(p.defence, p.damageTakenFactor));
+  const std::string shownAttack = std::to_string(truncatedProduct(p.attack, p.attackFactor));
   std::string text = "You are " + p.name + " the level " + std::to_string(p.level) + " " + p.quibblent + " " +
                      p.playerClass + ".\n";
   const std::string armorLine = ".\nARMOR: " + armor.name + " (DEF: " + std::to_string(armor.defence) + ").\n";

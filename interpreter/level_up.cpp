@@ -4,6 +4,7 @@
 
 #include "interpreter/prompt_answers.h"
 #include "world/game_state.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ std::string declineOffer(GameState& state, bool alsoInFight) {
 int experienceForNextLevel(const std::string& playerClass, int level) {
   if (level >= kTopLevel) return kTopLevelExperience;
   const int step = playerClass == "ACADEMIC" ? 8 : 10;
-  return static_cast<int>(std::pow(static_cast<double>(step * level), 2.0));
+  return truncatedWhole(std::pow(static_cast<double>(step * level), 2.0));
 }
 
 std::string levelUp(GameState& state, PlayerRecord& hero, int attackGain) {

@@ -5,6 +5,7 @@
 #include "interpreter/prompt_answers.h"
 #include "world/game_state.h"
 #include "world/random_source.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr std::size_t kLongItemName = 21;
 // WOMBLETON sells armor only from this floor on.
 constexpr int kWombletonArmorFloor = 4;
 
-int thirdOff(int price) { return static_cast<int>(static_cast<float>(price) * kThirdOff); }
+int thirdOff(int price) { return truncatedProduct(price, kThirdOff); }
 
 // One trader: his rules and his words. Texts about one unit and about
 // several differ; `units` texts take N + " " + ITEM where `unit` ones take ITEM.

@@ -8,6 +8,7 @@
 #include "world/player_record.h"
 #include "world/quibblent_tables.h"
 #include "world/random_source.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ std::string pick(const std::vector<std::string>& choices) {
 int roundHalfAway(float value) { return static_cast<int>(std::round(value)); }
 
 // The single-precision price of a sale: truncated toward zero.
-int scaledPrice(int price, float factor) { return static_cast<int>(static_cast<float>(price) * factor); }
+int scaledPrice(int price, float factor) { return truncatedProduct(price, factor); }
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "encounters/matchups.h"
 #include "tests/interpreter/fight_play.h"
+#include "world/whole_numbers.h"
 
 namespace {
 
@@ -163,6 +164,70 @@ TEST_F(PlainAttack, MatchupsScaleTheHitBeforeTheFactorsAndMarkIt) {
     EXPECT_EQ(type("1"), "You swing your UNINTERESTING STICK at the enemy.\nIt took " + row.damage + " damage. Nice!\n" +
                              kEnemyTurnTail);
   }
+}
+
+// A run the save reader takes may hold an attack of ten million against a
+// defence of minus ten million, with factors of 100 on both sides: the
+// products pass any int long before the hit point is taken. Each product
+// stops at its bound and the hit is taken from the hit points as usual.
+TEST_F(PlainAttack, AHeroAndAFoeAtTheSaveBoundsTradeBlowsWithoutLeavingInt) {
+  // Columns: what the row shows, hero attack, enemy defence, scripted draws
+  // (the dodge roll, then the critical), reply, enemy hp after.
+  struct Row {
+    const char* shows;
+    int attack;
+    int defence;
+    std::vector<std::uint32_t> draws;
+    std::string reply;
+    int hpAfter;
+  };
+  const std::string swing = "You swing your UNINTERESTING STICK at the enemy.\nIt took ";
+  const std::string won = " damage. Nice!\n[TYPE ANYTHING TO CONTINUE]";
+  const Row rows[] = {
+      {"the matchup and both factors stop at the bound", 10'000'000, -10'000'000, {5, 16},
+       swing + std::to_string(kLargestProduct) + won, 0},
+      {"a critical triples the bound", 10'000'000, -10'000'000, {5, 20},
+       "Your STICK performs a critical EXTRAVAGANT HIT!\nThe enemy took " +
+           std::to_string(3 * kLargestProduct) + won,
+       0},
+      {"a blow below the bound counts as 0", -10'000'000, 10'000'000, {5, 16},
+       swing + "0 damage. Nice!\n" + kEnemyTurnTail, 10'000'000},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shows);
+    player.attack = row.attack;
+    player.attackFactor = 100.0f;
+    player.quibblent = "EXTRAVAGANT";
+    player.equipment[0].quibblent = "NIHILIST";  // doubles the hit on an EXISTENTIAL foe
+    Creature enemy = goblin;
+    enemy.quibblent = "EXISTENTIAL";
+    enemy.defence = row.defence;
+    enemy.damageTakenFactor = 100.0f;
+    enemy.maxHp = 10'000'000;
+    enemy.hp = 10'000'000;
+    beginFight(enemy);
+    dice::Script script(row.draws);
+    EXPECT_EQ(type("1"), row.reply);
+    EXPECT_EQ(state.currentEnemy.hp, row.hpAfter);
+    EXPECT_EQ(script.drawsLeft(), 0u);
+  }
+
+  // The foe's blow on a hero of defence minus ten million who takes 100
+  // times the damage: the bound again, and the hero falls.
+  player.defence = -10'000'000;
+  player.damageTakenFactor = 100.0f;
+  player.maxHp = 10'000'000;
+  player.hp = 10'000'000;
+  player.dodges = 0;
+  Creature enemy = goblin;
+  enemy.attack = 30;
+  enemy.attackFactor = 100.0f;
+  enemy.actions.emplace_back("ATTACK", 5, true);
+  beginFight(enemy, 7);
+  dice::Script script({0});
+  EXPECT_EQ(type("x"), "The UNINTERESTING GOBLIN attacks, dealing " + std::to_string(kLargestProduct) +
+                           " damage!\nThat's it for you. GAME OVER.\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(player.hp, 0);
 }
 
 }  // namespace
