@@ -27,8 +27,9 @@ inline constexpr const char kVictoriousFileMarker[] = "[VICTORIOUS FILE]";
 // The reader's bounds on the open-ended numbers of a run: counts, stats,
 // wounds, purses and timers take -kLargestRunNumber..kLargestRunNumber, and
 // the hero's and creatures' factors 0..kLargestFactor. They lie far above
-// anything a run reaches, yet low enough that the game's sums and its
-// products of a stat and a factor cannot overflow.
+// anything a run reaches, yet low enough that the game's sums cannot
+// overflow; its products of a number and factors stop at a bound of their
+// own (world/whole_numbers.h).
 inline constexpr int kLargestRunNumber = 10'000'000;
 inline constexpr float kLargestFactor = 100.0f;
 
