@@ -37,32 +37,47 @@ void zombieFightsClassCharacter(GameState& state, Floor& floorRecord, int direct
   state.combatState = 1;
   state.dialogueStage = 0;
   state.messageBuffer = "Beginning combat with " + state.pendingWord + " " + type +
-                        "...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]";
+                        "...\n"
+                        "You have first go.\n"
+                        "[TYPE ANYTHING TO CONTINUE]";
 }
 
-const char* const kCalculatorFound =
-    "Looking closer, it seems the ITEM you saw was actually a\nCALCULATOR!! You pocket the loot with a gleeful smile.";
+const char* const kCalculatorFound = "Looking closer, it seems the ITEM you saw was actually a\n"
+                                     "CALCULATOR!! You pocket the loot with a gleeful smile.";
 
 void greetAcademic(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
   TileOccupant& occupant = *state.currentFeature;
   if (isZombie(player)) return zombieFightsClassCharacter(state, floorRecord, direction, "ACADEMIC");
   if (player.playerClass == "OPPORTUNIST") {
     if (occupant.visitState == 1) {
-      state.messageBuffer =
-          "'Oh! Hello again, sir. Have you changed your mind about the \nsurvey? I'd be extraordinarily grateful for your \nparticipation!' You say sure, you could see yourself \nchanging your mind. If the price is right. The price being... \n[INPUT A NUMBER]";
+      state.messageBuffer = "'Oh! Hello again, sir. Have you changed your mind about the \n"
+                            "survey? I'd be extraordinarily grateful for your \n"
+                            "participation!' You say sure, you could see yourself \n"
+                            "changing your mind. If the price is right. The price being... \n"
+                            "[INPUT A NUMBER]";
     } else {
       state.dialogueStage = 41;
-      state.messageBuffer =
-          "You attempt to sneak up on the BORING GUY... He spots you \nalmost immediately. Surprisingly, the guy doesn't seem at \nall upset or suspicious of you. Instead, he just nods at \nyou, holding up a clipboard and pen. \n[TYPE ANYTHING TO CONTINUE]";
+      state.messageBuffer = "You attempt to sneak up on the BORING GUY... He spots you \n"
+                            "almost immediately. Surprisingly, the guy doesn't seem at \n"
+                            "all upset or suspicious of you. Instead, he just nods at \n"
+                            "you, holding up a clipboard and pen. \n"
+                            "[TYPE ANYTHING TO CONTINUE]";
     }
     return;
   }
   if (occupant.visitState == 0) {
-    state.messageBuffer =
-        "You approach the ANNOYING NERD. 'Ah, excuse me, sir? I'm \nperforming an analysis of this dungeon's peculiar quibblental \nproperties; the scientific community is very interested in \nunderstanding it and its potential implications regarding \nphysical reality.' \n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "You approach the ANNOYING NERD. 'Ah, excuse me, sir? I'm \n"
+                          "performing an analysis of this dungeon's peculiar quibblental \n"
+                          "properties; the scientific community is very interested in \n"
+                          "understanding it and its potential implications regarding \n"
+                          "physical reality.' \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else if (occupant.visitState == 1) {
-    state.messageBuffer =
-        "'Oh! Hello again, sir. Have you changed your mind about the \nsurvey? I'd be extraordinarily grateful for your \nparticipation!' You sure haven't changed your mind about \nhow ANNOYING this NERD is. \nDo you want to beat up the ANNOYING NERD? (Y/N)";
+    state.messageBuffer = "'Oh! Hello again, sir. Have you changed your mind about the \n"
+                          "survey? I'd be extraordinarily grateful for your \n"
+                          "participation!' You sure haven't changed your mind about \n"
+                          "how ANNOYING this NERD is. \n"
+                          "Do you want to beat up the ANNOYING NERD? (Y/N)";
   } else {
     // The nerd ran off and left his calculator; a full pack drops it for good.
     floorRecord.clearTile(direction, " was once an ITEM, but now there is nothing.");
@@ -70,8 +85,10 @@ void greetAcademic(GameState& state, Floor& floorRecord, PlayerRecord& player, i
     if (!player.inventoryFull()) {
       player.gainItem("CALCULATOR", 1);
     } else {
-      state.messageBuffer +=
-          "\n...Almost immediately, it falls out of your pockets and \ninto a crack in the floor, where you can't reach it anymore. \nDammit. Your INVENTORY must be full.";
+      state.messageBuffer += "\n"
+                             "...Almost immediately, it falls out of your pockets and \n"
+                             "into a crack in the floor, where you can't reach it anymore. \n"
+                             "Dammit. Your INVENTORY must be full.";
     }
   }
 }
@@ -82,29 +99,44 @@ void greetConvict(GameState& state, Floor& floorRecord, PlayerRecord& player, in
   if (player.playerClass == "ACADEMIC") {
     if (occupant.visitState == 0) {
       state.dialogueStage = 48;
-      state.messageBuffer =
-          "You cautiously approach the PUGNACIOUS RUFFIAN. He doesn't \nseem to notice your presence; he is busy comparing two \ndifferent WEAPONS. He looks at one, then the other, staring \nintently with a focused expression. \n[TYPE ANYTHING TO CONTINUE]";
+      state.messageBuffer = "You cautiously approach the PUGNACIOUS RUFFIAN. He doesn't \n"
+                            "seem to notice your presence; he is busy comparing two \n"
+                            "different WEAPONS. He looks at one, then the other, staring \n"
+                            "intently with a focused expression. \n"
+                            "[TYPE ANYTHING TO CONTINUE]";
     } else {
       placeFoe(floorRecord, direction, "CONFIDENT", "CONVICT");
       state.dialogueStage = 40;
-      state.messageBuffer =
-          "You decide to push your luck and sneak up on the PUGNACIOUS \nRUFFIAN again. Looks like he's decided on a weapon, and - oh \nshit - now he's giving you a VERY worrying look. You should \nhave left well enough alone! \n[TYPE ANYTHING TO CONTINUE]";
+      state.messageBuffer = "You decide to push your luck and sneak up on the PUGNACIOUS \n"
+                            "RUFFIAN again. Looks like he's decided on a weapon, and - oh \n"
+                            "shit - now he's giving you a VERY worrying look. You should \n"
+                            "have left well enough alone! \n"
+                            "[TYPE ANYTHING TO CONTINUE]";
     }
     return;
   }
   if (occupant.visitState == 0) {
-    state.messageBuffer =
-        "You sneak up behind the ANGRY GUY. He doesn't seem to notice \nyour presence; he is busy comparing two pieces of ARMOR. \nHe looks dumb as a brick, too. A perfect target for your, \nahem, area of expertise... \nWould you like to pick the ANGRY GUY's pockets? (Y/N)";
+    state.messageBuffer = "You sneak up behind the ANGRY GUY. He doesn't seem to notice \n"
+                          "your presence; he is busy comparing two pieces of ARMOR. \n"
+                          "He looks dumb as a brick, too. A perfect target for your, \n"
+                          "ahem, area of expertise... \n"
+                          "Would you like to pick the ANGRY GUY's pockets? (Y/N)";
   } else if (occupant.visitState == 1) {
-    state.messageBuffer =
-        "You sneak up behind the ANRGY GUY again. He's still absorbed \nin comparing his ARMOR. From the looks of things, he might \nbe at this task for the next several hours at least.\nWould you like to pick the ANGRY GUY's pockets? (Y/N)";
+    state.messageBuffer = "You sneak up behind the ANRGY GUY again. He's still absorbed \n"
+                          "in comparing his ARMOR. From the looks of things, he might \n"
+                          "be at this task for the next several hours at least.\n"
+                          "Would you like to pick the ANGRY GUY's pockets? (Y/N)";
   } else {
     // His money is already gone, so beating him pays nothing.
     placeFoe(floorRecord, direction, "ENRAGED", "CONVICT");
     floorRecord.tileCreatures[direction].goldReward = 0;
     state.dialogueStage = 40;
-    state.messageBuffer =
-        "You decide to push your luck and sneak up on the ANGRY GUY \nagain, and... oh shit, looks like he's noticed that his \nmoney is gone. He's patting his pockets and muttering, and \nhe does NOT sound happy. Maybe you can sneak away before - \nNope, he just saw you. This is gonna suck. \n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "You decide to push your luck and sneak up on the ANGRY GUY \n"
+                          "again, and... oh shit, looks like he's noticed that his \n"
+                          "money is gone. He's patting his pockets and muttering, and \n"
+                          "he does NOT sound happy. Maybe you can sneak away before - \n"
+                          "Nope, he just saw you. This is gonna suck. \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   }
 }
 
@@ -121,16 +153,25 @@ void greetOpportunist(GameState& state, Floor& floorRecord, PlayerRecord& player
   TileOccupant& occupant = *state.currentFeature;
   if (isZombie(player)) return zombieFightsClassCharacter(state, floorRecord, direction, "OPPORTUNIST");
   if (player.playerClass == "CONVICT") {
-    state.messageBuffer =
-        "You approach the SMUG PRICK. He grins at you. 'Well, hello, \nchum! Say, it's real nice to see someone else around here \nwho ain't a monster, huh? A friend! That's what we are, \nyeah? Friends? People like us, we gotta help each other out, \nwouldn't you say?' \n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "You approach the SMUG PRICK. He grins at you. 'Well, hello, \n"
+                          "chum! Say, it's real nice to see someone else around here \n"
+                          "who ain't a monster, huh? A friend! That's what we are, \n"
+                          "yeah? Friends? People like us, we gotta help each other out, \n"
+                          "wouldn't you say?' \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else if (occupant.visitState == 0) {
-    state.messageBuffer =
-        "You cautiously approach the ROGUISHLY HANDSOME FELLOW. \nHe grins at you. 'Well, hello, chum! Say, it's real nice to \nsee someone else around here who ain't a monster, huh? \nA friend! That's what we are, yeah? Friends? People like us, \nwe gotta help each other out, wouldn't you say?' \n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "You cautiously approach the ROGUISHLY HANDSOME FELLOW. \n"
+                          "He grins at you. 'Well, hello, chum! Say, it's real nice to \n"
+                          "see someone else around here who ain't a monster, huh? \n"
+                          "A friend! That's what we are, yeah? Friends? People like us, \n"
+                          "we gotta help each other out, wouldn't you say?' \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else {
     occupant.visitState = charmerPrice(occupant.visitState, player.gold);
-    state.messageBuffer =
-        "You approach the roguishly handsome fellow. He grins at you. \n'Well, fancy seeing you here, buddy-o! And may I say you \nlook ravishing today. Well, you remember my offer, yeah? \n" +
-        std::to_string(occupant.visitState) + " gold for a SPECIAL POTION. Whaddaya say?' (Y/N)";
+    state.messageBuffer = "You approach the roguishly handsome fellow. He grins at you. \n"
+                          "'Well, fancy seeing you here, buddy-o! And may I say you \n"
+                          "look ravishing today. Well, you remember my offer, yeah? \n" +
+                          std::to_string(occupant.visitState) + " gold for a SPECIAL POTION. Whaddaya say?' (Y/N)";
   }
 }
 
@@ -148,12 +189,18 @@ void greetWise(GameState& state, Floor& floorRecord, PlayerRecord& player, int d
   if (isZombie(player)) {
     floorRecord.clearTile(direction, ", there is nothing at all.");
     state.dialogueStage = 0;
-    state.messageBuffer = name + " runs away as you approach. Cannot take its \nflesh. Gruuuhhhh...";
+    state.messageBuffer = name + " runs away as you approach. Cannot take its \n"
+                                 "flesh. Gruuuhhhh...";
   } else if (occupant.visitState == 0) {
     state.messageBuffer = "'HALT! I am " + name +
-                          ". Lower your weapon, for my battle is \nnot fought with swords and sorcery. Instead, I will be \nchallenging your MIND. Solve my riddle, and I shall grant \nyou my boon. Listen carefully...' \n[TYPE ANYTHING TO CONTINUE]";
+                          ". Lower your weapon, for my battle is \n"
+                          "not fought with swords and sorcery. Instead, I will be \n"
+                          "challenging your MIND. Solve my riddle, and I shall grant \n"
+                          "you my boon. Listen carefully...' \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else {
-    state.messageBuffer = name + " observes you placidly. 'I have nothing more to \noffer you, human. Leave me be.'";
+    state.messageBuffer = name + " observes you placidly. 'I have nothing more to \n"
+                                 "offer you, human. Leave me be.'";
   }
 }
 
@@ -162,11 +209,18 @@ void greetWorgleton(GameState& state, Floor&, PlayerRecord& player, int) {
     state.dialogueStage = 0;
     state.messageBuffer = "This thing smells horrible. Not good to eat.";
   } else if (state.currentFeature->visitState == 0) {
-    state.messageBuffer =
-        "You approach WORGLETON WINNLEFLAP THE BARBER THING. It makes \nseveral bizarre, unpleasant gurgling sounds, seemingly \nattempting to communicate with you. Eventually, after over \na minute of painful noise, its sounds cohere into something \napproaching intelligible speech... \n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "You approach WORGLETON WINNLEFLAP THE BARBER THING. It makes \n"
+                          "several bizarre, unpleasant gurgling sounds, seemingly \n"
+                          "attempting to communicate with you. Eventually, after over \n"
+                          "a minute of painful noise, its sounds cohere into something \n"
+                          "approaching intelligible speech... \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else {
-    state.messageBuffer =
-        "You approach WORGLETON WINNLEFLAP THE BARBER THING. \n'sorry... can't cut your hair today... looking for cousin... \nplus, razor only works on lithium... might cause skin to \nmelt off... wouldn't want that... cousin would lose \ncustomer...'";
+    state.messageBuffer = "You approach WORGLETON WINNLEFLAP THE BARBER THING. \n"
+                          "'sorry... can't cut your hair today... looking for cousin... \n"
+                          "plus, razor only works on lithium... might cause skin to \n"
+                          "melt off... wouldn't want that... cousin would lose \n"
+                          "customer...'";
   }
 }
 
@@ -174,20 +228,27 @@ void greetWarlock(GameState& state, Floor& floorRecord, PlayerRecord&, int direc
   state.currentEnemy = floorRecord.tileCreatures[direction];
   state.combatState = 1;
   state.dialogueStage = 0;
-  state.messageBuffer = "Beginning combat with VERY NORMAL WARLOCK... \nYou have first go. \n[TYPE ANYTHING TO CONTINUE]";
+  state.messageBuffer = "Beginning combat with VERY NORMAL WARLOCK... \n"
+                        "You have first go. \n"
+                        "[TYPE ANYTHING TO CONTINUE]";
 }
 
 void greetSeer(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
   if (isZombie(player)) {
     floorRecord.clearTile(direction, ", there is nothing at all.");
     state.dialogueStage = 0;
-    state.messageBuffer = "QUIBBLENT SEER runs away as you approach. Cannot take its \nflesh. Gruuuhhhh...";
+    state.messageBuffer = "QUIBBLENT SEER runs away as you approach. Cannot take its \n"
+                          "flesh. Gruuuhhhh...";
   } else if (state.currentFeature->visitState == 0) {
-    state.messageBuffer =
-        "You cautiously approach the QUIBBLENT SEER. She looks at you \nwith eyes that seem to bore right through the very core of \nyour soul. Slowly, deliberately, as though she has not \nspoken in eons, she rasps: 'Thirty gold to have your \nQUIBBLENT read.' \nPay 30 gold? (Y/N)";
+    state.messageBuffer = "You cautiously approach the QUIBBLENT SEER. She looks at you \n"
+                          "with eyes that seem to bore right through the very core of \n"
+                          "your soul. Slowly, deliberately, as though she has not \n"
+                          "spoken in eons, she rasps: 'Thirty gold to have your \n"
+                          "QUIBBLENT read.' \n"
+                          "Pay 30 gold? (Y/N)";
   } else {
-    state.messageBuffer =
-        "You approach the QUIBBLENT SEER. 'You know the deal. Thirty \ngold to have your QUIBBLENT read.' Pay 30 gold? (Y/N)";
+    state.messageBuffer = "You approach the QUIBBLENT SEER. 'You know the deal. Thirty \n"
+                          "gold to have your QUIBBLENT read.' Pay 30 gold? (Y/N)";
   }
 }
 
@@ -197,9 +258,11 @@ void greetKingSword(GameState& state, Floor&, PlayerRecord& player, int) {
     state.messageBuffer = "Creature of metal, not flesh. No good to eat.";
     return;
   }
-  state.messageBuffer =
-      "Looking closer, it seems the ITEM you saw was actually a \nSWORD OF KINGS!! (ATK: ?\?)\n\nWould you like to replace your current weapon, the \n" +
-      player.equipment[0].name + ", with it? (Y/N)";
+  state.messageBuffer = "Looking closer, it seems the ITEM you saw was actually a \n"
+                        "SWORD OF KINGS!! (ATK: ?\?)\n"
+                        "\n"
+                        "Would you like to replace your current weapon, the \n" +
+                        player.equipment[0].name + ", with it? (Y/N)";
 }
 
 void greetChef(GameState& state, Floor&, PlayerRecord& player, int) {
@@ -208,11 +271,14 @@ void greetChef(GameState& state, Floor&, PlayerRecord& player, int) {
     state.messageBuffer = "The flesh is stored in the hat. Cannot eat this one.";
   } else if (!player.hasItem("HAT", 1)) {
     state.dialogueStage = 0;
-    state.messageBuffer =
-        "You approach the HATLESS CHEF. It is visibly distressed by \nthe loss of its HAT. It says the HAT was just on its head \na second ago, one of the other monsters must have taken it, \noh please won't you find its hat, it'd be ever so grateful!";
+    state.messageBuffer = "You approach the HATLESS CHEF. It is visibly distressed by \n"
+                          "the loss of its HAT. It says the HAT was just on its head \n"
+                          "a second ago, one of the other monsters must have taken it, \n"
+                          "oh please won't you find its hat, it'd be ever so grateful!";
   } else {
-    state.messageBuffer =
-        "'My hat! That's my hat! Oh please oh please oh please oh \nplease won't you give it back?' \nReturn the hat? (Y/N)";
+    state.messageBuffer = "'My hat! That's my hat! Oh please oh please oh please oh \n"
+                          "please won't you give it back?' \n"
+                          "Return the hat? (Y/N)";
   }
 }
 
@@ -225,31 +291,36 @@ void greetAccountant(GameState& state, Floor& floorRecord, PlayerRecord& player,
   TileOccupant& occupant = *state.currentFeature;
   if (isZombie(player)) {
     state.dialogueStage = 0;
-    state.messageBuffer = "Too powerful. Zombie might be dumb, but not *stupid*.\nDon't try to eat.";
+    state.messageBuffer = "Too powerful. Zombie might be dumb, but not *stupid*.\n"
+                          "Don't try to eat.";
   } else if (occupant.visitState == 2) {
-    state.messageBuffer =
-        "'Hmm? You're not satisfied with your reward? I suppose I \ncould tear out your spine and offer it to you as a trophy, \nif you really want. Now go away, I have work to do.'";
+    state.messageBuffer = "'Hmm? You're not satisfied with your reward? I suppose I \n"
+                          "could tear out your spine and offer it to you as a trophy, \n"
+                          "if you really want. Now go away, I have work to do.'";
   } else if (occupant.visitState != 1) {
-    state.messageBuffer =
-        "You approach the POWERFUL-LOOKING BEING... It appears \nsurprised to see you. It looks you up and down, then \ncackles - a painful, raspy sound. \n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "You approach the POWERFUL-LOOKING BEING... It appears \n"
+                          "surprised to see you. It looks you up and down, then \n"
+                          "cackles - a painful, raspy sound. \n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else {
     state.loopFlag = floorCleared(floorRecord);
     const bool hasStack = std::find(player.inventoryNames.begin(), player.inventoryNames.end(), "STAPLE REMOVER") !=
                           player.inventoryNames.end();
     if (!state.loopFlag) {
-      state.messageBuffer =
-          "'The floor is not yet cleared. Until you have done so, \nplease do not waste my time.'";
+      state.messageBuffer = "'The floor is not yet cleared. Until you have done so, \n"
+                            "please do not waste my time.'";
     } else if ((player.inventoryFull() && !hasStack) ||
                (hasStack && player.hasItem("STAPLE REMOVER", kStackLimit))) {
       // Mended: a full STAPLE REMOVER stack is held back like a full pack, so
       // the reward is never announced and then lost.
-      state.messageBuffer =
-          "'Ah, I see you've done as I requested. Yet I also note your \ninventory is rather full. If you want your reward, you must \ndrop something first.'";
+      state.messageBuffer = "'Ah, I see you've done as I requested. Yet I also note your \n"
+                            "inventory is rather full. If you want your reward, you must \n"
+                            "drop something first.'";
     } else {
       player.gainItem("STAPLE REMOVER", 1);
       occupant.visitState = 2;
-      state.messageBuffer =
-          "'Ah, I see you've done as I requested. Very good. \nHere, take this.' You got a STAPLE REMOVER!";
+      state.messageBuffer = "'Ah, I see you've done as I requested. Very good. \n"
+                            "Here, take this.' You got a STAPLE REMOVER!";
     }
   }
 }
@@ -259,11 +330,13 @@ void greetConsoom(GameState& state, Floor&, PlayerRecord& player, int) {
     state.dialogueStage = 0;
     state.messageBuffer = "A fellow consumer. Have great respect for. Wave at.";
   } else if (state.currentFeature->visitState < 4) {
-    state.messageBuffer =
-        "You approach the CONSUMPTION ELEMENTAL. It slowly turns to \nlook at you, then grumbles hungrily. 'FEED ME. FEED ME. \nFEED ME.' Will you feed the CONSUMPTION ELEMENTAL one of \nyour items? (Y/N)";
+    state.messageBuffer = "You approach the CONSUMPTION ELEMENTAL. It slowly turns to \n"
+                          "look at you, then grumbles hungrily. 'FEED ME. FEED ME. \n"
+                          "FEED ME.' Will you feed the CONSUMPTION ELEMENTAL one of \n"
+                          "your items? (Y/N)";
   } else {
-    state.messageBuffer =
-        "The CONSUMPTION ELEMENTAL appears satisfied with its meal. \nThere's no need to feed it any more.";
+    state.messageBuffer = "The CONSUMPTION ELEMENTAL appears satisfied with its meal. \n"
+                          "There's no need to feed it any more.";
   }
 }
 

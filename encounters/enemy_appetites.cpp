@@ -40,17 +40,19 @@ void resolveEat(EnemyTurn& turn) {
     if (player.quibblent == "VOLUMINOUS") {
       changePlayerWord(turn, "UNINTERESTING");
       move.narration += name +
-                        " attempts to EAT you!!\nThe attempt was an overwhelming success.\nYou have lost your "
-                        "VOLUMINOSITY!! The enemy is less hungry.\n" +
+                        " attempts to EAT you!!\n"
+                        "The attempt was an overwhelming success.\n"
+                        "You have lost your VOLUMINOSITY!! The enemy is less hungry.\n" +
                         move.yourTurnPrompt;
       move.cooldownLeft += 5;
       sateHunger(turn);
       return;
     }
     turn.player.hp = 0;
-    move.narration += name +
-                      " attempts to EAT you!!\nThe attempt was an overwhelming success. Well, fuck.\nYou die!! Game "
-                      "over.\n[TYPE ANYTHING TO CONTINUE]";
+    move.narration += name + " attempts to EAT you!!\n"
+                             "The attempt was an overwhelming success. Well, fuck.\n"
+                             "You die!! Game over.\n"
+                             "[TYPE ANYTHING TO CONTINUE]";
     sateHunger(turn);
     move.attackValue = 4;
     return;
@@ -60,11 +62,14 @@ void resolveEat(EnemyTurn& turn) {
                            turn.enemy.quibblent == "STARVING" || turn.enemy.type == "ZOMBIE";
   if (nearlyTasty) {
     move.narration += "The " + name +
-                      " attempts to EAT you!!\nLuckily, you are able to slip out of their grasp.\nThe enemy glares "
-                      "at you hungrily...\n" +
+                      " attempts to EAT you!!\n"
+                      "Luckily, you are able to slip out of their grasp.\n"
+                      "The enemy glares at you hungrily...\n" +
                       move.yourTurnPrompt;
   } else {
-    move.narration += name + " looks at you hungrily...\nThey want to EAT you, but you aren't *quite* tasty enough.\n" +
+    move.narration += name +
+                      " looks at you hungrily...\n"
+                      "They want to EAT you, but you aren't *quite* tasty enough.\n" +
                       move.yourTurnPrompt;
   }
   turn.state.combatState = 2;
@@ -152,93 +157,111 @@ std::string gamerParagon(EnemyTurn& turn) {
 
 constexpr ListenerRow kSermonListeners[] = {
     {[](const EnemyTurn& t) { return heroIs(t, "FUNDAMENTALIST") || imbuedWith(t, "MORALITY"); }, fullHeal,
-     "The enemy's words of wisdom fill you with a feeling of \nprofound validation and contentment.\nYou have been "
-     "fully healed! Huzzah!\n",
+     "The enemy's words of wisdom fill you with a feeling of \n"
+     "profound validation and contentment.\n"
+     "You have been fully healed! Huzzah!\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "CONFUSED"); }, becomeFundamentalist,
-     "Hearing the enemy's words of wisdom, you are snapped out of \nyour CONFUSION, and inspired to join them in "
-     "righteousness!!\n",
+     "Hearing the enemy's words of wisdom, you are snapped out of \n"
+     "your CONFUSION, and inspired to join them in righteousness!!\n",
      Ending::MessageThenYourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "EXISTENTIAL"); }, noEffect,
-     "You nod along, listening thoughtfully. You think the enemy's \nspeech is interesting, but it doesn't really "
-     "affect you in \nany combat-significant way.\n",
+     "You nod along, listening thoughtfully. You think the enemy's \n"
+     "speech is interesting, but it doesn't really affect you in \n"
+     "any combat-significant way.\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "DAMNED"); }, damnedHears,
-     "Oh no. Oh no no no no NO NO NO NO NO NO NO STOP TALKING STOP \nTALKING STOP TALKING MAKE THE HORRIBLE WORDS "
-     "*STOP*\n[TYPE ANYTHING TO CONTINUE]",
+     "Oh no. Oh no no no no NO NO NO NO NO NO NO STOP TALKING STOP \n"
+     "TALKING STOP TALKING MAKE THE HORRIBLE WORDS *STOP*\n"
+     "[TYPE ANYTHING TO CONTINUE]",
      Ending::Nothing},
     {[](const EnemyTurn& t) { return heroIs(t, "HORNY") || heroIs(t, "FLIRTATIOUS") || heroIs(t, "PERVERTED"); },
      becomeFundamentalist,
-     "As you listen to the words of the enemy, you think about \nyour own personality. Horrified at your lecherous "
-     "ways, you \nvow to turn your life around. ",
+     "As you listen to the words of the enemy, you think about \n"
+     "your own personality. Horrified at your lecherous ways, you \n"
+     "vow to turn your life around. ",
      Ending::MessageThenYourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "HIPPIE") || imbuedWith(t, "LSD"); }, grooveAlong,
-     "The words wash over you, and you smile, grooving with \nthe enemy's commanding speech. \n+10 HP, but you're "
-     "now vulnerable to further attacks!!\n",
+     "The words wash over you, and you smile, grooving with \n"
+     "the enemy's commanding speech. \n"
+     "+10 HP, but you're now vulnerable to further attacks!!\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "FRIGHTENED"); }, stunEffect,
-     "You find the enemy's words to be ABSOLUTELY TERRIFYING!!\nYou are STUNNED into petrified silence by the "
-     "preaching.",
+     "You find the enemy's words to be ABSOLUTELY TERRIFYING!!\n"
+     "You are STUNNED into petrified silence by the preaching.",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "METALHEAD"); }, moralityHurts,
-     "The enemy's piercing words hit you right in the chest!\nUnprepared for an attack of MORALITY, you take 15 "
-     "damage.\n",
+     "The enemy's piercing words hit you right in the chest!\n"
+     "Unprepared for an attack of MORALITY, you take 15 damage.\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "RAVENOUS"); }, growHungry,
      "Zzzzz... this boring speech is making you hungry!\n", Ending::MessageThenYourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "GAMER") || heroIs(t, "MLG"); }, gamerParagon,
-     "Pure moral truth? Avoiding vice and temptation? Dude, you're \na GAMER! You're the greatest paragon of "
-     "MORALITY there is! \nYou now feel less vulnerable to attacks.\n",
+     "Pure moral truth? Avoiding vice and temptation? Dude, you're \n"
+     "a GAMER! You're the greatest paragon of MORALITY there is! \n"
+     "You now feel less vulnerable to attacks.\n",
      Ending::YourTurn},
-    {[](const EnemyTurn&) { return true; }, noEffect, "...you don't need to listen to this.\nThere was no effect!\n",
+    {[](const EnemyTurn&) { return true; }, noEffect,
+     "...you don't need to listen to this.\n"
+     "There was no effect!\n",
      Ending::YourTurn},
 };
 
 // FLIRT.
-constexpr const char* kReceptive =
-    "You flirt back... the enemy seems receptive!!\nThe two of you start talking, and combat begins to seem \nlike "
-    "a distant memory...\n[TYPE ANYTHING TO CONTINUE]";
+constexpr const char* kReceptive = "You flirt back... the enemy seems receptive!!\n"
+                                   "The two of you start talking, and combat begins to seem \n"
+                                   "like a distant memory...\n"
+                                   "[TYPE ANYTHING TO CONTINUE]";
 
 constexpr ListenerRow kFlirtListeners[] = {
     {[](const EnemyTurn& t) { return t.player.playerClass == "ZOMBIE"; }, noEffect,
      "You aren't listening. Need flesh.\n", Ending::YourTurn},
     {[](const EnemyTurn& t) { return imbuedWith(t, "MORALITY"); }, noEffect,
-     "You are faintly amused by this trivial attempt to tempt you \nwith the PLEASURES OF THE FLESH. Of course, you "
-     "are far \nbeyond such things. There was no effect!\n",
+     "You are faintly amused by this trivial attempt to tempt you \n"
+     "with the PLEASURES OF THE FLESH. Of course, you are far \n"
+     "beyond such things. There was no effect!\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "HIPPIE") || imbuedWith(t, "LSD"); }, noEffect,
-     "Haha, like... what? It's kinda crazy that this horrible \nmonster you're trying to kill is also, like, "
-     "FLIRTING with \nyou and stuff. You think that's pretty funny.\n",
+     "Haha, like... what? It's kinda crazy that this horrible \n"
+     "monster you're trying to kill is also, like, FLIRTING with \n"
+     "you and stuff. You think that's pretty funny.\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) {
        return enemyTypeIs(t, "CTHULOID") || enemyTypeIs(t, "HELLSATAN") || enemyTypeIs(t, "HELLFUCKER");
      },
      stunEffect,
-     "Unfortunately, their attempt at flirting reads to you more \nlike an attempt to EAT YOUR EMOTIONS. You are "
-     "STUNNED!\n",
+     "Unfortunately, their attempt at flirting reads to you more \n"
+     "like an attempt to EAT YOUR EMOTIONS. You are STUNNED!\n",
      Ending::EnemyTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "HORNY"); }, stunEffect,
      "The attempt was an overwhelming success!! You are STUNNED.\n", Ending::EnemyTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "GHASTLY"); },
      [](EnemyTurn& t) { return raiseEnemyFactor(t, 1.0f); },
-     "You are horrified by the thought that a GHASTLY thing like \nyou could be flirted with... \nYou are now "
-     "vulnerable to enemy attacks!\n",
+     "You are horrified by the thought that a GHASTLY thing like \n"
+     "you could be flirted with... \n"
+     "You are now vulnerable to enemy attacks!\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "FRIGHTENED"); }, stunEffect,
      "You find this action COMPLETELY TERRIFYING! You are STUNNED.\n", Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "METALHEAD"); },
      [](EnemyTurn& t) { return raiseEnemyFactor(t, 0.4f); },
-     "You are NOT blushing. You are WAY TOO METAL to care, which \nis why you definitely AREN'T now vulnerable to "
-     "attacks, and \nanyone who says otherwise can FUCK OFF.\n",
+     "You are NOT blushing. You are WAY TOO METAL to care, which \n"
+     "is why you definitely AREN'T now vulnerable to attacks, and \n"
+     "anyone who says otherwise can FUCK OFF.\n",
      Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "PERVERTED") && t.enemy.quibblent == "PERVERTED"; }, befriend,
      kReceptive, Ending::Nothing},
     {[](const EnemyTurn& t) { return heroIs(t, "PERVERTED"); }, noEffect,
-     "You flirt back... and the enemy seems to lose interest. \nDammit. Back to combat.\n", Ending::YourTurn},
+     "You flirt back... and the enemy seems to lose interest. \n"
+     "Dammit. Back to combat.\n",
+     Ending::YourTurn},
     {[](const EnemyTurn& t) {
        return enemyTypeIs(t, "ZOMBIE") || enemyTypeIs(t, "DRAGON") || enemyTypeIs(t, "NECROMANCER");
      },
-     noEffect, "You find this attempt to be faintly disturbing.\nNothing happened!\n", Ending::YourTurn},
+     noEffect,
+     "You find this attempt to be faintly disturbing.\n"
+     "Nothing happened!\n",
+     Ending::YourTurn},
     {[](const EnemyTurn& t) { return heroIs(t, "FLIRTATIOUS") || heroIs(t, "CONFIDENT"); }, befriend, kReceptive,
      Ending::Nothing},
     {[](const EnemyTurn&) { return true; }, noEffect, "...you're not interested. The enemy seems disappointed.\n",

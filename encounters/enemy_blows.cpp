@@ -111,8 +111,10 @@ void resolveBodyTackle(EnemyTurn& turn) {
   std::string adjective;
   if (turn.state.combatValue == 1) adjective = " a weakened ";
   if (turn.state.combatValue == 2) adjective = " a boosted ";
-  turn.move.narration += "The " + enemyFullName(turn.enemy) + " uses a full-body tackle, \ndealing " + adjective +
-                         std::to_string(damage) + " damage!\n";
+  turn.move.narration += "The " + enemyFullName(turn.enemy) +
+                         " uses a full-body tackle, \n"
+                         "dealing " +
+                         adjective + std::to_string(damage) + " damage!\n";
   if (turn.enemy.quibblent == "FLAMING") burnCheck(turn);
   if (turn.enemy.quibblent == "OILY") oilOnHit(turn);
   turn.move.narration += promptEnding(turn);

@@ -5,7 +5,8 @@
 
 std::string promptEnding(const EnemyTurn& turn) {
   if (turn.player.hp != 0) return turn.move.yourTurnPrompt;
-  return "That's it for you. GAME OVER.\n[TYPE ANYTHING TO CONTINUE]";
+  return "That's it for you. GAME OVER.\n"
+         "[TYPE ANYTHING TO CONTINUE]";
 }
 
 bool explodesInFire(EnemyTurn& turn) {

@@ -18,8 +18,10 @@ void resolveMagicbolt(EnemyTurn& turn) {
   const int amount = turn.move.amount;
   turn.move.attackValue = amount;
   hurtPlayer(turn.player, amount);
-  turn.move.narration += fullName(turn) + turn.move.message + "\nYou took " + std::to_string(amount) +
-                         " damage.\n" + promptEnding(turn);
+  turn.move.narration += fullName(turn) + turn.move.message +
+                         "\n"
+                         "You took " +
+                         std::to_string(amount) + " damage.\n" + promptEnding(turn);
 }
 
 // A fire spell or breath: the hit, then the hero either explodes or is told
@@ -94,7 +96,8 @@ void resolveCurseBolt(EnemyTurn& turn) {
   player.attack = std::max(player.attack - 1, 1);
   player.defence = std::max(player.defence - 1, 0);
   turn.move.narration += fullName(turn) + turn.move.message +
-                         "\nYou have permanently lost 5 HP, 1 ATK, and 1 DEF!!! Aw geez!\n" +
+                         "\n"
+                         "You have permanently lost 5 HP, 1 ATK, and 1 DEF!!! Aw geez!\n" +
                          turn.move.yourTurnPrompt;
 }
 
@@ -114,7 +117,9 @@ void healEnemy(EnemyTurn& turn, int most) {
   Creature& enemy = turn.enemy;
   turn.move.amount = enemy.maxHp - enemy.hp < most ? enemy.maxHp - enemy.hp : most;
   enemy.hp += turn.move.amount;
-  turn.move.narration += fullName(turn) + turn.move.message + "\nThey recovered " +
+  turn.move.narration += fullName(turn) + turn.move.message +
+                         "\n"
+                         "They recovered " +
                          std::to_string(turn.move.amount) + " HP.\n" + turn.move.yourTurnPrompt;
 }
 void resolveHeal(EnemyTurn& turn) { healEnemy(turn, 25); }
@@ -125,8 +130,10 @@ void resolveMegaHeal(EnemyTurn& turn) {
 
 void resolveDrinkSelf(EnemyTurn& turn) {
   turn.enemy.hp = turn.enemy.maxHp;
-  turn.move.narration +=
-      fullName(turn) + turn.move.message + "\nFull enemy HP restored! Oh shit!!\n" + turn.move.yourTurnPrompt;
+  turn.move.narration += fullName(turn) + turn.move.message +
+                         "\n"
+                         "Full enemy HP restored! Oh shit!!\n" +
+                         turn.move.yourTurnPrompt;
 }
 
 void optimise(EnemyTurn& turn, int hp, int stat) {
@@ -138,13 +145,15 @@ void optimise(EnemyTurn& turn, int hp, int stat) {
 void resolveRunTheNumbers(EnemyTurn& turn) {
   optimise(turn, 20, 2);
   turn.move.narration += fullName(turn) +
-                         " runs the numbers... their stats \nhave been optimized!! +20 HP! +2 ATK! +2 DEF!\n" +
+                         " runs the numbers... their stats \n"
+                         "have been optimized!! +20 HP! +2 ATK! +2 DEF!\n" +
                          turn.move.yourTurnPrompt;
 }
 void resolveRunTheNumbersII(EnemyTurn& turn) {
   optimise(turn, 40, 4);
   turn.move.narration += turn.enemy.type +
-                         " runs the numbers... their stats \nhave been optimized!! +40 HP! +4 ATK! +4 DEF!\n" +
+                         " runs the numbers... their stats \n"
+                         "have been optimized!! +40 HP! +4 ATK! +4 DEF!\n" +
                          turn.move.yourTurnPrompt;
 }
 
@@ -164,8 +173,10 @@ void resolveWindUp(EnemyTurn& turn) {
 void resolveWindUpII(EnemyTurn& turn) {
   turn.enemy.woundUp = true;
   swapMove(turn.enemy, "WIND UP II", "HELL CLAW", 999);
-  turn.move.narration +=
-      fullName(turn) + " winds up for an incredibly,\ndevastatingly powerful attack!!!\n" + turn.move.yourTurnPrompt;
+  turn.move.narration += fullName(turn) +
+                         " winds up for an incredibly,\n"
+                         "devastatingly powerful attack!!!\n" +
+                         turn.move.yourTurnPrompt;
 }
 
 void resolveHellClaw(EnemyTurn& turn) {
@@ -174,7 +185,9 @@ void resolveHellClaw(EnemyTurn& turn) {
     swapMove(turn.enemy, "HELL CLAW", "WIND UP II", 2);
   }
   turn.player.hp = 1;
-  turn.move.narration += fullName(turn) + " crushes you with a HELL CLAW!\nYou are now at 1 HP!!\n" +
+  turn.move.narration += fullName(turn) +
+                         " crushes you with a HELL CLAW!\n"
+                         "You are now at 1 HP!!\n" +
                          turn.move.yourTurnPrompt;
 }
 

@@ -39,8 +39,8 @@ bool armorAbsorbs(EnemyTurn& turn) {
   }
   armor.changeQuibblent("UNINTERESTING");
   text += ", but your EXTRAVAGANT\n" + armor.type +
-          " leaps to absorb the attack! Its effects are\nnegated. Sadly, its EXTRAVAGANCE is used up in the "
-          "process.\n" +
+          " leaps to absorb the attack! Its effects are\n"
+          "negated. Sadly, its EXTRAVAGANCE is used up in the process.\n" +
           turn.move.yourTurnPrompt;
   turn.move.narration = text;
   turn.state.messageBuffer = text;
@@ -227,12 +227,15 @@ std::string offerText(const Creature& enemy, const Action& move, const PlayerRec
   const std::string& q = enemy.quibblent;
   const std::string& t = enemy.type;
   const std::string& a = move.name;
-  const std::string question =
-      ".\nWould you like to dodge? (Y/N or 1/2)\nYou have " + std::to_string(player.dodges) + " dodges left.";
+  const std::string question = ".\n"
+                               "Would you like to dodge? (Y/N or 1/2)\n"
+                               "You have " +
+                               std::to_string(player.dodges) + " dodges left.";
   if (a == "WINDUP-ATTACK") return "The " + q + " " + t + " is choosing to use ATTACK" + question;
   if (a == "EAT") {
     return "The " + q + " " + t + " is choosing to use EAT" + question +
-           "\n(WARNING -- BEING EATEN IS INSTANT DEATH)";
+           "\n"
+           "(WARNING -- BEING EATEN IS INSTANT DEATH)";
   }
   if (q.size() + t.size() + a.size() >= 36) return "The " + t + " is choosing to use " + a + question;
   if (forced && t == "POTION") return t + " is choosing to use " + a + question;
@@ -255,7 +258,9 @@ std::string takeMove(std::size_t index, bool forced, Floor& floorRecord, PlayerR
 std::string hesitate(PlayerRecord& player, GameState& state) {
   state.combatState = 2;
   state.enemyActionIndex = 0;
-  return "The " + enemyFullName(state.currentEnemy) + " hesitates.\nIt is now your turn.\n" +
+  return "The " + enemyFullName(state.currentEnemy) +
+         " hesitates.\n"
+         "It is now your turn.\n" +
          playerTurnText(player);
 }
 

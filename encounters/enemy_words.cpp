@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr const char* kEnemyTurnAgain = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+constexpr const char* kEnemyTurnAgain = "It is now the enemy's turn.\n"
+                                        "[TYPE ANYTHING TO CONTINUE]";
 
 bool imbuedWithLsd(const PlayerRecord& player) { return player.imbuement == "LSD"; }
 
@@ -27,7 +28,8 @@ void resolveConfusingTerminology(EnemyTurn& turn) {
 }
 
 void resolveBansheeShriek(EnemyTurn& turn) {
-  std::string text = enemyFullName(turn.enemy) + " released an ear-piercing, \nbone-rattling SHRIEK! ";
+  std::string text = enemyFullName(turn.enemy) + " released an ear-piercing, \n"
+                                                 "bone-rattling SHRIEK! ";
   if (imbuedWithLsd(turn.player)) {
     text += "You are tripping too hard to notice!!\n" + turn.move.yourTurnPrompt;
   } else if (turn.player.playerClass == "ZOMBIE") {
@@ -40,12 +42,13 @@ void resolveBansheeShriek(EnemyTurn& turn) {
 }
 
 void resolveMadness(EnemyTurn& turn) {
-  turn.move.narration += enemyFullName(turn.enemy) + "'s pure existence is enough to \ndrive most sane men MAD!\n";
+  turn.move.narration += enemyFullName(turn.enemy) + "'s pure existence is enough to \n"
+                                                     "drive most sane men MAD!\n";
   if (turn.player.quibblent == "CONFUSED" && turn.player.lsdLevel >= 2) {
-    turn.move.narration +=
-        "As the attack hits, you... you... you feel... funny...\nWhy is real? Why anyTHING IS REAL? WHO ARE "
-        "YOU???\nYOU SEE THE STARS SPLITTING THROUGH THE ENDLESS VOID\nYOU SEE THE DEEP INNER TRUTH OF ALL "
-        "THINGS IN YOUR THIRD EYE";
+    turn.move.narration += "As the attack hits, you... you... you feel... funny...\n"
+                           "Why is real? Why anyTHING IS REAL? WHO ARE YOU???\n"
+                           "YOU SEE THE STARS SPLITTING THROUGH THE ENDLESS VOID\n"
+                           "YOU SEE THE DEEP INNER TRUTH OF ALL THINGS IN YOUR THIRD EYE";
     turn.state.pendingPrompt = 16;
     return;
   }
@@ -60,17 +63,20 @@ void resolveNegotiation(EnemyTurn& turn) {
   const std::string name = enemyFullName(turn.enemy);
   if (turn.player.playerClass == "CONVICT" || turn.player.playerClass == "ZOMBIE") {
     turn.move.narration += name +
-                           " attempts to offer you a deal...\nYou are not interested in its puny words.\nKill it "
-                           "now.\n" +
+                           " attempts to offer you a deal...\n"
+                           "You are not interested in its puny words.\n"
+                           "Kill it now.\n" +
                            turn.move.yourTurnPrompt;
     return;
   }
   turn.state.combatState = 5;
   turn.move.narration += name +
-                         " is offering to negotiate a deal for \nthe peaceful resolution of this conflict!\nThey are "
-                         "offering " +
+                         " is offering to negotiate a deal for \n"
+                         "the peaceful resolution of this conflict!\n"
+                         "They are offering " +
                          std::to_string(offer) +
-                         " GOLD if you give them the chance to \nleave the dungeon quietly. Will you accept? (Y/N)";
+                         " GOLD if you give them the chance to \n"
+                         "leave the dungeon quietly. Will you accept? (Y/N)";
 }
 
 void resolveFlee(EnemyTurn& turn) {
@@ -78,14 +84,17 @@ void resolveFlee(EnemyTurn& turn) {
   turn.move.amount = 0;
   const std::string name = enemyFullName(turn.enemy);
   if (turn.player.playerClass == "CONVICT" || turn.player.quibblent == "VOLUMINOUS") {
-    turn.move.narration += name + " attempts to run away...\nStupid little thing. There is no escaping you.\n" +
+    turn.move.narration += name +
+                           " attempts to run away...\n"
+                           "Stupid little thing. There is no escaping you.\n" +
                            turn.move.yourTurnPrompt;
     return;
   }
   turn.state.combatState = 6;
-  turn.move.narration += turn.player.imbuement == "AIRHORN"
-                             ? name + " runs away, awed by your gamer skillz!! \nYou gained 0 EXP."
-                             : name + " runs away in cowardice!! \nYou gained 0 EXP.";
+  turn.move.narration += turn.player.imbuement == "AIRHORN" ? name + " runs away, awed by your gamer skillz!! \n"
+                                                                     "You gained 0 EXP."
+                                                            : name + " runs away in cowardice!! \n"
+                                                                     "You gained 0 EXP.";
 }
 
 void resolveStunned(EnemyTurn& turn) {
@@ -93,18 +102,25 @@ void resolveStunned(EnemyTurn& turn) {
   const std::string name = enemyFullName(turn.enemy);
   if (turn.state.loopFlag) {
     turn.state.loopFlag = false;
-    turn.move.narration +=
-        name + " is unable to react!\nYour INFERENCE gives you an extra move!\n" + turn.move.yourTurnPrompt;
+    turn.move.narration += name +
+                           " is unable to react!\n"
+                           "Your INFERENCE gives you an extra move!\n" +
+                           turn.move.yourTurnPrompt;
     return;
   }
-  turn.move.narration += name + " is too STUNNED to act!\nThey shake off the confusion and return to battle.\n" +
+  turn.move.narration += name +
+                         " is too STUNNED to act!\n"
+                         "They shake off the confusion and return to battle.\n" +
                          turn.move.yourTurnPrompt;
 }
 
 void resolveIdle(EnemyTurn& turn) {
   const bool accountantGamer = turn.enemy.type == "ARCH-ACCOUNTANT" && turn.move.name == "GAMER";
   const std::string name = accountantGamer ? turn.enemy.type : enemyFullName(turn.enemy);
-  turn.move.narration += name + turn.move.message + "\nNothing happened!\n" + turn.move.yourTurnPrompt;
+  turn.move.narration += name + turn.move.message +
+                         "\n"
+                         "Nothing happened!\n" +
+                         turn.move.yourTurnPrompt;
 }
 
 constexpr EnemyMoveRow kWords[] = {

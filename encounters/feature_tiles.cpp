@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kNorthTile = 0;
 constexpr const char* kVictoriousWord = "VICTORIOUS";
-constexpr const char* kDoorOpensText =
-    "The door creaks as you open it. It is a beautiful day out.\nYou step out and feel the warm summer air.\n";
+constexpr const char* kDoorOpensText = "The door creaks as you open it. It is a beautiful day out.\n"
+                                       "You step out and feel the warm summer air.\n";
 
 bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
 
@@ -32,17 +32,18 @@ void enterFountain(GameState& state, Floor& floorRecord, PlayerRecord& player, i
     return;
   }
   if (state.currentOffer.timesUsed > 2) {
-    state.messageBuffer =
-        "This fountain has been used too much!! It's all dried up. \nYou'll need to look elsewhere to find a place "
-        "to bathe.";
+    state.messageBuffer = "This fountain has been used too much!! It's all dried up. \n"
+                          "You'll need to look elsewhere to find a place to bathe.";
     return;
   }
   state.pendingPrompt = 6;
   const std::string approach = "You approach the FOUNTAIN OF " + state.currentOffer.word +
-                               ". Its powerful \naura is nearly overwhelming, but also somehow calming. \n";
-  state.messageBuffer = approach + (state.currentOffer.word == "CLEANSING"
-                                        ? "Bathe in the fountain to be cleansed of all ailments? (Y/N)"
-                                        : "You can dip your ARMOR, your WEAPON, or your SELF \ninto the fountain.");
+                               ". Its powerful \n"
+                               "aura is nearly overwhelming, but also somehow calming. \n";
+  state.messageBuffer =
+      approach + (state.currentOffer.word == "CLEANSING" ? "Bathe in the fountain to be cleansed of all ailments? (Y/N)"
+                                                         : "You can dip your ARMOR, your WEAPON, or your SELF \n"
+                                                           "into the fountain.");
 }
 
 void enterBarrel(GameState& state, Floor&, PlayerRecord& player, int) {
@@ -50,18 +51,18 @@ void enterBarrel(GameState& state, Floor&, PlayerRecord& player, int) {
     state.messageBuffer = kNoInterestText;
   } else if (player.imbuement == "MATCH") {
     state.pendingPrompt = 7;
-    state.messageBuffer =
-        "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. You \ncould probably blow it up just by touching "
-        "it, damaging \nall your enemies. Blow up the barrel? (Y/N)";
+    state.messageBuffer = "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. You \n"
+                          "could probably blow it up just by touching it, damaging \n"
+                          "all your enemies. Blow up the barrel? (Y/N)";
   } else if (player.hasItem("MATCH", 1)) {
     state.pendingPrompt = 7;
-    state.messageBuffer =
-        "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. If \nyou used a MATCH, you could probably blow it "
-        "up, damaging\nyou... And all your enemies. Blow up the barrel? (Y/N)";
+    state.messageBuffer = "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. If \n"
+                          "you used a MATCH, you could probably blow it up, damaging\n"
+                          "you... And all your enemies. Blow up the barrel? (Y/N)";
   } else {
-    state.messageBuffer =
-        "You examine the BARREL. It sure looks EXPLOSIVE!\nYou don't have a MATCH though so you can't actually do "
-        "\nanything with it.";
+    state.messageBuffer = "You examine the BARREL. It sure looks EXPLOSIVE!\n"
+                          "You don't have a MATCH though so you can't actually do \n"
+                          "anything with it.";
   }
 }
 
@@ -71,31 +72,36 @@ void enterScroll(GameState& state, Floor&, PlayerRecord& player, int) {
     return;
   }
   state.pendingPrompt = 8;
-  state.messageBuffer =
-      "You read the SCROLL. It is clearly quite old, and the \nedges are frayed. It gives a sense of timeless power, "
-      "even \nafter all these years...\n[TYPE ANYTHING TO CONTINUE]";
+  state.messageBuffer = "You read the SCROLL. It is clearly quite old, and the \n"
+                        "edges are frayed. It gives a sense of timeless power, even \n"
+                        "after all these years...\n"
+                        "[TYPE ANYTHING TO CONTINUE]";
 }
 
 void enterStairsDown(GameState& state, Floor& floorRecord, PlayerRecord&, int) {
   state.pendingPrompt = 43;
   state.messageBuffer = "These stairs will lead you to floor " + std::to_string(floorRecord.floorNumber + 1) +
-                        " of the QUIBBLENT \nDUNGEONS. Would you like to progress? (Y/N)\n\n[WARNING: YOU WILL NOT "
-                        "BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]";
+                        " of the QUIBBLENT \n"
+                        "DUNGEONS. Would you like to progress? (Y/N)\n"
+                        "\n"
+                        "[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \n"
+                        "FLOORS AFTER DESCENDING]";
 }
 
 void enterStatue(GameState& state, Floor& floorRecord, PlayerRecord& player, int) {
   if (isZombie(player)) {
-    state.messageBuffer =
-        "Looks like it should be flesh. But the thing is made of \nstone. Horrible lies. Makes you hungry.";
+    state.messageBuffer = "Looks like it should be flesh. But the thing is made of \n"
+                          "stone. Horrible lies. Makes you hungry.";
     return;
   }
-  std::string text =
-      "You stare at the statue. A large, tentacled beast, crafted \nfrom finely polished granite, stares back. You "
-      "are unnerved \nby its piercing eyes, which seem to follow your movements... ";
+  std::string text = "You stare at the statue. A large, tentacled beast, crafted \n"
+                     "from finely polished granite, stares back. You are unnerved \n"
+                     "by its piercing eyes, which seem to follow your movements... ";
   if (floorRecord.tileKinds[kNorthTile] == "FinalMon") {
     const Creature& finalMonster = floorRecord.tileCreatures[kNorthTile];
-    text += "\nBut your attention soon shifts to the north, where the \n" + finalMonster.quibblent + " " +
-            finalMonster.type + " awaits.";
+    text += "\n"
+            "But your attention soon shifts to the north, where the \n" +
+            finalMonster.quibblent + " " + finalMonster.type + " awaits.";
   }
   state.messageBuffer = text;
 }
@@ -104,15 +110,15 @@ void enterWall(GameState& state, Floor&, PlayerRecord&, int) { state.messageBuff
 
 void enterReturnStairs(GameState& state, Floor& floorRecord, PlayerRecord& player, int) {
   if (!isZombie(player)) {
-    state.messageBuffer =
-        "What? No, you can't go back down there. Victory is right in\nfront of you, what the hell are you thinking?";
+    state.messageBuffer = "What? No, you can't go back down there. Victory is right in\n"
+                          "front of you, what the hell are you thinking?";
     return;
   }
   winTheRun(state, player);
-  std::string text =
-      "Disappointed to find a lack of flesh in this part of the \ndungeons, you shamble right back down the stairs "
-      "to seek \nout more. You grin, imagining a long, hungry future down \nhere in your proper home, the QUIBBLENT "
-      "RUDIRUVU.\n";
+  std::string text = "Disappointed to find a lack of flesh in this part of the \n"
+                     "dungeons, you shamble right back down the stairs to seek \n"
+                     "out more. You grin, imagining a long, hungry future down \n"
+                     "here in your proper home, the QUIBBLENT RUDIRUVU.\n";
   if (floorRecord.wizardMet) {
     text += "Maybe you can get your hands on that creepy WIZARD...\n";
   } else if (floorRecord.goblinShopKnown) {
@@ -130,34 +136,39 @@ void enterFinalExit(GameState& state, Floor&, PlayerRecord& player, int) {
   state.loopFlag = player.knowsSkill("PISS ON");
   if (isZombie(player)) {
     state.pendingPrompt = 53;
-    state.messageBuffer =
-        "The stairs are tall and winding. What seem like hours pass \nby, walking up and up... You shamble up the "
-        "stairs slowly, \ndesperate for more flesh to consume. You have no other \nthoughts. Need more "
-        "flesh.\n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "The stairs are tall and winding. What seem like hours pass \n"
+                          "by, walking up and up... You shamble up the stairs slowly, \n"
+                          "desperate for more flesh to consume. You have no other \n"
+                          "thoughts. Need more flesh.\n"
+                          "[TYPE ANYTHING TO CONTINUE]";
     return;
   }
   state.pendingPrompt = 50;
   if (!state.loopFlag) {
-    state.messageBuffer =
-        "The stairs are tall and winding. What seem like hours pass \nby, walking up and up... You reflect on your "
-        "journey as you \nprogress, and as the realization that this is it, that the \ndungeon is over, begins to "
-        "slowly dawn on you.\n[TYPE ANYTHING TO CONTINUE]";
+    state.messageBuffer = "The stairs are tall and winding. What seem like hours pass \n"
+                          "by, walking up and up... You reflect on your journey as you \n"
+                          "progress, and as the realization that this is it, that the \n"
+                          "dungeon is over, begins to slowly dawn on you.\n"
+                          "[TYPE ANYTHING TO CONTINUE]";
     return;
   }
   player.forgetSkill("PISS ON");
-  state.messageBuffer =
-      "(You take a moment to relieve yourself on one of the statues \nbefore proceeding. Ahhh, sweet relief...) \nYou "
-      "walk up the stairs, reflecting on your journey as you \nprogress, and as the realization that this is it, "
-      "that the \ndungeon is over, begins to slowly dawn on you.\n[TYPE ANYTHING TO CONTINUE]";
+  state.messageBuffer = "(You take a moment to relieve yourself on one of the statues \n"
+                        "before proceeding. Ahhh, sweet relief...) \n"
+                        "You walk up the stairs, reflecting on your journey as you \n"
+                        "progress, and as the realization that this is it, that the \n"
+                        "dungeon is over, begins to slowly dawn on you.\n"
+                        "[TYPE ANYTHING TO CONTINUE]";
 }
 
 void enterExitDoor(GameState& state, Floor&, PlayerRecord& player, int) {
   if (isZombie(player)) {
-    state.messageBuffer = std::string(kDoorOpensText) +
-                          "It's - woah, it's *way* too bright. You quickly run back \ninside and shut the door. That "
-                          "world has nothing to offer \nyou anymore. Better to stay in the RUDIRUVU.";
+    state.messageBuffer = std::string(kDoorOpensText) + "It's - woah, it's *way* too bright. You quickly run back \n"
+                                                        "inside and shut the door. That world has nothing to offer \n"
+                                                        "you anymore. Better to stay in the RUDIRUVU.";
     return;
   }
   winTheRun(state, player);
-  state.messageBuffer = std::string(kDoorOpensText) + "You are now VICTORIOUS.\n[TYPE ANYTHING TO COMPLETE THE GAME]";
+  state.messageBuffer = std::string(kDoorOpensText) + "You are now VICTORIOUS.\n"
+                                                      "[TYPE ANYTHING TO COMPLETE THE GAME]";
 }

@@ -6,7 +6,8 @@ struct Creature;
 struct PlayerRecord;
 
 // Closes a turn after which the enemy moves.
-inline constexpr const char* kEnemyTurnPrompt = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+inline constexpr const char* kEnemyTurnPrompt = "It is now the enemy's turn.\n"
+                                                "[TYPE ANYTHING TO CONTINUE]";
 // The fight menu.
 inline constexpr const char* kCombatMenu = "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
 

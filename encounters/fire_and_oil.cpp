@@ -45,8 +45,12 @@ std::string explodeEnemy(GameState& state, PlayerRecord& player, Action& skill) 
   enemy.hp = 0;
   state.combatState = kEnemyDefeatedState;
   return "FWOOOOOOSH!!! The " + enemy.type +
-         " explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, the blast also hits you for " +
-         std::to_string(blast) + " damage.\n[TYPE ANYTHING TO CONTINUE]";
+         " explodes!!!\n"
+         "Its money disintegrates in the explosion. You win!\n"
+         "However, the blast also hits you for " +
+         std::to_string(blast) +
+         " damage.\n"
+         "[TYPE ANYTHING TO CONTINUE]";
 }
 
 bool catchesFire(const GameState& state, const PlayerRecord& player) {

@@ -11,9 +11,10 @@ namespace {
 
 constexpr int kDragonTile = 4;  // the DRAGON always guards the south tile
 constexpr const char* kEmptiedItemText = " was once an ITEM, but now there is nothing.";
-constexpr const char* kFallsOutText =
-    "\n...Almost immediately, it falls out of your pockets and \ninto a crack in the floor, where you can't reach it "
-    "anymore. \nDammit. Your INVENTORY must be full.";
+constexpr const char* kFallsOutText = "\n"
+                                      "...Almost immediately, it falls out of your pockets and \n"
+                                      "into a crack in the floor, where you can't reach it anymore. \n"
+                                      "Dammit. Your INVENTORY must be full.";
 constexpr const char* kPocketedText = "!! You pocket the loot with a gleeful smile.";
 
 bool isZombie(const PlayerRecord& player) { return player.playerClass == "ZOMBIE"; }
@@ -40,14 +41,20 @@ void offerWeapon(GameState& state, PlayerRecord& player, int lootFloor) {
   state.offeredItem = ItemRecord("Weapon", lootFloor);
   state.pendingPrompt = 4;
   state.messageBuffer = "Looking closer, it seems the ITEM you saw was actually a \n" + state.offeredItem.name +
-                        "!! (ATK: " + std::to_string(state.offeredItem.attack) + ")\n\n" + weaponQuestion(player);
+                        "!! (ATK: " + std::to_string(state.offeredItem.attack) +
+                        ")\n"
+                        "\n" +
+                        weaponQuestion(player);
 }
 
 void offerArmor(GameState& state, PlayerRecord& player, int lootFloor) {
   state.offeredItem = ItemRecord("Armor", lootFloor);
   state.pendingPrompt = 5;
   state.messageBuffer = "Looking closer, it seems the ITEM you saw was actually a \n" + state.offeredItem.name +
-                        "!! (DEF: " + std::to_string(state.offeredItem.defence) + ")\n\n" + armorQuestion(player);
+                        "!! (DEF: " + std::to_string(state.offeredItem.defence) +
+                        ")\n"
+                        "\n" +
+                        armorQuestion(player);
 }
 
 void findConsumable(GameState& state, PlayerRecord& player, bool large, int floorNumber) {
@@ -116,14 +123,14 @@ void enterBonusItemTile(GameState& state, Floor& floorRecord, PlayerRecord& play
 
 void enterHatTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
   findDroppedItem(state, floorRecord, player, direction, "HAT",
-                  std::string("Looking closer, it seems the ITEM was actually a HAT!! \nYou pocket the loot with a "
-                              "gleeful smile."));
+                  std::string("Looking closer, it seems the ITEM was actually a HAT!! \n"
+                              "You pocket the loot with a gleeful smile."));
 }
 
 void enterSpecialPotionTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
   findDroppedItem(state, floorRecord, player, direction, "SPECIAL POTION",
-                  std::string("It seems the ITEM was actually a SPECIAL POTION!! \nYou pocket the loot with a gleeful "
-                              "smile."));
+                  std::string("It seems the ITEM was actually a SPECIAL POTION!! \n"
+                              "You pocket the loot with a gleeful smile."));
 }
 
 void enterGoldTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
@@ -134,10 +141,10 @@ void enterGoldTile(GameState& state, Floor& floorRecord, PlayerRecord& player, i
   floorRecord.clearTile(direction, " are the ashes of a vaporized enemy.");
   const int gold = floorRecord.tileCreatures[direction].goldReward;
   player.gold += gold;
-  state.messageBuffer =
-      "Looks like some gold was left un-disintegrated after that \nmonster was destroyed by the explosive barrel. You "
-      "greedily \npocket the money. You got " +
-      std::to_string(gold) + " gold!";
+  state.messageBuffer = "Looks like some gold was left un-disintegrated after that \n"
+                        "monster was destroyed by the explosive barrel. You greedily \n"
+                        "pocket the money. You got " +
+                        std::to_string(gold) + " gold!";
 }
 
 void enterTreasureTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction) {
@@ -164,12 +171,16 @@ void enterTreasureTile(GameState& state, Floor& floorRecord, PlayerRecord& playe
   if (roll(state, 2) == 1 && floorRecord.floorNumber >= 4) {
     state.offeredItem = ItemRecord("Armor", floorRecord.floorNumber);
     state.pendingPrompt = 5;
-    text += "\nAnd a " + state.offeredItem.name + "!! (DEF: " + std::to_string(state.offeredItem.defence) + ")\n" +
+    text += "\n"
+            "And a " +
+            state.offeredItem.name + "!! (DEF: " + std::to_string(state.offeredItem.defence) + ")\n" +
             armorQuestion(player);
   } else {
     state.offeredItem = ItemRecord("Weapon", floorRecord.floorNumber);
     state.pendingPrompt = 4;
-    text += "\nAnd a " + state.offeredItem.name + "!! (ATK: " + std::to_string(state.offeredItem.attack) + ")\n" +
+    text += "\n"
+            "And a " +
+            state.offeredItem.name + "!! (ATK: " + std::to_string(state.offeredItem.attack) + ")\n" +
             weaponQuestion(player);
   }
   state.messageBuffer = text;
@@ -183,18 +194,20 @@ void enterDragonHoard(GameState& state, Floor& floorRecord, PlayerRecord& player
   player.gold += 1000;
   floorRecord.tileKinds[kDragonTile] = "DragTreasure2";
   floorRecord.tileTexts[kDragonTile] = " lies a powerful artifact.";
-  state.messageBuffer =
-      "Look at all this treasure! You greedily pocket the many \ngold coins the DRAGON was hoarding. You count one "
-      "\nhundred... two hundred... ONE THOUSAND gold here! You take \nit all, leaving a lone artifact lying on the "
-      "ground.";
+  state.messageBuffer = "Look at all this treasure! You greedily pocket the many \n"
+                        "gold coins the DRAGON was hoarding. You count one \n"
+                        "hundred... two hundred... ONE THOUSAND gold here! You take \n"
+                        "it all, leaving a lone artifact lying on the ground.";
 }
 
 void enterDragonArtifact(GameState& state, Floor& floorRecord, PlayerRecord& player, int) {
   floorRecord.clearTile(kDragonTile, " lies the remains of a slain DRAGON.");
   state.offeredItem = ItemRecord("dragon", 16);
   state.pendingPrompt = 4;
-  state.messageBuffer =
-      "Looking closer, it seems this artifact is the legendary \nweapon, the FLAMING DRAGON-TONGUE! (ATK: " +
-      std::to_string(state.offeredItem.attack) + ")\nWould you like to replace your current weapon, the \n" +
-      player.equipment[0].name + " with it? (Y/N)";
+  state.messageBuffer = "Looking closer, it seems this artifact is the legendary \n"
+                        "weapon, the FLAMING DRAGON-TONGUE! (ATK: " +
+                        std::to_string(state.offeredItem.attack) +
+                        ")\n"
+                        "Would you like to replace your current weapon, the \n" +
+                        player.equipment[0].name + " with it? (Y/N)";
 }

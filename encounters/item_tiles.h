@@ -6,8 +6,8 @@
 #include "encounters/tile_events.h"
 
 // The refusal of every object by a hero who only wants flesh.
-inline constexpr const char* kNoInterestText =
-    "You have no interest in material objects. All you desire \nis flesh. Gruuuuuhhhhh...";
+inline constexpr const char* kNoInterestText = "You have no interest in material objects. All you desire \n"
+                                               "is flesh. Gruuuuuhhhhh...";
 
 void enterItemTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction);
 void enterBonusItemTile(GameState& state, Floor& floorRecord, PlayerRecord& player, int direction);

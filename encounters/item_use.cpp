@@ -72,11 +72,16 @@ std::string lowered(std::string text) {
 void addTurnTail(PlayerRecord& player, GameState& state) {
   if (player.itemUseText.empty()) return;
   if (state.pendingPrompt == 16 || state.combatState == 10) {
-    player.itemUseText += "\n[TYPE ANYTHING TO CONTINUE]";
+    player.itemUseText += "\n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   } else if (state.combatState == 2) {
-    player.itemUseText += "\nIt is now your turn.\n" + playerTurnText(player);
+    player.itemUseText += "\n"
+                          "It is now your turn.\n" +
+                          playerTurnText(player);
   } else if (state.combatState == 16) {
-    player.itemUseText += "\nIt is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+    player.itemUseText += "\n"
+                          "It is now the enemy's turn.\n"
+                          "[TYPE ANYTHING TO CONTINUE]";
     state.combatState = 7;
   }
 }

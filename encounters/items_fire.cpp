@@ -41,8 +41,9 @@ void explodeEnemyByMatch(ItemUse& use) {
   enemy.hp = 0;
   s.combatState = 10;
   p.itemUseText = "FWOOOOOOSH!!! The " + enemy.type +
-                  " explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, the blast also hits "
-                  "you for " +
+                  " explodes!!!\n"
+                  "Its money disintegrates in the explosion. You win!\n"
+                  "However, the blast also hits you for " +
                   std::to_string(blast) + " damage.";
 }
 
@@ -53,9 +54,12 @@ void matchInFight(ItemUse& use) {
     if (isOneOf(enemy.type, {"HELLFUCKER", "DRAGON", "DEMON"})) {
       enemy.hp = enemy.maxHp;
       enemy.quibblent = "UNINTERESTING";
-      p.itemUseText = "You light a match and throw it at the enemy.\nFWOOOOOOSH!!! The " + enemy.type +
-                      " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\nFull enemy health "
-                      "restored!";
+      p.itemUseText = "You light a match and throw it at the enemy.\n"
+                      "FWOOOOOOSH!!! The " +
+                      enemy.type +
+                      " explodes!!!\n"
+                      "...But it rises back out of the ashes, stronger than ever!\n"
+                      "Full enemy health restored!";
     } else {
       explodeEnemyByMatch(use);
     }
@@ -63,7 +67,8 @@ void matchInFight(ItemUse& use) {
     p.itemUseText = "You light a match and throw it at the enemy.\n";
     p.itemUseText += changeEnemy(use, "FLAMING");
   } else {
-    p.itemUseText = "You light a match and throw it at the enemy.\nIt bounces right off. No effect!";
+    p.itemUseText = "You light a match and throw it at the enemy.\n"
+                    "It bounces right off. No effect!";
   }
 }
 
@@ -78,12 +83,15 @@ void pepperSpitAtEnemy(ItemUse& use, int pepperDamage) {
     s.auxCounter = blast;
     p.hp -= blast;
     enemy.hp = 0;
-    p.itemUseText += "The " + enemy.type + " is so flammable that it EXPLODES!\nYou take ";
+    p.itemUseText += "The " + enemy.type +
+                     " is so flammable that it EXPLODES!\n"
+                     "You take ";
     if (pepperDamage > 0) p.itemUseText += "an addtional ";
     p.itemUseText += std::to_string(blast) + " damage.";
   } else if (enemy.type == "DEMON") {
     enemy.hp = std::min(enemy.hp + 20, enemy.maxHp);
-    p.itemUseText += changeEnemy(use, "FLAMING") + "\nThe enemy heals 20 HP from the spiciness!!";
+    p.itemUseText += changeEnemy(use, "FLAMING") + "\n"
+                                                   "The enemy heals 20 HP from the spiciness!!";
   } else {
     int hit = enemy.quibblent == "DAMP" ? 10 : 20;
     s.combatValue = hit;
@@ -92,7 +100,10 @@ void pepperSpitAtEnemy(ItemUse& use, int pepperDamage) {
       enemy.hp = 0;
       s.combatState = 10;
     }
-    p.itemUseText += changeEnemy(use, "FLAMING") + "\nThe enemy takes " + std::to_string(hit) + " damage.";
+    p.itemUseText += changeEnemy(use, "FLAMING") +
+                     "\n"
+                     "The enemy takes " +
+                     std::to_string(hit) + " damage.";
   }
 }
 
@@ -105,16 +116,18 @@ void useMatch(ItemUse& use) {
   } else if (p.quibblent == "HIGHLY FLAMMABLE") {
     use.state.pendingPrompt = 16;
     use.state.pendingWord = "match";
-    p.itemUseText =
-        "You light the match and instantly burst into hellish flames, \nigniting your body in a horrid nightmare. "
-        "Your skin melts \noff in seconds, and the rest of you follows soon after. \nYOU DIED. Nice going, smart guy!";
+    p.itemUseText = "You light the match and instantly burst into hellish flames, \n"
+                    "igniting your body in a horrid nightmare. Your skin melts \n"
+                    "off in seconds, and the rest of you follows soon after. \n"
+                    "YOU DIED. Nice going, smart guy!";
   } else if (catchesFire(p.quibblent) || p.imbuement == "KEROSENE") {
     p.itemUseText = "You light the match and put it to your skin.\n";
-    p.itemUseText += changePlayer(use, "FLAMING") + "\nNice.";
+    p.itemUseText += changePlayer(use, "FLAMING") + "\n"
+                                                    "Nice.";
   } else {
-    p.itemUseText =
-        "You light the match and put it to your skin.\nIt feels warm, but doesn't significantly affect you. \nCome "
-        "on, you're not THAT easy to set on fire.";
+    p.itemUseText = "You light the match and put it to your skin.\n"
+                    "It feels warm, but doesn't significantly affect you. \n"
+                    "Come on, you're not THAT easy to set on fire.";
   }
   p.loseItem(use.storedName);
 }
@@ -124,20 +137,24 @@ void useKerosene(ItemUse& use) {
   if (use.inFight()) {
     p.itemUseText = "You slather the enemy in KEROSENE.\n" + changeEnemy(use, "FLAMMABLE");
   } else if (p.quibblent != "STARVING") {
-    p.itemUseText = "You slather yourself in KEROSENE.\n" + changePlayer(use, "FLAMMABLE") + "\nNice.";
+    p.itemUseText = "You slather yourself in KEROSENE.\n" + changePlayer(use, "FLAMMABLE") +
+                    "\n"
+                    "Nice.";
   } else if (p.imbuement != "POISON DART" && p.imbuement != "KEROSENE") {
     p.poisoned = true;
     std::string change = changePlayer(use, "RAVENOUS");
-    p.itemUseText =
-        "You're so hungry, you start gulping down KEROSENE before you \ncan even think about it. \nThere's no "
-        "possible way that can be good for you.\n" +
-        change + "\nUnfortunately, you are also POISONED.";
+    p.itemUseText = "You're so hungry, you start gulping down KEROSENE before you \n"
+                    "can even think about it. \n"
+                    "There's no possible way that can be good for you.\n" +
+                    change +
+                    "\n"
+                    "Unfortunately, you are also POISONED.";
   } else {
     std::string change = changePlayer(use, "RAVENOUS");
-    p.itemUseText =
-        "You're so hungry, you start gulping down KEROSENE before you \ncan even think about it. \nLucky for you, "
-        "with your IMBUENCE you barely even notice.\n" +
-        change;
+    p.itemUseText = "You're so hungry, you start gulping down KEROSENE before you \n"
+                    "can even think about it. \n"
+                    "Lucky for you, with your IMBUENCE you barely even notice.\n" +
+                    change;
   }
   p.loseItem(use.storedName);
 }
@@ -149,10 +166,12 @@ void useGhostPepper(ItemUse& use) {
     p.hp = 0;
     s.pendingPrompt = 16;
     s.pendingWord = "pepper";
-    p.itemUseText = "You eat the GHOST PEP-AAAAAAAAAAHHHHHHHH!!!!\nIt's too hot; you MELT and die. Whoops.";
+    p.itemUseText = "You eat the GHOST PEP-AAAAAAAAAAHHHHHHHH!!!!\n"
+                    "It's too hot; you MELT and die. Whoops.";
   } else if (p.quibblent == "STARVING") {
     p.itemUseText = "You greedily wolf down the GHOST PEPPER! GAAAAH!!\n" + changePlayer(use, "FLAMING");
-    p.itemUseText += "\nThough spicy, you're just glad to have something to eat.";
+    p.itemUseText += "\n"
+                     "Though spicy, you're just glad to have something to eat.";
   } else {
     int damage = 10 - 2 * p.spicyTolerance;
     if (p.quibblent == "DAMP") damage /= 2;
@@ -162,9 +181,14 @@ void useGhostPepper(ItemUse& use) {
     if (!use.inFight()) {
       std::string change = changePlayer(use, "FLAMING");
       p.itemUseText = damage == 0 ? "You eat the GHOST PEPPER!\n" + change +
-                                        "\nYou feel fine, though; you've built up a tolerance."
-                                  : "You eat the GHOST PEPPER! GAAAAH!!\n" + change + "\nYou took " +
-                                        std::to_string(damage) + " damage.\nGod DAMN those things are spicy.";
+                                        "\n"
+                                        "You feel fine, though; you've built up a tolerance."
+                                  : "You eat the GHOST PEPPER! GAAAAH!!\n" + change +
+                                        "\n"
+                                        "You took " +
+                                        std::to_string(damage) +
+                                        " damage.\n"
+                                        "God DAMN those things are spicy.";
     } else {
       p.itemUseText = "You eat the GHOST PEP-AAAAH!! You spit it out at the enemy!\n" + changePlayer(use, "FLAMING");
       p.itemUseText += damage == 0 ? "\n" : " You take " + std::to_string(damage) + " damage.\n";
@@ -182,7 +206,9 @@ void usePoisonDart(ItemUse& use) {
   if (!use.inFight()) {
     p.hp = std::max(p.hp - 5, 1);
     p.itemUseText = "You poke the POISON DART into your skin. Ow!\n" + changePlayer(use, "POISONED") +
-                    "\nYou took 5 damage.\nWhy the fuck did you do that??";
+                    "\n"
+                    "You took 5 damage.\n"
+                    "Why the fuck did you do that??";
   } else {
     Creature& enemy = s.currentEnemy;
     enemy.hp -= 5;
@@ -192,7 +218,9 @@ void usePoisonDart(ItemUse& use) {
     }
     p.itemUseText = "You throw the POISON DART at the enemy. It took 5 damage!\n" + changeEnemy(use, "POISONED");
     if (enemy.quibblent == "SLEEPING")
-      p.itemUseText += "\nYour attack woke the enemy up!! " + changeEnemy(use, "ENRAGED");
+      p.itemUseText += "\n"
+                       "Your attack woke the enemy up!! " +
+                       changeEnemy(use, "ENRAGED");
   }
   p.loseItem(use.storedName);
 }
@@ -202,12 +230,12 @@ void useSaltShaker(ItemUse& use) {
   if (use.onEnemy) {
     p.itemUseText = "You pour out some SALT on the enemy.\n" + changeEnemy(use, "LIGHTLY SALTED");
   } else if (p.quibblent == "STARVING" || p.quibblent == "RAVENOUS") {
-    p.itemUseText =
-        "You aggressively wolf down the SALT like a lunatic, but it \nonly makes you hungrier. You need to find "
-        "something to eat.";
+    p.itemUseText = "You aggressively wolf down the SALT like a lunatic, but it \n"
+                    "only makes you hungrier. You need to find something to eat.";
   } else {
     p.itemUseText = "You pour SALT on yourself for some reason???\n" + changePlayer(use, "LIGHTLY SALTED") +
-                    "\nGreat job I guess.";
+                    "\n"
+                    "Great job I guess.";
   }
   p.loseItem(use.storedName);
 }

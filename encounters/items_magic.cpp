@@ -12,13 +12,17 @@ namespace {
 
 constexpr const char* kHonk = "You use the airhorn. HOOOOOOOOONK!\n";
 constexpr const char* kOfferContract =
-    "You hold out the contract, offering the enemy a sum of GOLD\nof their choice should they agree to cease all "
-    "attempts\nat combat with you for the foreseaable future.";
+    "You hold out the contract, offering the enemy a sum of GOLD\n"
+    "of their choice should they agree to cease all attempts\n"
+    "at combat with you for the foreseaable future.";
 constexpr const char* kChant =
-    "You open the NECRONOMICON and read aloud one of the ANCIENT\nCHANTS OF MADNESS contained inside.\n";
+    "You open the NECRONOMICON and read aloud one of the ANCIENT\n"
+    "CHANTS OF MADNESS contained inside.\n";
 constexpr const char* kVortexOpens =
-    "You unleash the VORTEX...\nIt begins to expand, consuming all the matter in its path.\n";
-constexpr const char* kShoomp = "You unleash the GHAST-BUSTER... SHOOOOOOMP!\nThe ";
+    "You unleash the VORTEX...\n"
+    "It begins to expand, consuming all the matter in its path.\n";
+constexpr const char* kShoomp = "You unleash the GHAST-BUSTER... SHOOOOOOMP!\n"
+                                "The ";
 
 // Who will take a bribe at all.
 bool willDeal(const Creature& e) {
@@ -65,8 +69,8 @@ void useAirhorn(ItemUse& use) {
   } else if (e.quibblent == "MLG" || e.quibblent == "GAMER") {
     e.expReward = -e.expReward;
     s.combatState = 10;
-    p.itemUseText =
-        std::string(kHonk) + "The enemy does a rad triple-kickflip and GAMER-JUMPS far,\nfar away. You win???";
+    p.itemUseText = std::string(kHonk) + "The enemy does a rad triple-kickflip and GAMER-JUMPS far,\n"
+                                         "far away. You win???";
   } else {
     s.combatState = 2;
     e.stunned = true;
@@ -83,9 +87,9 @@ void useLaughingGas(ItemUse& use) {
   if (s.level != nullptr)
     for (Creature& creature : s.level->tileCreatures) creature.changeQuibblent("SLEEPING", s, false);
   if (use.inFight()) s.currentEnemy.changeQuibblent("SLEEPING", s, false);
-  use.player.itemUseText =
-      "You let the LAUGHING GAS expand over the dungeon floor...\nIt appears to be making the monsters "
-      "sleepier!\nAll monsters become SLEEPING!";
+  use.player.itemUseText = "You let the LAUGHING GAS expand over the dungeon floor...\n"
+                           "It appears to be making the monsters sleepier!\n"
+                           "All monsters become SLEEPING!";
   use.player.loseItem(use.storedName);
 }
 
@@ -94,10 +98,11 @@ void useContract(ItemUse& use) {
   GameState& s = use.state;
   Creature& e = s.currentEnemy;
   if (!use.inFight()) {
-    p.itemUseText =
-        "You use the CONTRACT on yourself.\nYou try to make an agreement to give yourself 50 GOLD\nin exchange for "
-        "guaranteed protection from the monsters.\nSadly, you see right through your own scam and reject the\nterms "
-        "of the contract! Damn. Better luck next time.";
+    p.itemUseText = "You use the CONTRACT on yourself.\n"
+                    "You try to make an agreement to give yourself 50 GOLD\n"
+                    "in exchange for guaranteed protection from the monsters.\n"
+                    "Sadly, you see right through your own scam and reject the\n"
+                    "terms of the contract! Damn. Better luck next time.";
     return;
   }
   p.itemUseText = kOfferContract;
@@ -106,12 +111,16 @@ void useContract(ItemUse& use) {
     int price = bribePrice(p, e);
     s.auxCounter = price;
     s.combatValue = price;
-    p.itemUseText += "\nThe " + enemyFullName(e) +
-                     " thinks your offer over...\nThey are willing to leave you alone if you can give them a "
-                     "\nminimum of " +
+    p.itemUseText += "\n"
+                     "The " +
+                     enemyFullName(e) +
+                     " thinks your offer over...\n"
+                     "They are willing to leave you alone if you can give them a \n"
+                     "minimum of " +
                      std::to_string(price) + " gold. Will you accept? (Y/N)";
   } else {
-    p.itemUseText += "\nThe enemy is unwilling to negotiate!!";
+    p.itemUseText += "\n"
+                     "The enemy is unwilling to negotiate!!";
   }
   p.loseItem(use.storedName);
 }
@@ -126,13 +135,15 @@ void useTomeOfWisdom(ItemUse& use) {
   }
   if (s.level != nullptr && !s.level->secretRoomKnown) {
     s.level->secretRoomKnown = true;
-    p.itemUseText =
-        "Reading the TOME gives you a flash of insight...\nType 'secret' to access this floor's secret room!";
+    p.itemUseText = "Reading the TOME gives you a flash of insight...\n"
+                    "Type 'secret' to access this floor's secret room!";
   } else {
-    p.itemUseText =
-        "The TOME OF WISDOM reads...\n'IN THE 1960S, A CERTAIN INTELLIGENCE AGENCY SECRETLY DOSED\nUNWITTING "
-        "CIVILIANS WITH DRUGS IN AN ATTEMPT TO DEVELOP\nTECHNIQUES OF MIND CONTROL, AND THEN DESTROYED MOST OF\nTHE "
-        "RECORDS WHEN THE PROGRAM CAME TO LIGHT.'\nYou fail to see the relevance of this. What a useless item!";
+    p.itemUseText = "The TOME OF WISDOM reads...\n"
+                    "'IN THE 1960S, A CERTAIN INTELLIGENCE AGENCY SECRETLY DOSED\n"
+                    "UNWITTING CIVILIANS WITH DRUGS IN AN ATTEMPT TO DEVELOP\n"
+                    "TECHNIQUES OF MIND CONTROL, AND THEN DESTROYED MOST OF\n"
+                    "THE RECORDS WHEN THE PROGRAM CAME TO LIGHT.'\n"
+                    "You fail to see the relevance of this. What a useless item!";
   }
   p.loseItem(use.storedName);
 }
@@ -147,14 +158,14 @@ void useVortex(ItemUse& use) {
   }
   // The last floor holds together; anywhere else the hero is swept away.
   if (s.level != nullptr && s.level->floorNumber == 16) {
-    p.itemUseText = std::string(kVortexOpens) +
-                    "...then, after a few seconds, it begins to contract in on \nitself again. It disappears into "
-                    "nothingness with a tiny \n'pop' sound. What a disappointment!";
+    p.itemUseText = std::string(kVortexOpens) + "...then, after a few seconds, it begins to contract in on \n"
+                                                "itself again. It disappears into nothingness with a tiny \n"
+                                                "'pop' sound. What a disappointment!";
   } else {
     s.pendingPrompt = 31;
-    p.itemUseText = std::string(kVortexOpens) +
-                    "It occurs to you that this may have been a poor decision.\nYou pass out.\n[TYPE ANYTHING TO "
-                    "CONTINUE]";
+    p.itemUseText = std::string(kVortexOpens) + "It occurs to you that this may have been a poor decision.\n"
+                                                "You pass out.\n"
+                                                "[TYPE ANYTHING TO CONTINUE]";
   }
   p.loseItem(use.storedName);
 }
@@ -163,9 +174,10 @@ void useTeleporometer(ItemUse& use) {
   GameState& s = use.state;
   if (s.combatState > 0) s.combatState = 0;
   s.pendingPrompt = 32;
-  use.player.itemUseText =
-      "You press the big red button on the TELEPOROMETER.\nFWOOOOOOOOSSSHHHHHHH!!\nEverything goes white...\n[TYPE "
-      "ANYTHING TO CONTINUE]";
+  use.player.itemUseText = "You press the big red button on the TELEPOROMETER.\n"
+                           "FWOOOOOOOOSSSHHHHHHH!!\n"
+                           "Everything goes white...\n"
+                           "[TYPE ANYTHING TO CONTINUE]";
   use.player.loseItem(use.storedName);
 }
 
@@ -175,23 +187,28 @@ void useNecronomicon(ItemUse& use) {
   Creature& e = s.currentEnemy;
   if (!use.inFight()) {
     s.pendingPrompt = 33;
-    p.itemUseText =
-        "You flip through the NECRONOMICON.\nWhy, the truths written here would be enough to drive most\nsane men "
-        "MAD! You definitely should not read it.\n\nWould you like to read it? (Y/N)";
+    p.itemUseText = "You flip through the NECRONOMICON.\n"
+                    "Why, the truths written here would be enough to drive most\n"
+                    "sane men MAD! You definitely should not read it.\n"
+                    "\n"
+                    "Would you like to read it? (Y/N)";
     return;
   }
   if (e.type == "CTHULOID" || e.type == "ZOMBIE") {
     e.hp = e.maxHp;
     e.attack += 2;
     p.itemUseText = std::string(kChant) + "The " + enemyFullName(e) +
-                    " is overwhelmed with CHAOS!\nIt has been fully healed and gained +2 attack! Oh no!!";
+                    " is overwhelmed with CHAOS!\n"
+                    "It has been fully healed and gained +2 attack! Oh no!!";
   } else if (isOneOf(e.type, {"DRAGON", "HELLSATAN", "HELLFUCKER"})) {
     p.itemUseText = std::string(kChant) + e.type +
-                    " seems mildly amused by this pathetic display of\nfaux-occultism. Damn, this stupid book is "
-                    "worthless!";
+                    " seems mildly amused by this pathetic display of\n"
+                    "faux-occultism. Damn, this stupid book is worthless!";
   } else {
-    p.itemUseText = std::string(kChant) + "Whoa, something's happening...\nThe " + enemyFullName(e) +
-                    " transforms into a ZOMBIE!";
+    p.itemUseText = std::string(kChant) +
+                    "Whoa, something's happening...\n"
+                    "The " +
+                    enemyFullName(e) + " transforms into a ZOMBIE!";
     turnIntoZombie(s);
   }
   p.loseItem(use.storedName);
@@ -205,21 +222,24 @@ void useGhastBuster(ItemUse& use) {
     int gain = static_cast<int>(p.rng() % 50 + 25);
     s.auxCounter = gain;
     p.exp += gain;
-    p.itemUseText =
-        "You unleash the GHAST-BUSTER. A number of spirits that were\nambiently floating around the dungeon are "
-        "absorbed into the\nGHAST-BUSTER! You gained " +
-        std::to_string(gain) + " experience!";
+    p.itemUseText = "You unleash the GHAST-BUSTER. A number of spirits that were\n"
+                    "ambiently floating around the dungeon are absorbed into the\n"
+                    "GHAST-BUSTER! You gained " +
+                    std::to_string(gain) + " experience!";
     if (p.exp >= p.expForNextLevel) {
       s.pendingPrompt = 40;
-      p.itemUseText += "\n[TYPE ANYTHING TO CONTINUE]";
+      p.itemUseText += "\n"
+                       "[TYPE ANYTHING TO CONTINUE]";
     }
   } else if (e.ghastly) {
     s.combatState = 10;
     e.hp = 0;
     p.itemUseText = kShoomp + (e.type == "ARCH-ACCOUNTANT" ? e.type : enemyFullName(e)) +
-                    " is absorbed into the GHAST-BUSTER \nwith a ghoulish shriek!!";
+                    " is absorbed into the GHAST-BUSTER \n"
+                    "with a ghoulish shriek!!";
   } else {
-    p.itemUseText = "You unleash the GHAST-BUSTER, but nothing happens, because \nthe enemy is not a GHOST!";
+    p.itemUseText = "You unleash the GHAST-BUSTER, but nothing happens, because \n"
+                    "the enemy is not a GHOST!";
   }
   p.loseItem(use.storedName);
 }

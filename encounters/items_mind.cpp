@@ -39,33 +39,35 @@ std::string changeEnemy(ItemUse& use, const char* word) {
 void lsdOnPlayer(ItemUse& use) {
   PlayerRecord& p = use.player;
   if (p.imbuement == "LSD") {
-    p.itemUseText = std::string(kTab) +
-                    "Nothing happens, probably on account of the permanent LSD \nalready floating around your "
-                    "system. You remember \nGARGLEFLOXX, right?";
+    p.itemUseText = std::string(kTab) + "Nothing happens, probably on account of the permanent LSD \n"
+                                        "already floating around your system. You remember \n"
+                                        "GARGLEFLOXX, right?";
     return;
   }
   if (p.lsdLevel > 2) {
     use.state.pendingPrompt = 16;
     use.state.pendingWord = "lsd";
     use.endsAtOnce = true;
-    p.itemUseText = std::string(kTab) +
-                    "...\nReality cracks open. You can see everything. It all makes \nsense. It's all... so... "
-                    "beautiful...\nIt's - it's too much, you can't... you can't take it...\nAw hell. Yeah, you're "
-                    "not getting up from this one.";
+    p.itemUseText = std::string(kTab) + "...\n"
+                                        "Reality cracks open. You can see everything. It all makes \n"
+                                        "sense. It's all... so... beautiful...\n"
+                                        "It's - it's too much, you can't... you can't take it...\n"
+                                        "Aw hell. Yeah, you're not getting up from this one.";
     return;
   }
-  const char* frightenedToConfident =
-      "Maaaaaan... confidence is all just, like, in the *mind*,\nyou know? You suddenly realize that the only thing "
-      "you have \nto fear is fear itself. Whoa... that's deep.\n";
+  const char* frightenedToConfident = "Maaaaaan... confidence is all just, like, in the *mind*,\n"
+                                      "you know? You suddenly realize that the only thing you have \n"
+                                      "to fear is fear itself. Whoa... that's deep.\n";
   if (p.quibblent == "STARVING") {
-    p.itemUseText = std::string(kTab) +
-                    "...Your stomach feels so *wrong*, like a kaleidoscope \nwithout the colors. You want to vomit, "
-                    "but there's nothing \nin there to expel... You gotta eat something, man, and FAST.";
+    p.itemUseText = std::string(kTab) + "...Your stomach feels so *wrong*, like a kaleidoscope \n"
+                                        "without the colors. You want to vomit, but there's nothing \n"
+                                        "in there to expel... You gotta eat something, man, and FAST.";
   } else if (p.quibblent == "CONFIDENT") {
     std::string change = changePlayer(use, "FRIGHTENED");
     p.itemUseText = std::string(kTab) +
-                    "Ohh... oh, shit. Fuck, man, why are you so *CONFIDENT*?\nThis place is *terrifying*! It's musty "
-                    "and full of monsters\nand you want to go home!!\n" +
+                    "Ohh... oh, shit. Fuck, man, why are you so *CONFIDENT*?\n"
+                    "This place is *terrifying*! It's musty and full of monsters\n"
+                    "and you want to go home!!\n" +
                     change;
   } else if (p.quibblent == "FRIGHTENED") {
     std::string change = changePlayer(use, "CONFIDENT");
@@ -73,16 +75,20 @@ void lsdOnPlayer(ItemUse& use) {
   } else if (p.lsdLevel == 2) {
     std::string change = changePlayer(use, "CONFUSED");
     p.itemUseText = std::string(kTab) +
-                    "Oh, geez, man, you're REALLY tripping... This stuff is \nfreaking you out. You maybe shouldn't "
-                    "take any more.\n" +
+                    "Oh, geez, man, you're REALLY tripping... This stuff is \n"
+                    "freaking you out. You maybe shouldn't take any more.\n" +
                     change;
   } else if (p.lsdLevel == 0) {
     std::string change = changePlayer(use, "EXISTENTIAL");
-    p.itemUseText = std::string(kTab) + "...\nDuuuude... like, what even is this dungeon?\n" + change;
+    p.itemUseText = std::string(kTab) +
+                    "...\n"
+                    "Duuuude... like, what even is this dungeon?\n" +
+                    change;
   } else {
     std::string change = changePlayer(use, "CONFUSED");
     p.itemUseText = std::string(kTab) +
-                    "Whoa... you can like, SEE the pixels flowing.\nReality is becoming too much for you to bear...\n" +
+                    "Whoa... you can like, SEE the pixels flowing.\n"
+                    "Reality is becoming too much for you to bear...\n" +
                     change;
   }
   p.lsdLevel += 1;
@@ -92,57 +98,60 @@ void lsdOnEnemy(ItemUse& use) {
   PlayerRecord& p = use.player;
   Creature& e = use.state.currentEnemy;
   if (e.type == "CTHULOID") {
-    p.itemUseText =
-        "You hand drugs to the enemy. They look at them curiously; \nwithout a mouth, it is impossible for them to "
-        "take these...";
+    p.itemUseText = "You hand drugs to the enemy. They look at them curiously; \n"
+                    "without a mouth, it is impossible for them to take these...";
   } else if (e.quibblent == "CONFUSED") {
     if (e.type == "DRAGON" || e.type == "DEEP TROLL") {
-      p.itemUseText = std::string(kHandDrugs) +
-                      "...\nThere doesn't seem to be any more effect. Looks like this \nenemy is already as far gone "
-                      "as it's going to get!";
+      p.itemUseText = std::string(kHandDrugs) + "...\n"
+                                                "There doesn't seem to be any more effect. Looks like this \n"
+                                                "enemy is already as far gone as it's going to get!";
     } else {
       use.state.combatState = 10;
-      p.itemUseText = std::string(kHandDrugs) +
-                      "...\nThey fall over and lie on the ground, utterly transfixed\nby the beauty and truth in all "
-                      "things.\nThe battle is over. You win!";
+      p.itemUseText = std::string(kHandDrugs) + "...\n"
+                                                "They fall over and lie on the ground, utterly transfixed\n"
+                                                "by the beauty and truth in all things.\n"
+                                                "The battle is over. You win!";
     }
   } else if (e.quibblent == "KNOWLEDGEABLE") {
-    p.itemUseText =
-        "You hand drugs to the enemy. They smile and shake their head.\nIt appears this enemy is already "
-        "KNOWLEDGEABLE of the \neffects of the substance, and has no interest in taking any \nin this battle.";
+    p.itemUseText = "You hand drugs to the enemy. They smile and shake their head.\n"
+                    "It appears this enemy is already KNOWLEDGEABLE of the \n"
+                    "effects of the substance, and has no interest in taking any \n"
+                    "in this battle.";
   } else if (e.quibblent == "SLEEPING") {
     std::string change = changeEnemy(use, "CONFUSED");
-    p.itemUseText =
-        "You slip some drugs to the sleeping enemy...\nThey awaken with a start, not understanding what's happened "
-        "\nto their perception. They look around, clearly freaked out.\n" +
-        change;
+    p.itemUseText = "You slip some drugs to the sleeping enemy...\n"
+                    "They awaken with a start, not understanding what's happened \n"
+                    "to their perception. They look around, clearly freaked out.\n" +
+                    change;
   } else if (e.quibblent == "EXISTENTIAL") {
     std::string change = changeEnemy(use, "CONFUSED");
     p.itemUseText = std::string(kHandDrugs) +
-                    "The enemy looks around, worried. They seem to be losing\ntrack of what's real and what isn't.\n" +
+                    "The enemy looks around, worried. They seem to be losing\n"
+                    "track of what's real and what isn't.\n" +
                     change;
   } else if (e.quibblent == "HIPPIE") {
     use.state.combatState = 6;
-    p.itemUseText =
-        "You hand drugs to the enemy. They happily accept.\nThe enemy grins, and tells you that this is some good "
-        "shit.\nThey seem entirely placated by the drugs, and no longer \ninterested in combat.";
+    p.itemUseText = "You hand drugs to the enemy. They happily accept.\n"
+                    "The enemy grins, and tells you that this is some good shit.\n"
+                    "They seem entirely placated by the drugs, and no longer \n"
+                    "interested in combat.";
   } else if (e.quibblent == "CONFIDENT") {
     std::string change = changeEnemy(use, "FRIGHTENED");
     p.itemUseText = std::string(kHandDrugs) +
-                    "The enemy's eyes shoot open, as though they were unprepared \nfor the experience. They're "
-                    "absolutely terrified!!\n" +
+                    "The enemy's eyes shoot open, as though they were unprepared \n"
+                    "for the experience. They're absolutely terrified!!\n" +
                     change;
   } else if (e.quibblent == "FRIGHTENED") {
     std::string change = changeEnemy(use, "CONFIDENT");
     p.itemUseText = std::string(kHandDrugs) +
-                    "The enemy looks at you with an expression of awe. They \nsmile, apparently given confidence by "
-                    "the experience.\n" +
+                    "The enemy looks at you with an expression of awe. They \n"
+                    "smile, apparently given confidence by the experience.\n" +
                     change;
   } else {
     std::string change = changeEnemy(use, "EXISTENTIAL");
     p.itemUseText = std::string(kHandDrugs) +
-                    "The enemy's pupils dilate. They're still attacking you, \nbut now they're musing on reality at "
-                    "the same time.\n" +
+                    "The enemy's pupils dilate. They're still attacking you, \n"
+                    "but now they're musing on reality at the same time.\n" +
                     change;
   }
 }
@@ -160,9 +169,9 @@ void moralityOnPlayer(ItemUse& use) {
   if (s.combatState == 0) p.itemUseText = "You use the MORALITY...\n";
   if (q == "FUNDAMENTALIST" || p.imbuement == "MORALITY") {
     p.heal(25);
-    p.itemUseText +=
-        "Ah... the MORALITY fills you up with a sense of purity\nand satisfaction, as you are assured that you are on "
-        "the\npath of righteousness. You healed 25 HP!";
+    p.itemUseText += "Ah... the MORALITY fills you up with a sense of purity\n"
+                     "and satisfaction, as you are assured that you are on the\n"
+                     "path of righteousness. You healed 25 HP!";
   } else if (q == "DAMNED") {
     p.hp = 0;
     s.pendingPrompt = 16;
@@ -170,45 +179,52 @@ void moralityOnPlayer(ItemUse& use) {
     p.itemUseText = damnedScream();
   } else if (isOneOf(q, {"HORNY", "FLIRTATIOUS", "PERVERTED"})) {
     const char* text = use.inFight()
-                           ? "Oh god... you have let the PLEASURES OF THE FLESH rule\nyour life, when you should have "
-                             "been seeking MORAL\nABSOLUTION! You feel an absolving humility and desire for "
-                             "\nrepentance... "
-                           : "Oh god... you have let the PLEASURES OF THE FLESH rule\nyour life, when you should have "
-                             "been seeking MORAL\nABSOLUTION! You feel a great shame, but with it, an\nabsolving "
-                             "humility and absolute desire for repentance...\n";
+                           ? "Oh god... you have let the PLEASURES OF THE FLESH rule\n"
+                             "your life, when you should have been seeking MORAL\n"
+                             "ABSOLUTION! You feel an absolving humility and desire for \n"
+                             "repentance... "
+                           : "Oh god... you have let the PLEASURES OF THE FLESH rule\n"
+                             "your life, when you should have been seeking MORAL\n"
+                             "ABSOLUTION! You feel a great shame, but with it, an\n"
+                             "absolving humility and absolute desire for repentance...\n";
     p.itemUseText += text + changePlayer(use, "FUNDAMENTALIST");
   } else if (q == "CONFUSED") {
-    p.itemUseText +=
-        "It all makes sense now... Your confusion abates, leaving you \nwith a profound sense of certainty and "
-        "understanding. All \nthat matters is PURE MORAL TRUTH, and the spread thereof.\n" +
-        changePlayer(use, "FUNDAMENTALIST");
+    p.itemUseText += "It all makes sense now... Your confusion abates, leaving you \n"
+                     "with a profound sense of certainty and understanding. All \n"
+                     "that matters is PURE MORAL TRUTH, and the spread thereof.\n" +
+                     changePlayer(use, "FUNDAMENTALIST");
   } else if (q == "FRIGHTENED") {
     // Every unit goes; the one the frame would use up is among them.
     while (p.hasItem(use.storedName, 1)) p.loseItem(use.storedName);
-    p.itemUseText +=
-        "WaaaaaaAAAAAAAAAaaaaaaaaaAAAAAAAAAAAAAAHHHHH!!\nThis MORALITY business is super terrifying!\nYou quickly "
-        "drop all of your MORALITY, and pause to take a \nbreather and calm the encroaching panic attack.";
+    p.itemUseText += "WaaaaaaAAAAAAAAAaaaaaaaaaAAAAAAAAAAAAAAHHHHH!!\n"
+                     "This MORALITY business is super terrifying!\n"
+                     "You quickly drop all of your MORALITY, and pause to take a \n"
+                     "breather and calm the encroaching panic attack.";
     return;
   } else if (q == "METALHEAD") {
     p.hp = std::max(p.hp - 15, 1);
-    p.itemUseText +=
-        "Yech! What the hell is this MORALITY bullshit?? Man, you're\ntoo fucking METAL to deal with this pansy-ass "
-        "garbage!\nYou shake off the MORALITY, taking 15 damage.";
+    p.itemUseText += "Yech! What the hell is this MORALITY bullshit?? Man, you're\n"
+                     "too fucking METAL to deal with this pansy-ass garbage!\n"
+                     "You shake off the MORALITY, taking 15 damage.";
   } else if (q == "HIPPIE" || p.imbuement == "LSD") {
     p.heal(5);
-    p.itemUseText +=
-        "Whoa... this MORALITY is crazy stuff, man. It's like, you\ncan SEE the path of righteousness, but it's "
-        "like, not\nreally seeing, it's more like FEELING, you know?\nDamn... +5 HP healed.";
+    p.itemUseText += "Whoa... this MORALITY is crazy stuff, man. It's like, you\n"
+                     "can SEE the path of righteousness, but it's like, not\n"
+                     "really seeing, it's more like FEELING, you know?\n"
+                     "Damn... +5 HP healed.";
   } else if (q == "EXISTENTIAL") {
-    p.itemUseText +=
-        "Whoa... you just sort of sit there, examining the sensations \nof PURE MORALITY flowing through you. You "
-        "stay like that for \na while, until eventually, the sensation fades. The \nMORALITY seems to have had no "
-        "long-term impact. Oh well. ";
-    if (s.combatState == 0) p.itemUseText += "\nBack to dungeon crawling!";
+    p.itemUseText += "Whoa... you just sort of sit there, examining the sensations \n"
+                     "of PURE MORALITY flowing through you. You stay like that for \n"
+                     "a while, until eventually, the sensation fades. The \n"
+                     "MORALITY seems to have had no long-term impact. Oh well. ";
+    if (s.combatState == 0)
+      p.itemUseText += "\n"
+                       "Back to dungeon crawling!";
   } else {
-    p.itemUseText +=
-        "Hmmm... Well... It doesn't seem to be doing anything.\nDunno, it seems to you that maybe MORALITY isn't all "
-        "it's\ncracked up to be. Maybe you just don't have the right\nMINDSET for it to have much effect.";
+    p.itemUseText += "Hmmm... Well... It doesn't seem to be doing anything.\n"
+                     "Dunno, it seems to you that maybe MORALITY isn't all it's\n"
+                     "cracked up to be. Maybe you just don't have the right\n"
+                     "MINDSET for it to have much effect.";
   }
   p.loseItem(use.storedName);
 }
@@ -228,10 +244,10 @@ void accountantBecomesChef(ItemUse& use) {
   turnIntoChef(e);
   addQuibblentExtraMoves(e);
   keepEnemyOnItsTile(use.state);
-  use.player.itemUseText +=
-      "Absorbing the MORALITY, it realizes how sinful its life is!\nIt vows to abandon ACCOUNTANCY and take up "
-      "baking instead.\nThe enemy is now a " +
-      e.quibblent + " CHEF!";
+  use.player.itemUseText += "Absorbing the MORALITY, it realizes how sinful its life is!\n"
+                            "It vows to abandon ACCOUNTANCY and take up baking instead.\n"
+                            "The enemy is now a " +
+                            e.quibblent + " CHEF!";
 }
 
 // The enemy's word speaks first; its kind comes second; a few words last.
@@ -244,42 +260,55 @@ void moralityOnEnemy(ItemUse& use) {
   if (isOneOf(e.quibblent, {"HORNY", "FLIRTATIOUS", "PERVERTED"})) {
     s.combatState = 6;
     text += "As it sets in, the " + enemyFullName(e) +
-            "'s eyes widen.\nIt seems horrified with its lecherous nature... It thanks\nyou for the perspective and "
-            "runs off, vowing to live a\nlife of penitence from this day forward. You win!\n[TYPE ANYTHING TO "
-            "CONTINUE]";
+            "'s eyes widen.\n"
+            "It seems horrified with its lecherous nature... It thanks\n"
+            "you for the perspective and runs off, vowing to live a\n"
+            "life of penitence from this day forward. You win!\n"
+            "[TYPE ANYTHING TO CONTINUE]";
   } else if (e.quibblent == "DAMNED") {
     e.hp = 0;
     s.combatState = 10;
-    text += "The " + enemyFullName(e) + " screams as its body contorts \ninto a picture of pure agony... It's gone. The fight "
-                                "is over.";
+    text += "The " + enemyFullName(e) +
+            " screams as its body contorts \n"
+            "into a picture of pure agony... It's gone. The fight is over.";
   } else if (e.quibblent == "CONFUSED") {
     std::string change = changeEnemy(use, "FUNDAMENTALIST");
-    text += "The MORALITY erases the " + enemyFullName(e) + "'s confusion, \nreplacing it with absolute moral certainty.\n" +
+    text += "The MORALITY erases the " + enemyFullName(e) +
+            "'s confusion, \n"
+            "replacing it with absolute moral certainty.\n" +
             change;
   } else if (e.quibblent == "EXISTENTIAL") {
     e.stunned = true;
     text += "The " + enemyFullName(e) +
-            " seems very interested in \nthe MORALITY... Interested and, crucially, distracted from \ncombat. The " +
+            " seems very interested in \n"
+            "the MORALITY... Interested and, crucially, distracted from \n"
+            "combat. The " +
             enemyFullName(e) + " is now STUNNED!";
   } else if (e.quibblent == "HIPPIE") {
     e.hp = std::min(e.hp + 10, e.maxHp);
     e.attack -= 2;
     e.defence -= 2;
     text += "The " + enemyFullName(e) +
-            " gleefully absorbs the MORALITY.\nIt seems temporarily placated by the powerful substance...\n-2 enemy "
-            "ATK and DEF!";
+            " gleefully absorbs the MORALITY.\n"
+            "It seems temporarily placated by the powerful substance...\n"
+            "-2 enemy ATK and DEF!";
   } else if (e.quibblent == "FUNDAMENTALIST") {
     e.hp = e.maxHp;
     text += "The MORALITY fills the " + enemyFullName(e) +
-            "\nwith a feeling of deep validation and contentment.\nThe enemy has been fully healed! Oh shit!";
+            "\n"
+            "with a feeling of deep validation and contentment.\n"
+            "The enemy has been fully healed! Oh shit!";
   } else if (e.quibblent == "FRIGHTENED") {
     s.combatState = 6;
-    text += "The " + enemyFullName(e) + " screams and runs away!\nThe PURE MORALITY must have been too much for them...";
+    text += "The " + enemyFullName(e) +
+            " screams and runs away!\n"
+            "The PURE MORALITY must have been too much for them...";
   } else if (e.quibblent == "METALHEAD") {
     moralityWound(s);
     text += "The " + enemyFullName(e) +
-            " clutches its chest in pain...\nSeems its HEAVY METAL LIFESTYLE left it unprepared for\nan attack of "
-            "self-reflection! 25 damage!";
+            " clutches its chest in pain...\n"
+            "Seems its HEAVY METAL LIFESTYLE left it unprepared for\n"
+            "an attack of self-reflection! 25 damage!";
   } else if (e.type == "ACCOUNTANT") {
     accountantBecomesChef(use);
   } else if (e.type == "ROGUE") {
@@ -289,37 +318,45 @@ void moralityOnEnemy(ItemUse& use) {
     e.goldReward = 0;
     keepEnemyOnItsTile(s);
     text += "As it sets in, the " + enemyFullName(e) +
-            "'s eyes widen.\nIt seems horrified with its greedy nature... It thanks you \nfor the perspective and "
-            "gives you all " +
+            "'s eyes widen.\n"
+            "It seems horrified with its greedy nature... It thanks you \n"
+            "for the perspective and gives you all " +
             std::to_string(given) +
-            " of its gold, vowing \nto live an ascetic's life from this day forward. You win!\n[TYPE ANYTHING TO "
-            "CONTINUE]";
+            " of its gold, vowing \n"
+            "to live an ascetic's life from this day forward. You win!\n"
+            "[TYPE ANYTHING TO CONTINUE]";
   } else if (e.type == "NECROMANCER") {
     e.stunned = true;
     text += "The " + enemyFullName(e) +
-            " grits its teeth, shuddering. \nIt seems to be fighting a powerful internal struggle...\nThe " +
+            " grits its teeth, shuddering. \n"
+            "It seems to be fighting a powerful internal struggle...\n"
+            "The " +
             enemyFullName(e) + " is now STUNNED!";
   } else if (e.type == "DEMON") {
     moralityWound(s);
     text += "The " + enemyFullName(e) +
-            " screeches in pain!\nThe MORALITY appears to be like kryptonite for this type of \nmonster. 25 damage!";
+            " screeches in pain!\n"
+            "The MORALITY appears to be like kryptonite for this type of \n"
+            "monster. 25 damage!";
   } else if (e.type == "HELLSATAN" || e.type == "HELLFUCKER") {
     // These cannot be beaten this way: they hang on at 1 HP.
     e.hp = std::max(e.hp - 25, 1);
     text += e.type + " screeches in pain, taking 25 damage!";
     if (p.imbuement != "LSD") {
       p.stunned = true;
-      text += "\nThe horrible, bone-rattling sound shakes you to your very \ncore - you are now STUNNED.";
+      text += "\n"
+              "The horrible, bone-rattling sound shakes you to your very \n"
+              "core - you are now STUNNED.";
     }
   } else if (e.quibblent == "RAVENOUS") {
     text += "...it just stares at you hungrily. Its stomach growls...\n" + changeEnemy(use, "STARVING");
   } else if (e.quibblent == "GAMER" || e.quibblent == "MLG") {
     e.defence += 2;
-    text +=
-        "The MORALITY is unable to penetrate the enemy's GAMER PRIDE! \nThe attack bounces off and they gain +2 DEF!";
+    text += "The MORALITY is unable to penetrate the enemy's GAMER PRIDE! \n"
+            "The attack bounces off and they gain +2 DEF!";
   } else {
-    text +=
-        "...nothing happened. Damn, you'd think PURE MORALITY would\nbe more useful in a situation like this!";
+    text += "...nothing happened. Damn, you'd think PURE MORALITY would\n"
+            "be more useful in a situation like this!";
   }
 }
 

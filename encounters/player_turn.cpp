@@ -23,7 +23,9 @@ std::string refusal(const Action& skill, const PlayerRecord& player) {
     return "You cannot use that skill, it is currently cooling down!\n" + playerTurnText(player);
   }
   if (skill.uses >= skill.useLimit) {
-    return "You have already used " + skill.name + " too many times recently!\nDo something else.\n" +
+    return "You have already used " + skill.name +
+           " too many times recently!\n"
+           "Do something else.\n" +
            playerTurnText(player);
   }
   return "";

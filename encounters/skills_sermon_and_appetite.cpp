@@ -41,8 +41,9 @@ std::string convertToChef(GameState& state, const std::string& q) {
   if (q == "STARVING") enemy.actions.emplace_back("EAT", 8);
   if (q == "GAMER") enemy.actions.emplace_back("GAMER", 3);
   keepEnemyOnItsTile(state);
-  return "Listening to your speech, it realizes how sinful its life is!\nIt vows to abandon ACCOUNTANCY and take "
-         "up baking instead.\nThe enemy is now a " +
+  return "Listening to your speech, it realizes how sinful its life is!\n"
+         "It vows to abandon ACCOUNTANCY and take up baking instead.\n"
+         "The enemy is now a " +
          q + " CHEF!";
 }
 
@@ -51,11 +52,13 @@ std::string rogueRepents(GameState& state, PlayerRecord& player) {
   Creature& enemy = state.currentEnemy;
   state.combatState = 6;
   const std::string text =
-      "As your words set in, the enemy's eyes widen.\nIt seems horrified with its greedy nature... It thanks you "
-      "\nfor the perspective and gives you all " +
+      "As your words set in, the enemy's eyes widen.\n"
+      "It seems horrified with its greedy nature... It thanks you \n"
+      "for the perspective and gives you all " +
       std::to_string(enemy.goldReward) +
-      " of its gold, vowing \nto live an ascetic's life from this day forward. You win!\n[TYPE ANYTHING TO "
-      "CONTINUE]";
+      " of its gold, vowing \n"
+      "to live an ascetic's life from this day forward. You win!\n"
+      "[TYPE ANYTHING TO CONTINUE]";
   player.gold += enemy.goldReward;
   enemy.goldReward = 0;
   keepEnemyOnItsTile(state);
@@ -82,9 +85,11 @@ const SermonRow kSermons[] = {
     {Listener::kQuibblent, kLecherous,
      [](GameState& s, PlayerRecord&, const std::string&, const std::string&) -> std::string {
        s.combatState = 6;
-       return "As your words set in, the enemy's eyes widen.\nIt seems horrified with its lecherous nature... It "
-              "thanks\nyou for the perspective and runs off, vowing to live a\nlife of penitence from this day "
-              "forward. You win!\n[TYPE ANYTHING TO CONTINUE]";
+       return "As your words set in, the enemy's eyes widen.\n"
+              "It seems horrified with its lecherous nature... It thanks\n"
+              "you for the perspective and runs off, vowing to live a\n"
+              "life of penitence from this day forward. You win!\n"
+              "[TYPE ANYTHING TO CONTINUE]";
      }},
     {Listener::kQuibblent, kHippie,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
@@ -93,46 +98,55 @@ const SermonRow kSermons[] = {
        enemy.attack -= 2;
        enemy.defence -= 2;
        return "The " + q + " " + t +
-              " listens with rapt attention.\nIt seems temporarily placated by the your powerful speech...\n+10 "
-              "enemy HP! -2 enemy ATK and DEF!";
+              " listens with rapt attention.\n"
+              "It seems temporarily placated by the your powerful speech...\n"
+              "+10 enemy HP! -2 enemy ATK and DEF!";
      }},
     {Listener::kQuibblent, kDamned,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
        s.currentEnemy.hp = 0;
        s.combatState = 10;
        return "The " + q + " " + t +
-              " screams as its body contorts \ninto a picture of pure agony... It's gone. The fight is over.";
+              " screams as its body contorts \n"
+              "into a picture of pure agony... It's gone. The fight is over.";
      }},
     {Listener::kQuibblent, kConfused,
      [](GameState& s, PlayerRecord&, const std::string&, const std::string&) -> std::string {
-       return "Listening to your words, the enemy's confusion abates, \nreplaced with absolute moral certainty.\n" +
+       return "Listening to your words, the enemy's confusion abates, \n"
+              "replaced with absolute moral certainty.\n" +
               s.currentEnemy.changeQuibblent("FUNDAMENTALIST", s, false);
      }},
     {Listener::kQuibblent, kExistential,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
        s.currentEnemy.stunned = true;
        return "The " + q + " " + t +
-              " seems very interested in \nyour words... Interested and, crucially, distracted from \ncombat. The " +
+              " seems very interested in \n"
+              "your words... Interested and, crucially, distracted from \n"
+              "combat. The " +
               q + " " + t + " is now STUNNED!";
      }},
     {Listener::kQuibblent, kFundamentalist,
      [](GameState& s, PlayerRecord&, const std::string&, const std::string&) -> std::string {
        s.currentEnemy.hp = s.currentEnemy.maxHp;
-       return "Your MORAL WORDS fill the enemy with a feeling of deep \nvalidation and contentment.\nThe enemy has "
-              "been fully healed! Oh shit!";
+       return "Your MORAL WORDS fill the enemy with a feeling of deep \n"
+              "validation and contentment.\n"
+              "The enemy has been fully healed! Oh shit!";
      }},
     {Listener::kQuibblent, kFrightened,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
        s.combatState = 6;
        return "The " + q + " " + t +
-              " screams and runs away!\nYou, uh, weren't expecting your words to be so... powerful. \nYou win...?";
+              " screams and runs away!\n"
+              "You, uh, weren't expecting your words to be so... powerful. \n"
+              "You win...?";
      }},
     {Listener::kQuibblent, kMetalhead,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
        sermonDamage(s);
        return "The " + q + " " + t +
-              " clutches its chest in pain...\nSeems its HEAVY METAL LIFESTYLE left it unprepared for\nan attack of "
-              "self-reflection! 25 damage!";
+              " clutches its chest in pain...\n"
+              "Seems its HEAVY METAL LIFESTYLE left it unprepared for\n"
+              "an attack of self-reflection! 25 damage!";
      }},
     {Listener::kType, kAccountant,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string&) { return convertToChef(s, q); }},
@@ -142,15 +156,18 @@ const SermonRow kSermons[] = {
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
        s.currentEnemy.stunned = true;
        return "The " + q + " " + t +
-              " grits its teeth, shuddering. \nIt seems to be trying not to listen to your words...\nThe " + q + " " +
-              t + " is now STUNNED!";
+              " grits its teeth, shuddering. \n"
+              "It seems to be trying not to listen to your words...\n"
+              "The " +
+              q + " " + t + " is now STUNNED!";
      }},
     {Listener::kType, kDemon,
      [](GameState& s, PlayerRecord&, const std::string& q, const std::string& t) -> std::string {
        sermonDamage(s);
        return "The " + q + " " + t +
-              " screeches in pain!\nYour POWERFUL WORDS appear to be like kryptonite for this \ntype of monster. 25 "
-              "damage!";
+              " screeches in pain!\n"
+              "Your POWERFUL WORDS appear to be like kryptonite for this \n"
+              "type of monster. 25 damage!";
      }},
     {Listener::kType, kHellish,
      [](GameState& s, PlayerRecord& p, const std::string&, const std::string& t) -> std::string {
@@ -158,9 +175,9 @@ const SermonRow kSermons[] = {
        // A sermon never banishes these two: they hang on at 1 hit point.
        enemy.hp = std::max(enemy.hp - 25, 1);
        p.stunned = true;
-       return t +
-              " screeches in pain at your words, taking 25 damage!\nThe horrible, bone - rattling sound shakes you "
-              "to your very \ncore - you are now STUNNED.";
+       return t + " screeches in pain at your words, taking 25 damage!\n"
+                  "The horrible, bone - rattling sound shakes you to your very \n"
+                  "core - you are now STUNNED.";
      }},
     {Listener::kQuibblent, kRavenous,
      [](GameState& s, PlayerRecord&, const std::string&, const std::string&) -> std::string {
@@ -170,14 +187,14 @@ const SermonRow kSermons[] = {
     {Listener::kQuibblent, kGamers,
      [](GameState& s, PlayerRecord&, const std::string&, const std::string&) -> std::string {
        s.currentEnemy.defence += 2;
-       return "Despite your best efforts, your speech is unable to \npenetrate the enemy's GAMER PRIDE! The attack "
-              "bounces off \nand they gain +2 DEF!";
+       return "Despite your best efforts, your speech is unable to \n"
+              "penetrate the enemy's GAMER PRIDE! The attack bounces off \n"
+              "and they gain +2 DEF!";
      }},
 };
 
-const char kDeafEars[] =
-    "...it's not listening. You'd think VICIOUS MONSTERS would\nbe more likely to respond to fundamentalist "
-    "preaching!";
+const char kDeafEars[] = "...it's not listening. You'd think VICIOUS MONSTERS would\n"
+                         "be more likely to respond to fundamentalist preaching!";
 
 bool listens(const SermonRow& row, const Creature& enemy) {
   const std::string& word = row.listener == Listener::kQuibblent ? enemy.quibblent : enemy.type;
@@ -269,15 +286,16 @@ std::string swapQuibblents(GameState& state, PlayerRecord& player) {
     return enemy.changeQuibblent(p, state, true) + "\n" + "Your GROGGINESS remains stubbornly persistent!\n";
   }
   if (p == "CURSED") {
-    return "Attempting to QBL.SWAP makes you shudder, feeling weak... \nYou won't be getting rid of the CURSE that "
-           "easily.\n";
+    return "Attempting to QBL.SWAP makes you shudder, feeling weak... \n"
+           "You won't be getting rid of the CURSE that easily.\n";
   }
   if (enemy.type == "HELLFUCKER") return "HELLFUCKER is immune to QBL.SWAP!!\n";
   if (enemy.type == "POTION") {
     enemy.changeQuibblent(p, state, true);
     player.changeQuibblent(w, state, true);
     earnJohnnification(state, player);
-    return "Aha! The QBL.SWAP has taken the power of INCREDIBLE POTION \nDEXTERITY from JOHNNY! He's now " +
+    return "Aha! The QBL.SWAP has taken the power of INCREDIBLE POTION \n"
+           "DEXTERITY from JOHNNY! He's now " +
            enemy.quibblent + "!\n";
   }
   if (unswappable(w)) return "The QBL.SWAP failed; you cannot have the " + w + " QUIBBLENT!\n";
@@ -310,7 +328,9 @@ void effectPissOn(GameState& state, PlayerRecord& player, Action& skill) {
   skill.enemyTurnPrompt = kEnemyTurnPrompt;
   skill.narration = player.name + " pisses on the enemy! Yeah!\n";
   skill.narration += state.currentEnemy.changeQuibblent("DAMP", state, false) +
-                     "\nYou feel like you don't need to piss anymore.\n" + kEnemyTurnPrompt;
+                     "\n"
+                     "You feel like you don't need to piss anymore.\n" +
+                     kEnemyTurnPrompt;
 }
 
 void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
@@ -319,16 +339,18 @@ void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
   const std::string dodgesLeft = "\n" + playerTurnText(player);
   if (inedible(enemy.type)) {
     state.combatState = 2;
-    skill.narration =
-        "Ok, I appreciate the attempt, but come on.\nThere is no way you will be able to EAT this enemy." + dodgesLeft;
+    skill.narration = "Ok, I appreciate the attempt, but come on.\n"
+                      "There is no way you will be able to EAT this enemy." +
+                      dodgesLeft;
     return;
   }
   if (skill.attackValue < 2) {
     state.combatState = 2;
     skill.narration = (enemy.hp <= enemy.maxHp / 2 || enemy.quibblent == "SLEEPING")
-                          ? "This enemy is not appetizing enough to eat!! Try applying \nsome SALT on them first."
-                          : "You would like to eat this enemy, but they're still too \nactive and slippery! Try "
-                            "weakening them first.";
+                          ? "This enemy is not appetizing enough to eat!! Try applying \n"
+                            "some SALT on them first."
+                          : "You would like to eat this enemy, but they're still too \n"
+                            "active and slippery! Try weakening them first.";
     skill.narration += dodgesLeft;
     return;
   }
@@ -338,8 +360,10 @@ void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
     easeHunger(state, player);
     skill.cooldownLeft -= hungerDiscount(player);
     skill.narration = player.name + " attempts to EAT the " + enemyFullName(enemy) +
-                      "!\nThe attempt was an overwhelming success. Tastes like flesh!\nThe enemy is now much less "
-                      "VOLUMINOUS.\nYou are now " +
+                      "!\n"
+                      "The attempt was an overwhelming success. Tastes like flesh!\n"
+                      "The enemy is now much less VOLUMINOUS.\n"
+                      "You are now " +
                       player.quibblent + ".\n" + kEnemyTurnPrompt;
     return;
   }
@@ -347,10 +371,13 @@ void effectEat(GameState& state, PlayerRecord& player, Action& skill) {
   state.combatState = 10;
   easeHunger(state, player);
   skill.narration = player.name + " attempts to EAT the " + enemyFullName(enemy) +
-                    "!\nThe attempt was an overwhelming success. Tastes like flesh!\n";
+                    "!\n"
+                    "The attempt was an overwhelming success. Tastes like flesh!\n";
   skill.narration += digest(state, player, skill);
   enemy.hp = 0;
-  skill.narration += "\nYou win the battle!!!\n[TYPE ANYTHING TO CONTINUE]";
+  skill.narration += "\n"
+                     "You win the battle!!!\n"
+                     "[TYPE ANYTHING TO CONTINUE]";
 }
 
 void effectQblSwap(GameState& state, PlayerRecord& player, Action& skill) {

@@ -51,7 +51,8 @@ void effectFirebolt(GameState& state, PlayerRecord& player, Action& skill) {
     enemy.hp = enemy.maxHp;
     enemy.quibblent = "UNINTERESTING";
     skill.narration += "FWOOOOOOSH!!! The " + enemy.type +
-                       " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\n"
+                       " explodes!!!\n"
+                       "...But it rises back out of the ashes, stronger than ever!\n"
                        "Full enemy health restored! Oh no!!\n" +
                        kEnemyTurnPrompt;
     return;
@@ -75,12 +76,16 @@ void effectStunbolt(GameState& state, PlayerRecord& player, Action& skill) {
   skill.narration = player.name + " fires off a STUNBOLT!\n" + enemyFullName(enemy);
   if (enemy.type == "HELLFUCKER" || enemy.type == "CTHULOID") {
     player.stunned = true;
-    skill.narration += std::string(" reflects the attack back at you!!\nYou are now STUNNED! ") + kEnemyTurnPrompt;
+    skill.narration += std::string(" reflects the attack back at you!!\n"
+                                   "You are now STUNNED! ") +
+                       kEnemyTurnPrompt;
     return;
   }
   enemy.stunned = true;
   state.combatState = kPlayersMenuState;
-  skill.narration += " has been STUNNED!!\nIt is now your turn.\n" + playerTurnText(player);
+  skill.narration += " has been STUNNED!!\n"
+                     "It is now your turn.\n" +
+                     playerTurnText(player);
 }
 
 void effectHeal(GameState&, PlayerRecord& player, Action& skill) {

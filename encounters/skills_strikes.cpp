@@ -34,19 +34,29 @@ constexpr std::string_view kFearlessTypes[] = {"OGRE", "DEEP GOBLIN", "DEMON", "
 
 // The talking SWORD OF KINGS will not stand for these.
 constexpr const char* kSwordRefusesSneakAttack =
-    "Your SWORD OF KINGS blocks the skill!\n'Such poor sportmanship! It's not very *gentlemanly* of you \n"
-    "to attack without giving your opponent their proper warning, \nyou know. I'll be damned if I allow such "
-    "dishonorable tactics \non MY watch. Fight properly!'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'Such poor sportmanship! It's not very *gentlemanly* of you \n"
+    "to attack without giving your opponent their proper warning, \n"
+    "you know. I'll be damned if I allow such dishonorable tactics \n"
+    "on MY watch. Fight properly!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 constexpr const char* kSwordRefusesMegatonPunch =
-    "Your SWORD OF KINGS blocks the skill!\n'A punch? A PUNCH!?! You have a fine and estimable weapon \n"
-    "such as myself on hand, and instead you choose to throw a \nPUNCH?!?!?! I am insulted beyond the ability "
-    "of words to \ncapture, sirrah!'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'A punch? A PUNCH!?! You have a fine and estimable weapon \n"
+    "such as myself on hand, and instead you choose to throw a \n"
+    "PUNCH?!?!?! I am insulted beyond the ability of words to \n"
+    "capture, sirrah!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 constexpr const char* kSwordRefusesBodyTackle =
-    "Your SWORD OF KINGS blocks the skill!\n'What, you think you're going to attack the enemy with your \n"
-    "*body*, do you? Like some kind of low-class wrestleman or \nbooze-addled ruffian? Cease this tomfoolery "
-    "and attack \nthe opponent *properly* next time.'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'What, you think you're going to attack the enemy with your \n"
+    "*body*, do you? Like some kind of low-class wrestleman or \n"
+    "booze-addled ruffian? Cease this tomfoolery and attack \n"
+    "the opponent *properly* next time.'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 
-constexpr const char* kFreeMovePrompt = "It is now your turn.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
+constexpr const char* kFreeMovePrompt = "It is now your turn.\n"
+                                        "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
 
 std::string noDodgesLeft(const PlayerRecord& player) {
   return "You do not have enough DODGES to do that!\n" + playerTurnText(player);
@@ -100,7 +110,8 @@ Burn burnEnemy(GameState& state, PlayerRecord& player, Action& skill) {
     // Risen whole, it is no kill even when the hit had felled it: it moves next.
     state.combatState = kEnemysTurnState;
     skill.narration = "FWOOOOOOSH!!! The " + enemy.type +
-                      " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\n"
+                      " explodes!!!\n"
+                      "...But it rises back out of the ashes, stronger than ever!\n"
                       "Full enemy health restored!\n" +
                       kEnemyTurnPrompt;
     return Burn::kRose;
@@ -151,7 +162,8 @@ void effectSneakAttack(GameState& state, PlayerRecord& player, Action& skill) {
   hurtEnemy(state, damage);
   skill.narration = player.name + skill.message + "\n" + enemyFullName(enemy) + " took " +
                     matchupAdjective(state) + std::to_string(damage) +
-                    " damage!\nIt is momentarily stunned by the hit...\n";
+                    " damage!\n"
+                    "It is momentarily stunned by the hit...\n";
 
   if (enemy.quibblent == "SLEEPING") {
     // Awake and furious, but still reeling: the hero moves next.
@@ -186,7 +198,9 @@ void effectMegatonPunch(GameState& state, PlayerRecord& player, Action& skill) {
     const int hurt = recoil(player);
     skill.cooldownLeft += skill.cooldown;
     skill.narration = player.name + skill.message +
-                      "\nThe enemy dodged, taking 0 damage!!\nYou kept going and hit a wall, taking " +
+                      "\n"
+                      "The enemy dodged, taking 0 damage!!\n"
+                      "You kept going and hit a wall, taking " +
                       std::to_string(hurt) + " damage.\n" + kEnemyTurnPrompt;
     return;
   }
@@ -219,7 +233,10 @@ void effectBodyTackle(GameState& state, PlayerRecord& player, Action& skill) {
   const int damage = skillDamage(state, player, skill, kBodyTackleFactor);
   if (enemyDodges(state, skill)) {
     skill.cooldownLeft += skill.cooldown;
-    skill.narration = player.name + skill.message + "\nThe enemy dodged, taking 0 damage!!\nYou lost 1 dodge.\n" +
+    skill.narration = player.name + skill.message +
+                      "\n"
+                      "The enemy dodged, taking 0 damage!!\n"
+                      "You lost 1 dodge.\n" +
                       kEnemyTurnPrompt;
     return;
   }
@@ -229,7 +246,9 @@ void effectBodyTackle(GameState& state, PlayerRecord& player, Action& skill) {
   skill.attackValue = static_cast<int>(fear);
   skill.cooldownLeft += skill.cooldown;
   skill.narration = player.name + skill.message + "\n" + enemyName + " took " +
-                    damageWords(state, damage, " damage. Hell yeah!") + "\nYou lost 1 dodge.\n";
+                    damageWords(state, damage, " damage. Hell yeah!") +
+                    "\n"
+                    "You lost 1 dodge.\n";
 
   if (enemy.quibblent == "SLEEPING") {
     skill.narration += wakeUpOrEnemyTurn(state);

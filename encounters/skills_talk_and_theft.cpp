@@ -31,14 +31,18 @@ int negotiatedPrice(GameState& state, const PlayerRecord& player) {
 }
 
 const char kSwordForbidsTheft[] =
-    "Your SWORD OF KINGS blocks the skill!\n'What the *hell* do you think you're doing? Am I being \nwielded by a "
-    "common pickpocket? Are we in a dungeon, or a \nslum? Get your greasy palms away from your foe's purse - if "
-    "\nyou want the money, you *earn* it, by fighting like a man!'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'What the *hell* do you think you're doing? Am I being \n"
+    "wielded by a common pickpocket? Are we in a dungeon, or a \n"
+    "slum? Get your greasy palms away from your foe's purse - if \n"
+    "you want the money, you *earn* it, by fighting like a man!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kSwordForbidsDrugs[] =
-    "Your SWORD OF KINGS blocks the skill!\n'And what is THIS?! It appears to me that you are doing \ndrugs! "
-    "Unacceptable combat etiquette. Drugs in the middle of \na battle! What is the world coming to?"
-    "?'\n[TYPE "
-    "ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'And what is THIS?! It appears to me that you are doing \n"
+    "drugs! Unacceptable combat etiquette. Drugs in the middle of \n"
+    "a battle! What is the world coming to??'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 
 // From the fifth dose on the hero's bacteria shrug the antibiotics off.
 constexpr int kResistantDose = 5;
@@ -50,21 +54,28 @@ void effectNegotiate(GameState& state, PlayerRecord& player, Action& skill) {
   skill.narration = player.name + skill.message;
   skill.cooldownLeft += skill.cooldown;
   if (enemy.quibblent == "SLEEPING") {
-    skill.narration += std::string("\n...The enemy doesn't respond. They're SLEEPING, stupid!\n") + kEnemyTurnPrompt;
+    skill.narration += std::string("\n"
+                                   "...The enemy doesn't respond. They're SLEEPING, stupid!\n") +
+                       kEnemyTurnPrompt;
   } else if (enemy.noNegotiation) {
-    skill.narration += std::string(
-                           "\nThe enemy counts their gold, considering your offer... Hey, \nthis isn't what they "
-                           "had at the start of the battle at all! \nThey realize your THIEVING ways and refuse to "
-                           "negotiate!!\n") +
+    skill.narration += std::string("\n"
+                                   "The enemy counts their gold, considering your offer... Hey, \n"
+                                   "this isn't what they had at the start of the battle at all! \n"
+                                   "They realize your THIEVING ways and refuse to negotiate!!\n") +
                        kEnemyTurnPrompt;
   } else if (enemy.quibblent == "ENRAGED" || isOneOf(enemy.type, kUnbribableTypes)) {
-    skill.narration += std::string("\nThe enemy is unwilling to negotiate!!\n") + kEnemyTurnPrompt;
+    skill.narration += std::string("\n"
+                                   "The enemy is unwilling to negotiate!!\n") +
+                       kEnemyTurnPrompt;
   } else {
     state.combatValue = negotiatedPrice(state, player);
     state.combatState = 8;
-    skill.narration += "\nThe " + enemyFullName(enemy) +
-                       " thinks your offer over...\nThey are willing to leave you alone if you can give them a "
-                       "\nminimum of " +
+    skill.narration += "\n"
+                       "The " +
+                       enemyFullName(enemy) +
+                       " thinks your offer over...\n"
+                       "They are willing to leave you alone if you can give them a \n"
+                       "minimum of " +
                        std::to_string(state.combatValue) + " gold. Will you accept? (Y/N)";
   }
 }
@@ -79,13 +90,16 @@ void effectPickpocket(GameState& state, PlayerRecord& player, Action& skill) {
   const std::string opening = player.name + skill.message;
   if (enemy.type == "DRAGON") {
     skill.narration = opening +
-                      "\nYou idiot, dragons don't HAVE any pockets!\nIf you want that DRAGON'S TREASURE you're "
-                      "going to need to \nget it the hard way, I'm afraid.\n" +
+                      "\n"
+                      "You idiot, dragons don't HAVE any pockets!\n"
+                      "If you want that DRAGON'S TREASURE you're going to need to \n"
+                      "get it the hard way, I'm afraid.\n" +
                       kEnemyTurnPrompt;
   } else if (enemy.goldReward == 0) {
     skill.narration = opening +
-                      "\nHey, what's the deal here!? This enemy doesn't even HAVE \nany gold! What a waste of "
-                      "time!\n" +
+                      "\n"
+                      "Hey, what's the deal here!? This enemy doesn't even HAVE \n"
+                      "any gold! What a waste of time!\n" +
                       kEnemyTurnPrompt;
   } else {
     const int percent = static_cast<int>(state.random() % 26) + 50;
@@ -94,7 +108,10 @@ void effectPickpocket(GameState& state, PlayerRecord& player, Action& skill) {
     player.gold += stolen;
     enemy.noNegotiation = true;
     skill.attackValue = stolen;
-    skill.narration = opening + "\nYou stole " + std::to_string(stolen) + " gold!!\n" + kEnemyTurnPrompt;
+    skill.narration = opening +
+                      "\n"
+                      "You stole " +
+                      std::to_string(stolen) + " gold!!\n" + kEnemyTurnPrompt;
   }
 }
 
@@ -120,13 +137,14 @@ void effectAntibiotics(GameState& state, PlayerRecord& player, Action& skill) {
   player.antibioticsUsed += 1;
   skill.narration = player.name + skill.message + "\n";
   if (player.antibioticsUsed >= kResistantDose) {
-    skill.narration += "\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics do nothing.\n";
+    skill.narration += "\n"
+                       "The bacteria in your body have developed ANTIBIOTIC \n"
+                       "RESISTANCE! The antibiotics do nothing.\n";
   } else if (player.quibblent != "CONFUSED" && !player.poisoned) {
-    skill.narration += player.quibblent == "FLAMING"
-                           ? "The ANTIBIOTICS are powerless against FIRE! \nYou can't take drugs to cure burning to "
-                             "death, dummy!\n"
-                           : "You are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you "
-                             "know.\n";
+    skill.narration += player.quibblent == "FLAMING" ? "The ANTIBIOTICS are powerless against FIRE! \n"
+                                                       "You can't take drugs to cure burning to death, dummy!\n"
+                                                     : "You are already perfectly healthy.\n"
+                                                       "You shouldn't waste antibiotics like that, you know.\n";
   } else {
     if (player.quibblent == "CONFUSED") {
       skill.narration += player.changeQuibblent("UNINTERESTING", state, false) + "\n";

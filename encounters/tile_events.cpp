@@ -13,14 +13,16 @@
 
 namespace {
 
-constexpr const char* kTooFrightenedText =
-    "You WANT to enter combat with this enemy, b-but, see, it's \nreally sc-sc-scary! You are simply too "
-    "FRIGHTENED to \napproach it.";
+constexpr const char* kTooFrightenedText = "You WANT to enter combat with this enemy, b-but, see, it's \n"
+                                           "really sc-sc-scary! You are simply too FRIGHTENED to \n"
+                                           "approach it.";
 
 void beginCombat(GameState& state) {
   state.combatState = 1;
   state.messageBuffer = "Beginning combat with " + state.currentEnemy.quibblent + " " + state.currentEnemy.type +
-                        "...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]";
+                        "...\n"
+                        "You have first go.\n"
+                        "[TYPE ANYTHING TO CONTINUE]";
 }
 
 bool scaresTheFrightened(const std::string& type) {

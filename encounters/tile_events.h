@@ -11,6 +11,7 @@ using TileHandler = void (*)(GameState& state, Floor& floorRecord, PlayerRecord&
 
 // The reply of a tile that holds nothing (the empty kind and any kind no
 // handler knows).
-inline constexpr const char* kNothingImportantText =
-    "You walk over to the tile but there is nothing important \nthere. You stand around twiddling your thumbs "
-    "for a bit, \nbut eventually it starts to feel rather silly. \nYou return to the center.";
+inline constexpr const char* kNothingImportantText = "You walk over to the tile but there is nothing important \n"
+                                                     "there. You stand around twiddling your thumbs for a bit, \n"
+                                                     "but eventually it starts to feel rather silly. \n"
+                                                     "You return to the center.";

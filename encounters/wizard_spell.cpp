@@ -15,7 +15,9 @@ const char kIncantation[] = "'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\n";
 
 std::string castingText(const std::string& item) {
   return "Garglefloxx takes your " + item + ".\n" + kIncantation +
-         "A flash of bright light engulfs you; when you come to, you \nfeel... different.\n[TYPE ANYTHING TO CONTINUE]";
+         "A flash of bright light engulfs you; when you come to, you \n"
+         "feel... different.\n"
+         "[TYPE ANYTHING TO CONTINUE]";
 }
 
 // Columns: item, the casting text it gets instead of the plain one.
@@ -26,20 +28,29 @@ struct CastingRow {
 
 const CastingRow kSpecialCastings[] = {
     {"LSD",
-     "Garglefloxx gives you a weird look, but shrugs and takes \nyour LSD. 'Wimbus... Blorgenfaub... Shumble... "
-     "KAZAM!!'\nThere's a flash of bright light, and then... whoa...\n[TYPE ANYTHING TO CONTINUE]"},
+     "Garglefloxx gives you a weird look, but shrugs and takes \n"
+     "your LSD. 'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\n"
+     "There's a flash of bright light, and then... whoa...\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
     {"GHOST PEPPER",
-     "Garglefloxx takes your GHOST PEPPER.\n'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\nA flash of bright light "
-     "engulfs you; when you come to, your \nmouth feels like someone has lit a nuclear bomb in it.\n[TYPE ANYTHING TO "
-     "CONTINUE]"},
+     "Garglefloxx takes your GHOST PEPPER.\n"
+     "'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\n"
+     "A flash of bright light engulfs you; when you come to, your \n"
+     "mouth feels like someone has lit a nuclear bomb in it.\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
     {"TOME OF WISDOM",
-     "Garglefloxx takes your TOME OF WISDOM.\n'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\nA flash of bright light "
-     "engulfs you; when you come to, you \nbecome instantly aware of the entire dungeon layout.\n[TYPE ANYTHING TO "
-     "CONTINUE]"},
+     "Garglefloxx takes your TOME OF WISDOM.\n"
+     "'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\n"
+     "A flash of bright light engulfs you; when you come to, you \n"
+     "become instantly aware of the entire dungeon layout.\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
     {"GHAST-BUSTER",
-     "Garglefloxx takes your GHAST-BUSTER.\n'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\nA flash of bright light "
-     "engulfs you; several ghastly \nfigures emerge from the woodwork and fly away. \nWhen you come to, you feel... "
-     "different.\n[TYPE ANYTHING TO CONTINUE]"},
+     "Garglefloxx takes your GHAST-BUSTER.\n"
+     "'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\n"
+     "A flash of bright light engulfs you; several ghastly \n"
+     "figures emerge from the woodwork and fly away. \n"
+     "When you come to, you feel... different.\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
 };
 
 // What the wizard does with the reagent.
@@ -72,12 +83,16 @@ std::string castingTextFor(const std::string& item) {
 }
 
 const char kAreYouSure[] =
-    "Garglefloxx looks at you hesitantly. 'Are you sure this is \nthe item you want to use? It's quite... powerful. I "
-    "cannot\nentirely predict its effects.' \n(Y/N)";
+    "Garglefloxx looks at you hesitantly. 'Are you sure this is \n"
+    "the item you want to use? It's quite... powerful. I cannot\n"
+    "entirely predict its effects.' \n"
+    "(Y/N)";
 const char kBegone[] =
-    "Garglefloxx glares at you. 'Is this some kind of joke!? This \nis a powerful SPELL OF IMBUENCE, it is not to be "
-    "trifled \nwith! Come back when you have a *real* item for me. Until \nthen, begone!' A crash of lightning, and "
-    "then you are \nreturned to the main dungeon.";
+    "Garglefloxx glares at you. 'Is this some kind of joke!? This \n"
+    "is a powerful SPELL OF IMBUENCE, it is not to be trifled \n"
+    "with! Come back when you have a *real* item for me. Until \n"
+    "then, begone!' A crash of lightning, and then you are \n"
+    "returned to the main dungeon.";
 
 }  // namespace
 

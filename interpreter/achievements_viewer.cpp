@@ -18,40 +18,80 @@ struct AchievementRow {
 };
 
 const AchievementRow kAchievements[kAchievementCount] = {
-    {"Victory!", ".\n\nYou completed the game! Good for you."},
-    {"Exuberant Festivities", ".\n\nEarned for completing the game as ACADEMIC."},
-    {"Fuck Yeah, Bitch!", ".\n\nEarned for completing the game as CONVICT."},
-    {"Ya Really Got 'Em", ".\n\nEarned for completing the game as OPPORTUNIST."},
-    {"Gruuuhhhhh...", ".\n\nEarned for completing the game as ZOMBIE."},
-    {"Unbelievable",
-     ".\n\nEarned for completing the game on HARD MODE.\nCongratulations! This is probably the hardest achievement."},
+    {"Victory!", ".\n"
+                 "\n"
+                 "You completed the game! Good for you."},
+    {"Exuberant Festivities", ".\n"
+                              "\n"
+                              "Earned for completing the game as ACADEMIC."},
+    {"Fuck Yeah, Bitch!", ".\n"
+                          "\n"
+                          "Earned for completing the game as CONVICT."},
+    {"Ya Really Got 'Em", ".\n"
+                          "\n"
+                          "Earned for completing the game as OPPORTUNIST."},
+    {"Gruuuhhhhh...", ".\n"
+                      "\n"
+                      "Earned for completing the game as ZOMBIE."},
+    {"Unbelievable", ".\n"
+                     "\n"
+                     "Earned for completing the game on HARD MODE.\n"
+                     "Congratulations! This is probably the hardest achievement."},
     {"You Bastard", ""},
-    {"Dragon-Slayer", ".\n\nEarned for defeating the SLEEPING DRAGON in combat."},
-    {"OOOOoooOOOooooOOOooo", ".\n\nEarned for defeating a GHASTLY GHAST in combat."},
-    {"Epic Gamer", ".\n\nEarned for defeating a DEEP TROLL in combat."},
-    {"Ruthless", ".\n\nEarned for killing 45 enemies in a single run, not including \nHELLSATAN."},
+    {"Dragon-Slayer", ".\n"
+                      "\n"
+                      "Earned for defeating the SLEEPING DRAGON in combat."},
+    {"OOOOoooOOOooooOOOooo", ".\n"
+                             "\n"
+                             "Earned for defeating a GHASTLY GHAST in combat."},
+    {"Epic Gamer", ".\n"
+                   "\n"
+                   "Earned for defeating a DEEP TROLL in combat."},
+    {"Ruthless", ".\n"
+                 "\n"
+                 "Earned for killing 45 enemies in a single run, not including \n"
+                 "HELLSATAN."},
     {"Very Determined",
-     ".\n\nYou completed the game without killing a single monster!! \nWell, except HELLSATAN. But that doesn't "
-     "count."},
+     ".\n"
+     "\n"
+     "You completed the game without killing a single monster!! \n"
+     "Well, except HELLSATAN. But that doesn't count."},
     {"Excellent Frandy",
-     ".\n\nBought out all of GARY THE GOBLIN's stock, yes yes yes! \nThis achievement definitely the best one!!"},
-    {"Garglefloxx", ".\n\nEarned for receiving an imbuence from GARGLEFLOXX."},
-    {"Power-Mad", ".\n\nEarned for reaching level 10 on any run."},
-    {"Whoa, Dude", ".\n\nEarned for ending a run by taking lots of LSD, man..."},
-    {"Un-Doomed", ".\n\nEarned for successfully surviving a terrible CURSE..."},
-    {"The True Purpose",
-     ".\n\nEarned for becoming a STAPLE REMOVER MOGUL, fulfilling the \nultimate purpose of the QUIBBLENT RUDIRUVU "
-     "quest."},
+     ".\n"
+     "\n"
+     "Bought out all of GARY THE GOBLIN's stock, yes yes yes! \n"
+     "This achievement definitely the best one!!"},
+    {"Garglefloxx", ".\n"
+                    "\n"
+                    "Earned for receiving an imbuence from GARGLEFLOXX."},
+    {"Power-Mad", ".\n"
+                  "\n"
+                  "Earned for reaching level 10 on any run."},
+    {"Whoa, Dude", ".\n"
+                   "\n"
+                   "Earned for ending a run by taking lots of LSD, man..."},
+    {"Un-Doomed", ".\n"
+                  "\n"
+                  "Earned for successfully surviving a terrible CURSE..."},
+    {"The True Purpose", ".\n"
+                         "\n"
+                         "Earned for becoming a STAPLE REMOVER MOGUL, fulfilling the \n"
+                         "ultimate purpose of the QUIBBLENT RUDIRUVU quest."},
 };
 
-const char kLockedText[] = "\n\nThis achievement is currently locked.";
+const char kLockedText[] = "\n"
+                           "\n"
+                           "This achievement is currently locked.";
 
 std::string header(int number, const std::string& title) {
   return "ACHIEVEMENT #" + std::to_string(number) + " - \"" + title + "\"";
 }
 
 std::string unlockedPage(int number, const std::string& title, const std::string& name, const std::string& text) {
-  return header(number, title) + "\nAchieved by " + name + text;
+  return header(number, title) +
+         "\n"
+         "Achieved by " +
+         name + text;
 }
 
 bool everyOtherAchievementEarned(const GameState& state) {
@@ -69,21 +109,31 @@ std::string potionPage(const GameState& state) {
     switch (state.potionProgress) {
       case 0:
         return unlockedPage(kPotionAchievement, "You Bastard", name,
-                            ".\n\n'Earned' for murdering JIMMY THE POTION in cold blood. \nYou horrible monster.");
+                            ".\n"
+                            "\n"
+                            "'Earned' for murdering JIMMY THE POTION in cold blood. \n"
+                            "You horrible monster.");
       case 1:
         return unlockedPage(kPotionAchievement, "Fratricide", name,
-                            ".\n\n'Earned' for murdering JOHNNY THE POTION.\nYou've singlehandedly destroyed a "
-                            "beautiful potion family.\nI hope you're happy.");
+                            ".\n"
+                            "\n"
+                            "'Earned' for murdering JOHNNY THE POTION.\n"
+                            "You've singlehandedly destroyed a beautiful potion family.\n"
+                            "I hope you're happy.");
       case 2:
         return unlockedPage(kPotionAchievement, "Johnnification", name,
-                            ".\n\nThrough the power of JOHNNIFICATION, you created a new \nadventurer: 'JOHNNY THE " +
+                            ".\n"
+                            "\n"
+                            "Through the power of JOHNNIFICATION, you created a new \n"
+                            "adventurer: 'JOHNNY THE " +
                                 name + "'. Good job...?");
       default: break;
     }
   } else if (everyOtherAchievementEarned(state)) {
-    return header(kPotionAchievement, "Kindred Spirit") +
-           "\n\nYou managed to get every single other achievement without \never hurting JIMMY THE POTION!! You "
-           "are a wonderful person.";
+    return header(kPotionAchievement, "Kindred Spirit") + "\n"
+                                                          "\n"
+                                                          "You managed to get every single other achievement without \n"
+                                                          "ever hurting JIMMY THE POTION!! You are a wonderful person.";
   }
   return header(kPotionAchievement, "You Bastard") + kLockedText;
 }
@@ -105,8 +155,9 @@ int typedAchievementNumber(const std::string& line) {
 }
 
 std::string viewerHelp(const GameState& state) {
-  std::string help =
-      "Type a number (1-18) to read the achievement description, \nor 'exit' to return to the main game.\n\n";
+  std::string help = "Type a number (1-18) to read the achievement description, \n"
+                     "or 'exit' to return to the main game.\n"
+                     "\n";
   if (state.victoryCount <= 0) return help + "Highest floor: " + std::to_string(state.deepestFloor) + ".";
   return help + "Game clears: " + std::to_string(state.victoryCount) + ".";
 }
@@ -118,7 +169,9 @@ StageReply offerToAchievementsViewer(GameState& state, Floor& floorRecord, Playe
   if (state.achievementsViewerOpen != 1) return std::nullopt;
   if (line == "exit") {
     state.achievementsViewerOpen = 0;
-    return "Welcome back to the dungeons, " + playerRecord.name + ".\nYou are currently on floor " +
+    return "Welcome back to the dungeons, " + playerRecord.name +
+           ".\n"
+           "You are currently on floor " +
            std::to_string(floorRecord.floorNumber) + ".";
   }
   if (const int number = typedAchievementNumber(line)) return achievementPage(state, number);

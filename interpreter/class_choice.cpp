@@ -15,7 +15,9 @@ const char kClassLines[] =
 
 }  // namespace
 
-const std::string kClassListText = std::string(".\nPlease select one of the following classes:\n") + kClassLines;
+const std::string kClassListText = std::string(".\n"
+                                               "Please select one of the following classes:\n") +
+                                   kClassLines;
 
 namespace {
 
@@ -34,23 +36,31 @@ struct ClassRow {
 
 const ClassRow kClasses[] = {
     {"1", "academic", "ACADEMIC", false, 0, {"EXAMINE", "INFERENCE", "ANTIBIOTICS"},
-     "You are an ACADEMIC.\nYou can EXAMINE enemies to learn about them, or INFER\n"
+     "You are an ACADEMIC.\n"
+     "You can EXAMINE enemies to learn about them, or INFER\n"
      "solutions to help you in combat. You enter the dungeon with\n"
      "disease-curing ANTIBIOTICS and knowledge of how to read\n"
-     "obscure scrolls. You can find secrets other classes cannot.\n[TYPE ANYTHING TO CONTINUE]"},
+     "obscure scrolls. You can find secrets other classes cannot.\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
     {"2", "convict", "CONVICT", true, 0, {"BODY TACKLE", "PISS OFF", "MEGATON PUNCH"},
-     "You are a CONVICT.\nYou can use a dodge to TACKLE enemies, or PUNCH them at the\n"
+     "You are a CONVICT.\n"
+     "You can use a dodge to TACKLE enemies, or PUNCH them at the\n"
      "expense of your own health. Your crass demeanor can ENRAGE\n"
      "enemies, but they cannot escape combat with you. You deal\n"
-     "extra damage, and may even survive your own death... once.\n[TYPE ANYTHING TO CONTINUE]"},
+     "extra damage, and may even survive your own death... once.\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
     {"3", "opportunist", "OPPORTUNIST", false, 1, {"PICKPOCKET", "NEGOTIATE", "SNEAK ATTACK"},
-     "You are an OPPORTUNIST.\nYou may steal money from enemies, or bribe them to get out\n"
+     "You are an OPPORTUNIST.\n"
+     "You may steal money from enemies, or bribe them to get out\n"
      "of combat. You are thrifty, getting better deals in shops.\n"
      "Your agility allows you to use a dodge to stun your enemies,\n"
-     "or sneak down the stairs without alerting your foes.\n[TYPE ANYTHING TO CONTINUE]"},
+     "or sneak down the stairs without alerting your foes.\n"
+     "[TYPE ANYTHING TO CONTINUE]"},
 };
 
-const std::string kPickAgain = std::string("Very funny.\nPick one of *these*:\n") + kClassLines;
+const std::string kPickAgain = std::string("Very funny.\n"
+                                           "Pick one of *these*:\n") +
+                               kClassLines;
 
 }  // namespace
 

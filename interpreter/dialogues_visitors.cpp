@@ -14,13 +14,17 @@
 namespace {
 
 constexpr const char* kNothingToFeedText =
-    "...You don't have any ITEMS to offer! \nLooks like the CONSUMPTION ELEMENTAL isn't getting fed today.";
+    "...You don't have any ITEMS to offer! \n"
+    "Looks like the CONSUMPTION ELEMENTAL isn't getting fed today.";
 constexpr const char* kLeaveElementalText =
-    "You decide to leave the CONSUMPTION ELEMENTAL alone.\nFrankly it was starting to weird you out.";
+    "You decide to leave the CONSUMPTION ELEMENTAL alone.\n"
+    "Frankly it was starting to weird you out.";
 constexpr const char* kFeedMeText =
-    "'FEED ME.' Will you feed the CONSUMPTION ELEMENTAL \none of your items? (Y/N)";
+    "'FEED ME.' Will you feed the CONSUMPTION ELEMENTAL \n"
+    "one of your items? (Y/N)";
 constexpr const char* kEmptySlotText =
-    "You don't have anything in that slot!\nYou decide not to feed the CONSUMPTION ELEMENTAL anything.";
+    "You don't have anything in that slot!\n"
+    "You decide not to feed the CONSUMPTION ELEMENTAL anything.";
 constexpr const char* kFeedNothingText = "You decide not to feed the CONSUMPTION ELEMENTAL anything.";
 
 // The rich items fill the elemental twice as fast; a SPECIAL POTION or a HAT
@@ -72,45 +76,59 @@ std::string eatItem(GameState& state, Floor& floorRecord, PlayerRecord& player) 
 
   if (isOneOf(item, kUnfillingItems)) {
     return "The CONSUMPTION ELEMENTAL consumes your " + item +
-           ". \n'NO... NOT GOOD FOOD. NOT FILLING. FEED ME MORE! \nFEED ME BETTER!' \nFeed it another item? (Y/N)";
+           ". \n"
+           "'NO... NOT GOOD FOOD. NOT FILLING. FEED ME MORE! \n"
+           "FEED ME BETTER!' \n"
+           "Feed it another item? (Y/N)";
   }
   if (item == "VORTEX") {
     state.dialogueStage = 0;
     emptyTalkTile(state, floorRecord, " is absolute nothingness.");
-    return "The CONSUMPTION ELEMENTAL attempts to eat your VORTEX... \nIt begins to scream in pain as its "
-           "CONSUMPTIVE ENERGIES \nreact negatively with those of the item. After a moment, the \ncompeting "
-           "energies cancel out and they both disappear \nwith a 'pop'.";
+    return "The CONSUMPTION ELEMENTAL attempts to eat your VORTEX... \n"
+           "It begins to scream in pain as its CONSUMPTIVE ENERGIES \n"
+           "react negatively with those of the item. After a moment, the \n"
+           "competing energies cancel out and they both disappear \n"
+           "with a 'pop'.";
   }
   if (item == "NECRONOMICON") {
     state.dialogueStage = 40;
     const int tile = talkTile(state);
     floorRecord.tileKinds[tile] = "Mon";
     floorRecord.tileCreatures[tile] = rollCreature(0, state.fateValue);
-    return "The CONSUMPTION ELEMENTAL ingests the hell out of your \nNECRONOMICON. After a moment, it begins to "
-           "shift and contort \nin a way that looks quite painful. Suddenly, it transforms \ninto a ZOMBIE! \n"
+    return "The CONSUMPTION ELEMENTAL ingests the hell out of your \n"
+           "NECRONOMICON. After a moment, it begins to shift and contort \n"
+           "in a way that looks quite painful. Suddenly, it transforms \n"
+           "into a ZOMBIE! \n"
            "[TYPE ANYTHING TO CONTINUE]";
   }
   if (item == "TELEPOROMETER") {
     state.dialogueStage = 25;
-    return "The CONSUMPTION ELEMENTAL chows down on your TELEPOROMETER.\nUnfortunately, it happens to bite the "
-           "big red button, and -";
+    return "The CONSUMPTION ELEMENTAL chows down on your TELEPOROMETER.\n"
+           "Unfortunately, it happens to bite the big red button, and -";
   }
   if (fullness > kElementalFull) {
     state.dialogueStage = 26;
     return "The CONSUMPTION ELEMENTAL gormandizes your " + item +
-           ". \n'YES! YES! YES! EAT MUCH GOOD. SO MUCH CONSUME! YES! YOU. \nYOU GET REWARD.' [TYPE ANYTHING TO "
-           "CONTINUE]";
+           ". \n"
+           "'YES! YES! YES! EAT MUCH GOOD. SO MUCH CONSUME! YES! YOU. \n"
+           "YOU GET REWARD.' [TYPE ANYTHING TO CONTINUE]";
   }
   if (fullness == kElementalFull) {
     return "The CONSUMPTION ELEMENTAL gobbles down your " + item +
-           ". \n'FOOD! FOOD! FOOD! SO CLOSE TO FULL. JUST ONE MORE...' \nFeed it another item? (Y/N)";
+           ". \n"
+           "'FOOD! FOOD! FOOD! SO CLOSE TO FULL. JUST ONE MORE...' \n"
+           "Feed it another item? (Y/N)";
   }
   if (fullness == 2) {
     return "The CONSUMPTION ELEMENTAL devours your " + item +
-           ".\n'OH YES! SUCH FOOD. VERY GOOD. BUT NEED MORE. MORE! MORE!!!'\nFeed it another item? (Y/N)";
+           ".\n"
+           "'OH YES! SUCH FOOD. VERY GOOD. BUT NEED MORE. MORE! MORE!!!'\n"
+           "Feed it another item? (Y/N)";
   }
   return "The CONSUMPTION ELEMENTAL wolfs down your " + item +
-         ". \n'YES! FOOD. FEED ME MORE. MORE!'\nFeed it another item? (Y/N)";
+         ". \n"
+         "'YES! FOOD. FEED ME MORE. MORE!'\n"
+         "Feed it another item? (Y/N)";
 }
 
 std::string chooseFood(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string& line) {
@@ -131,7 +149,8 @@ std::string chooseFood(GameState& state, Floor& floorRecord, PlayerRecord& playe
 std::string teleporometerGone(GameState& state, Floor& floorRecord, PlayerRecord&, const std::string&) {
   state.dialogueStage = 0;
   emptyTalkTile(state, floorRecord, ", there is nothing at all.");
-  return "Yep, it's gone. And so is your TELEPOROMETER. \nYou'll probably never see either of them again. Oh well.";
+  return "Yep, it's gone. And so is your TELEPOROMETER. \n"
+         "You'll probably never see either of them again. Oh well.";
 }
 
 std::string grantBoon(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string&) {
@@ -144,20 +163,24 @@ std::string grantBoon(GameState& state, Floor& floorRecord, PlayerRecord& player
     state.auxCounter = 0;
     state.pendingWord = "EAT";
     state.pendingPrompt = 48;
-    return "The CONSUMPTION ELEMENTAL gazes at you, and your body starts \nto shudder. You have been granted a "
-           "BOON OF CONSUMPTION! \nYou could gain permanent access to the EAT skill, but you \nhave 6 skills "
-           "already. Would you like to replace one? (Y/N)";
+    return "The CONSUMPTION ELEMENTAL gazes at you, and your body starts \n"
+           "to shudder. You have been granted a BOON OF CONSUMPTION! \n"
+           "You could gain permanent access to the EAT skill, but you \n"
+           "have 6 skills already. Would you like to replace one? (Y/N)";
   }
   player.learnSkill("EAT");
-  return "The CONSUMPTION ELEMENTAL gazes at you, and your body starts \nto shudder. You have been granted a "
-         "BOON OF CONSUMPTION! \nYou now have permanent access to the EAT skill.";
+  return "The CONSUMPTION ELEMENTAL gazes at you, and your body starts \n"
+         "to shudder. You have been granted a BOON OF CONSUMPTION! \n"
+         "You now have permanent access to the EAT skill.";
 }
 
 std::string worgletonAsks(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.dialogueStage = 14;
-  return "'gurgle... hello... not enemy, visiting cousin... somewhere \naround here... WOMBLETON WAMBLEFLUMP is "
-         "name... took up \nbusiness in item-dealing... we are all so proud... but never \nreturns our "
-         "letters... wanted to catch up... auntie \nWUNGRULZUN WUMWIGGLAS gets so worried about him...' \n"
+  return "'gurgle... hello... not enemy, visiting cousin... somewhere \n"
+         "around here... WOMBLETON WAMBLEFLUMP is name... took up \n"
+         "business in item-dealing... we are all so proud... but never \n"
+         "returns our letters... wanted to catch up... auntie \n"
+         "WUNGRULZUN WUMWIGGLAS gets so worried about him...' \n"
          "[TYPE ANYTHING TO CONTINUE]";
 }
 
@@ -167,35 +190,44 @@ std::string worgletonLeaves(GameState& state, Floor& floorRecord, PlayerRecord&,
   cousin.visitState = 1;
   cousin.stateCode = 0;
   state.cousinGreeting = 1;
-  return "'if you see... my cousin... say 'hi' from me... and cousin \nWIMFLESJAN WOSFUDGELY... and grandma "
-         "WHEARMARGLAN \nWARHARSARBARGAR... and great-uncle WEZZENFLEZZEN \nWARZANHAULERNERFLIRKDURNSTERN... "
-         "ok...?'";
+  return "'if you see... my cousin... say 'hi' from me... and cousin \n"
+         "WIMFLESJAN WOSFUDGELY... and grandma WHEARMARGLAN \n"
+         "WARHARSARBARGAR... and great-uncle WEZZENFLEZZEN \n"
+         "WARZANHAULERNERFLIRKDURNSTERN... ok...?'";
 }
 
 std::string wombletonHearsOfCousin(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.dialogueStage = 0;
   state.pendingPrompt = 10;
-  return "Nevertheless, after considering for a moment, WOMBLETON \nbeams a sense of gratitude directly into "
-         "your mind for \nletting him know. He decides to offer you a discount on \nfuture items offered.\n"
+  return "Nevertheless, after considering for a moment, WOMBLETON \n"
+         "beams a sense of gratitude directly into your mind for \n"
+         "letting him know. He decides to offer you a discount on \n"
+         "future items offered.\n"
          "[TYPE ANYTHING TO CONTINUE]";
 }
 
 std::string skullLeftEarly(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.dialogueStage = 0;
-  return "Nope. You walk away from the cute tiny skull before it even \nhas a chance to do anything.";
+  return "Nope. You walk away from the cute tiny skull before it even \n"
+         "has a chance to do anything.";
 }
 
 std::string skullScreams(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.dialogueStage = 29;
-  return "'SSSSSKRRRRRREEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE!!! \nEEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\n"
-         "HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\nHEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\n"
-         "HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\nHEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE!'";
+  return "'SSSSSKRRRRRREEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE!!! \n"
+         "EEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\n"
+         "HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\n"
+         "HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\n"
+         "HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE\n"
+         "HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE HEE!'";
 }
 
 std::string skullLaughs(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.dialogueStage = 30;
-  return "'Heeheeheehee! Oooh, I got you sooo good! You shoulda seen \nthe look on your face! That was so so fun! "
-         "You were soooooo \nscared, you were like, \"AAAAAAAAAAAAAAAAA! I'm scared!\" \nHee hee hee!' \n"
+  return "'Heeheeheehee! Oooh, I got you sooo good! You shoulda seen \n"
+         "the look on your face! That was so so fun! You were soooooo \n"
+         "scared, you were like, \"AAAAAAAAAAAAAAAAA! I'm scared!\" \n"
+         "Hee hee hee!' \n"
          "[TYPE ANYTHING TO CONTINUE]";
 }
 
@@ -209,9 +241,8 @@ int potionsHeld(const PlayerRecord& player) {
 std::string skullGives(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string&) {
   state.dialogueStage = 0;
   emptyTalkTile(state, floorRecord, ", there is nothing at all.");
-  state.messageBuffer =
-      "'I can't wait till I can tell my friends about this! They'll \nbe soooo jealous that I got to spook a real "
-      "live adventurer! \n";
+  state.messageBuffer = "'I can't wait till I can tell my friends about this! They'll \n"
+                        "be soooo jealous that I got to spook a real live adventurer! \n";
   // The POTION is only announced when it really went into the bag: a full
   // bag without POTIONs, or a full stack of them, keeps it out.
   const int before = potionsHeld(player);
@@ -219,7 +250,8 @@ std::string skullGives(GameState& state, Floor& floorRecord, PlayerRecord& playe
     player.gainItem("POTION", 1);
   }
   if (potionsHeld(player) > before) {
-    state.messageBuffer += "Here, I want you to have this! Hee hee hee!' \nYou got a POTION! ";
+    state.messageBuffer += "Here, I want you to have this! Hee hee hee!' \n"
+                           "You got a POTION! ";
   } else {
     state.messageBuffer += "Thanks a lot. You really made my day!'\n";
   }
@@ -232,16 +264,19 @@ std::string visitorSpeaks(GameState& state, Floor& floorRecord, PlayerRecord&, c
   TileOccupant& visitor = floorRecord.tileOccupants[talkTile(state)];
   visitor.stateCode = 0;
   visitor.visitState = 1;
-  return "'Bold of you to approach... You're not supposed to see me so \nearly. Perhaps I can make use of you. I "
-         "am attempting to \nreconfigure the physics of this floor to better suit \nregulations... but the "
-         "monsters here are rather a nuisance.'\n[TYPE ANYTHING TO CONTINUE]";
+  return "'Bold of you to approach... You're not supposed to see me so \n"
+         "early. Perhaps I can make use of you. I am attempting to \n"
+         "reconfigure the physics of this floor to better suit \n"
+         "regulations... but the monsters here are rather a nuisance.'\n"
+         "[TYPE ANYTHING TO CONTINUE]";
 }
 
 std::string visitorOffersDeal(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.dialogueStage = 0;
-  return "'I am very busy. I do not have time to engage in tedious \ncombat. You, on the other hand, seem like you "
-         "might enjoy \nsuch a thing. I offer a deal: clear the floor for me, and I \nshall give you something. I "
-         "expect this is amenable to you.'";
+  return "'I am very busy. I do not have time to engage in tedious \n"
+         "combat. You, on the other hand, seem like you might enjoy \n"
+         "such a thing. I offer a deal: clear the floor for me, and I \n"
+         "shall give you something. I expect this is amenable to you.'";
 }
 
 constexpr LaterStageRow kVisitorStages[] = {

@@ -48,7 +48,9 @@ void rollExtravagantCritical(GameState& state, const PlayerRecord& playerRecord)
   }
   state.combatValue = 2;
   state.auxCounter *= 3;
-  state.messageBuffer = "Your " + playerRecord.equipment[0].type + " performs a critical EXTRAVAGANT HIT!\nThe enemy took ";
+  state.messageBuffer = "Your " + playerRecord.equipment[0].type +
+                        " performs a critical EXTRAVAGANT HIT!\n"
+                        "The enemy took ";
 }
 
 void fireFollowUp(GameState& state, PlayerRecord& playerRecord) {
@@ -58,8 +60,9 @@ void fireFollowUp(GameState& state, PlayerRecord& playerRecord) {
       enemy.hp = enemy.maxHp;
       enemy.quibblent = "UNINTERESTING";
       state.messageBuffer = "FWOOOOOOSH!!! The " + enemy.type +
-                            " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\nFull enemy "
-                            "health restored!\n";
+                            " explodes!!!\n"
+                            "...But it rises back out of the ashes, stronger than ever!\n"
+                            "Full enemy health restored!\n";
       // Risen whole, it is no kill even when the swing had felled it: the
       // exchange ends and it moves next.
       if (state.combatState == fight::kEnemyDefeated) {
@@ -74,8 +77,10 @@ void fireFollowUp(GameState& state, PlayerRecord& playerRecord) {
       playerRecord.hp -= blast;
       enemy.hp = 0;
       state.messageBuffer = "FWOOOOOOSH!!! The " + enemy.type +
-                            " explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, the blast "
-                            "also hits you for " + std::to_string(blast) + " damage.\n";
+                            " explodes!!!\n"
+                            "Its money disintegrates in the explosion. You win!\n"
+                            "However, the blast also hits you for " +
+                            std::to_string(blast) + " damage.\n";
       state.combatState = fight::kEnemyDefeated;
     }
   }
@@ -118,13 +123,18 @@ std::string playPlainAttack(GameState& state, Floor&, PlayerRecord& playerRecord
   ItemRecord& weapon = playerRecord.equipment[0];
   Creature& enemy = state.currentEnemy;
   if (enemyDodges(state, playerRecord)) {
-    return "You swing your " + weapon.name + " at the enemy.\nThe enemy dodged, taking 0 damage!!\n" +
+    return "You swing your " + weapon.name +
+           " at the enemy.\n"
+           "The enemy dodged, taking 0 damage!!\n" +
            kEnemyTurnPrompt;
   }
   state.auxCounter = plainHit(state, playerRecord);
   state.messageBuffer.clear();
   rollExtravagantCritical(state, playerRecord);
-  if (state.messageBuffer.empty()) state.messageBuffer = "You swing your " + weapon.name + " at the enemy.\nIt took ";
+  if (state.messageBuffer.empty())
+    state.messageBuffer = "You swing your " + weapon.name +
+                          " at the enemy.\n"
+                          "It took ";
   if (state.auxCounter < 0) state.auxCounter = 0;
   enemy.hp -= state.auxCounter;
   if (enemy.hp < 1) {

@@ -16,7 +16,8 @@
 namespace {
 
 const char kContinue[] = "[TYPE ANYTHING TO CONTINUE]";
-const char kConfusedDeal[] = " looks confused, and asks \nyou to repeat yourself. 'Please', they say. 'Y or N?'";
+const char kConfusedDeal[] = " looks confused, and asks \n"
+                             "you to repeat yourself. 'Please', they say. 'Y or N?'";
 
 // Achievements a fight can earn (1-based slots).
 constexpr int kDragonAchievement = 8;
@@ -70,12 +71,18 @@ std::string experienceLine(GameState& state, PlayerRecord& hero) {
   if (hero.equipment[0].quibblent == "VORPAL" && snickerSnack && state.combatValue == fight::kKilledByPlainAttack) {
     const int boosted = truncatedWhole(static_cast<double>(enemy.expReward) * 1.5);
     hero.exp += boosted;
-    text = "One two, one two! Your VORPAL SWORD goes snicker-snack!\nThe " + enemyFullName(enemy) +
-           " is soundly bested!\nYou gained a boosted " + std::to_string(boosted) + " experience";
+    text = "One two, one two! Your VORPAL SWORD goes snicker-snack!\n"
+           "The " +
+           enemyFullName(enemy) +
+           " is soundly bested!\n"
+           "You gained a boosted " +
+           std::to_string(boosted) + " experience";
   } else {
     hero.exp += enemy.expReward;
     text = "You defeated the " + enemyFullName(enemy) + (hero.hp == hero.maxHp ? " handily!!" : "!!") +
-           "\nYou gained " + std::to_string(enemy.expReward) + " experience";
+           "\n"
+           "You gained " +
+           std::to_string(enemy.expReward) + " experience";
   }
   if (hero.exp >= hero.expForNextLevel) state.combatState = fight::kLevelUp;
   return text;
@@ -102,8 +109,9 @@ std::string goldAndDodgesLine(GameState& state, PlayerRecord& hero) {
 std::string metalBlaze(GameState& state, PlayerRecord& hero) {
   const Creature& enemy = state.currentEnemy;
   if (hero.imbuement == "MORALITY") {
-    return "The enemy goes out in a totally METAL blaze of glory! \nLuckily, you are a being of pure MORALITY, and "
-           "hardly \neven notice the attack.\n";
+    return "The enemy goes out in a totally METAL blaze of glory! \n"
+           "Luckily, you are a being of pure MORALITY, and hardly \n"
+           "even notice the attack.\n";
   }
   int damage = (enemy.attack - hero.defence) * 2;
   damage = truncatedProduct(damage, enemy.attackFactor);
@@ -115,9 +123,10 @@ std::string metalBlaze(GameState& state, PlayerRecord& hero) {
     state.pendingWord = fight::kCombatCause;
     state.pendingPrompt = kDeathPrompt;
   }
-  return "The enemy goes out in a totally METAL blaze of glory, \ndealing " + std::to_string(damage) +
-         " damage to you!! You are now at " + std::to_string(hero.hp) + " / " + std::to_string(hero.maxHp) +
-         " HP.\n";
+  return "The enemy goes out in a totally METAL blaze of glory, \n"
+         "dealing " +
+         std::to_string(damage) + " damage to you!! You are now at " + std::to_string(hero.hp) + " / " +
+         std::to_string(hero.maxHp) + " HP.\n";
 }
 
 std::string vorpalSplit(GameState& state, Floor& floorRecord) {
@@ -134,9 +143,14 @@ std::string vorpalSplit(GameState& state, Floor& floorRecord) {
     floorRecord.tileTexts[tile] = std::string(" stands a ") + half + " " + type + ".";
     --floorRecord.monsterCount;
   }
-  if (floorRecord.monsterCount == 1) return "The enemy gyres, and gimbles... POP!\nIt bursts, spawning a FRUMIOUS " + type + "!!\n";
+  if (floorRecord.monsterCount == 1)
+    return "The enemy gyres, and gimbles... POP!\n"
+           "It bursts, spawning a FRUMIOUS " +
+           type + "!!\n";
   if (floorRecord.monsterCount == 0) {
-    return "The enemy gyres, and gimbles... POP! \nIt bursts into a FRUMIOUS and a WHIFFLING " + type + "!!\n";
+    return "The enemy gyres, and gimbles... POP! \n"
+           "It bursts into a FRUMIOUS and a WHIFFLING " +
+           type + "!!\n";
   }
   return "";
 }
@@ -145,8 +159,8 @@ std::string aftermath(GameState& state, Floor& floorRecord, PlayerRecord& hero) 
   const Creature& enemy = state.currentEnemy;
   if (enemy.quibblent == "KNOWLEDGEABLE" && hero.playerClass != "ZOMBIE" && !floorRecord.secretRoomKnown) {
     floorRecord.secretRoomKnown = true;
-    return "You feel a flash of insight after killing the enemy...\nType 'secret' to access this floor's secret "
-           "room!\n";
+    return "You feel a flash of insight after killing the enemy...\n"
+           "Type 'secret' to access this floor's secret room!\n";
   }
   if (enemy.quibblent == "METALHEAD") return metalBlaze(state, hero);
   if (enemy.quibblent == "VORPAL" && !isOneOf(enemy.type, kUncountedTypes) && enemy.type != "DRAGON") {
@@ -154,7 +168,8 @@ std::string aftermath(GameState& state, Floor& floorRecord, PlayerRecord& hero) 
   }
   if (hero.quibblent == "VORPAL" && !isOneOf(enemy.quibblent, kUnabsorbableWords)) {
     const std::string word = enemy.quibblent;
-    return "Suddenly, with a VOOOORP, the enemy's ESSENCE is absorbed \ninto yours! " +
+    return "Suddenly, with a VOOOORP, the enemy's ESSENCE is absorbed \n"
+           "into yours! " +
            hero.changeQuibblent(word, state, true) + "\n";
   }
   return "";
@@ -203,12 +218,15 @@ void leaveRemains(const GameState& state, Floor& floorRecord, const PlayerRecord
 // How the hero feels after a won fight.
 std::string afterFightMood(const PlayerRecord& hero) {
   if (hero.playerClass == "ZOMBIE") return "You shuffle away, seeking more flesh to consume. Gruhhhhh...";
-  if (hero.hp == hero.maxHp) return "You crack your knuckles, satisfied. These combat encounters\nare going great!";
+  if (hero.hp == hero.maxHp)
+    return "You crack your knuckles, satisfied. These combat encounters\n"
+           "are going great!";
   if (hero.hp < hero.maxHp / 10) {
-    return "You take a little breather after the encounter to catch your \nbreath. Fighting to the death is really "
-           "hard!";
+    return "You take a little breather after the encounter to catch your \n"
+           "breath. Fighting to the death is really hard!";
   }
-  return "You take a deep breath and dust yourself off. Boy, combat \nsure is tiring sometimes!";
+  return "You take a deep breath and dust yourself off. Boy, combat \n"
+         "sure is tiring sometimes!";
 }
 
 }  // namespace
@@ -219,11 +237,18 @@ std::string answerEnemyOffer(GameState& state, Floor& floorRecord, PlayerRecord&
     case YesNoAnswer::kYes:
       endPeacefully(state, floorRecord, hero);
       hero.gold += state.combatValue;
-      return "The " + name + " nods, pleased, and hands over\nthe " + std::to_string(state.combatValue) +
-             " gold. They skip off whistling a jaunty tune.\nYou win!";
+      return "The " + name +
+             " nods, pleased, and hands over\n"
+             "the " +
+             std::to_string(state.combatValue) +
+             " gold. They skip off whistling a jaunty tune.\n"
+             "You win!";
     case YesNoAnswer::kNo:
       state.combatState = fight::kMenu;
-      return withMenu("The " + name + " gulps, but nods and returns \nto combat stance.\n", hero);
+      return withMenu("The " + name +
+                          " gulps, but nods and returns \n"
+                          "to combat stance.\n",
+                      hero);
     case YesNoAnswer::kNeither: break;
   }
   return "The " + name + kConfusedDeal;
@@ -242,9 +267,11 @@ std::string answerEnemyFled(GameState& state, Floor& floorRecord, PlayerRecord& 
   hero.gold += amount;
   if (amount != 0) {
     return "In their haste, the enemy dropped " + std::to_string(amount) +
-           " GOLD on the ground.\nYou hastily scrounge it up. Better than nothing, I guess.";
+           " GOLD on the ground.\n"
+           "You hastily scrounge it up. Better than nothing, I guess.";
   }
-  return "Shrugging your shoulders, you return to the center.\nIf only every enemy encounter could end like that...";
+  return "Shrugging your shoulders, you return to the center.\n"
+         "If only every enemy encounter could end like that...";
 }
 
 std::string answerEnemyPrice(GameState& state, Floor& floorRecord, PlayerRecord& hero, const std::string& line) {
@@ -253,18 +280,24 @@ std::string answerEnemyPrice(GameState& state, Floor& floorRecord, PlayerRecord&
     case YesNoAnswer::kYes:
       if (hero.gold < state.combatValue) {
         state.combatState = fight::kEnemyTurn;
-        return "The enemy squints and mumbles under its breath as it tries\nto count the gold you offer it... and "
-               "realizes you aren't \noffering it enough!! It sees right through your scam and \nreturns to "
-               "attacking you without missing a beat.\n[TYPE ANYTHING TO CONTINUE]";
+        return "The enemy squints and mumbles under its breath as it tries\n"
+               "to count the gold you offer it... and realizes you aren't \n"
+               "offering it enough!! It sees right through your scam and \n"
+               "returns to attacking you without missing a beat.\n"
+               "[TYPE ANYTHING TO CONTINUE]";
       }
       hero.gold -= state.combatValue;
       endPeacefully(state, floorRecord, hero);
       return "You begrudgingly give the " + name + " " + std::to_string(state.combatValue) +
-             " gold.\nThey wander over somewhere which isn't visible on the map.\nYou win!";
+             " gold.\n"
+             "They wander over somewhere which isn't visible on the map.\n"
+             "You win!";
     case YesNoAnswer::kNo:
       state.combatState = fight::kEnemyTurn;
-      return "The " + name + " shrugs and continues attacking.\nOh well. Their price was unreasonably steep "
-             "anyways.\n[TYPE ANYTHING TO CONTINUE]";
+      return "The " + name +
+             " shrugs and continues attacking.\n"
+             "Oh well. Their price was unreasonably steep anyways.\n"
+             "[TYPE ANYTHING TO CONTINUE]";
     case YesNoAnswer::kNeither: break;
   }
   return "The " + name + kConfusedDeal;
@@ -272,10 +305,14 @@ std::string answerEnemyPrice(GameState& state, Floor& floorRecord, PlayerRecord&
 
 std::string answerDate(GameState& state, Floor& floorRecord, PlayerRecord& hero, const std::string&) {
   endPeacefully(state, floorRecord, hero);
-  return "Well, long story short, the two of you agree that it would \nbe pretty silly to continue fighting to the "
-         "death. You \nexplain that you're a little busy exploring the QUIBBLENT \nDUNGEONS to go on a date right "
-         "now, and they say that it's \nfine and you can come back to floor " +
-         std::to_string(floorRecord.floorNumber) + " if you ever want to, \nyou know, hang out. You win???";
+  return "Well, long story short, the two of you agree that it would \n"
+         "be pretty silly to continue fighting to the death. You \n"
+         "explain that you're a little busy exploring the QUIBBLENT \n"
+         "DUNGEONS to go on a date right now, and they say that it's \n"
+         "fine and you can come back to floor " +
+         std::to_string(floorRecord.floorNumber) +
+         " if you ever want to, \n"
+         "you know, hang out. You win???";
 }
 
 // Every way of winning comes here, some with the enemy's hit points untouched
@@ -315,7 +352,10 @@ std::string answerFightWrapUp(GameState& state, Floor& floorRecord, PlayerRecord
   resetSkillsAfterFight(hero);
   if (hero.imbuement == "TELEPOROMETER" && floorRecord.floorNumber < 15) {
     restutterFloor(state, floorRecord, hero);
-    return "You take a deep breath a- \nan-\n...\nWhoa. Reality seemed to stutter for a moment there...";
+    return "You take a deep breath a- \n"
+           "an-\n"
+           "...\n"
+           "Whoa. Reality seemed to stutter for a moment there...";
   }
   const int tile = fightTile(state);
   if (tile < 0) return afterFightMood(hero);
@@ -323,14 +363,14 @@ std::string answerFightWrapUp(GameState& state, Floor& floorRecord, PlayerRecord
   if (kind == "MonExit" || kind == "Exit") {
     kind = "Exit";
     floorRecord.tileTexts[tile] = " are the dungeon stairs, now free to enter.";
-    return "The stairs the enemy was guarding are now open for the\nexplorin'.";
+    return "The stairs the enemy was guarding are now open for the\n"
+           "explorin'.";
   }
   if (kind == "FinalMon") {
     kind = "FinalExit";
     floorRecord.tileTexts[tile] = " holds the exit to the dungeon!!";
-    return floorRecord.tileCreatures[tile].type +
-           " vaporizes into nothingness, revealing the stairs\nthat will lead you out of the QUIBBLENT DUNGEON for "
-           "good!";
+    return floorRecord.tileCreatures[tile].type + " vaporizes into nothingness, revealing the stairs\n"
+                                                  "that will lead you out of the QUIBBLENT DUNGEON for good!";
   }
   leaveRemains(state, floorRecord, hero, tile);
   return afterFightMood(hero);

@@ -37,7 +37,8 @@ struct EnemyDoomRow {
   const char* line;
 };
 const EnemyDoomRow kEnemyDooms[] = {
-    {"DAMNED", " disintegrates before your eyes!\nTheir DAMNED nature has caught up with them, evidently.\n"},
+    {"DAMNED", " disintegrates before your eyes!\n"
+               "Their DAMNED nature has caught up with them, evidently.\n"},
     {"STARVING", " starves to death!!!\n"},
 };
 
@@ -49,9 +50,15 @@ struct PlayerTimerRow {
   const char* line;
 };
 const PlayerTimerRow kPlayerTimers[] = {
-    {"DAMNED", "", "You feel your soul slipping away from your body.\nYour DAMNED nature has caught up with you...\nYou are going to HELL!\n"},
+    {"DAMNED", "",
+     "You feel your soul slipping away from your body.\n"
+     "Your DAMNED nature has caught up with you...\n"
+     "You are going to HELL!\n"},
     {"STARVING", "", "You starve to death! GAME OVER.\n"},
-    {"CURSED", "", "You fall to the ground clutching your chest...\nThe CURSE has finally done you in.\nYour skin deliquesces off your bones. This is the end.\n"},
+    {"CURSED", "",
+     "You fall to the ground clutching your chest...\n"
+     "The CURSE has finally done you in.\n"
+     "Your skin deliquesces off your bones. This is the end.\n"},
     {"RAVENOUS", "STARVING", ""},
     {"FLAMING", "CHARRED", ""},
     {"CONFUSED", "UNINTERESTING", ""},

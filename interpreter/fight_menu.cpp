@@ -11,7 +11,8 @@
 namespace {
 
 const char kReturning[] = "Returning to main combat menu.\n";
-const char kReturnHint[] = "\n[TYPE NOTHING TO RETURN TO MAIN COMBAT MENU]";
+const char kReturnHint[] = "\n"
+                           "[TYPE NOTHING TO RETURN TO MAIN COMBAT MENU]";
 const char kNoSkills[] = "You don't have any skills...\n";
 const char kNoItems[] = "You don't have any items...\n";
 const char kNotASkill[] = "That's not a real skill...\n";
@@ -19,8 +20,9 @@ const char kNotAnItem[] = "That's not a real item...\n";
 const char kNotAnAnswer[] = "That's not a real answer...\n";
 const char kNotAChoice[] = "That's not a real choice...\n";
 const char kTooConfused[] = "You are too CONFUSED to use any skills!!\n";
-const char kAntibioticsQuestion[] =
-    "You are too CONFUSED to use any skills!!\nWould you like to use ANTIBIOTICS to clear your confusion? \n(Y/N)";
+const char kAntibioticsQuestion[] = "You are too CONFUSED to use any skills!!\n"
+                                    "Would you like to use ANTIBIOTICS to clear your confusion? \n"
+                                    "(Y/N)";
 const char kCure[] = "ANTIBIOTICS";
 // A list this long fills the panel: no room for the hint that returns.
 constexpr std::size_t kFullList = 5;
@@ -29,37 +31,55 @@ constexpr std::size_t kFullList = 5;
 const char* const kTwoTargetItems[] = {"LSD", "MORALITY", "SALT SHAKER"};
 
 const char kWarlockRevealed[] =
-    "Before you have a chance to do anything, the VERY NORMAL \nWARLOCK's robes suddenly drop, revealing two GOBLINS "
-    "\nstanding on top of each other! They squeak, their disguise \nrevealed, and scamper away. \nYou win???";
+    "Before you have a chance to do anything, the VERY NORMAL \n"
+    "WARLOCK's robes suddenly drop, revealing two GOBLINS \n"
+    "standing on top of each other! They squeak, their disguise \n"
+    "revealed, and scamper away. \n"
+    "You win???";
 const char kWarlockFled[] =
-    "You run away like a coward. The VERY NORMAL WARLOCK \nwatches you suspiciously, but makes no move to attack. "
-    "\nYou are now out of combat.";
+    "You run away like a coward. The VERY NORMAL WARLOCK \n"
+    "watches you suspiciously, but makes no move to attack. \n"
+    "You are now out of combat.";
 const char kWarlockWaits[] =
-    "You stand around twiddling your thumbs like a chump.\nThe VERY NORMAL WARLOCK appears to be waiting for your "
-    "move.\n";
+    "You stand around twiddling your thumbs like a chump.\n"
+    "The VERY NORMAL WARLOCK appears to be waiting for your move.\n";
 const char* const kWarlockUnmaskingLines[] = {"1", "attack", "2", "skill", "skills", "3", "item", "items"};
 
 const char kSwordSwing[] =
-    "You swing your SWORD OF KINGS as hard as you can.\nBut before it can connect with the enemy, it leaps out of "
-    "\nyour hand and starts berating you!\n[TYPE ANYTHING TO CONTINUE]";
+    "You swing your SWORD OF KINGS as hard as you can.\n"
+    "But before it can connect with the enemy, it leaps out of \n"
+    "your hand and starts berating you!\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kSwordScolds[] =
-    "'What on earth was that? You call that a swing?! Where's the \nform? Where's the ELEGANCE? Do you just think "
-    "you can pick \nup any random weapon you find lying around on the ground \nand SWING it, without any kind of "
-    "proper training?'\n[TYPE ANYTHING TO CONTINUE]";
+    "'What on earth was that? You call that a swing?! Where's the \n"
+    "form? Where's the ELEGANCE? Do you just think you can pick \n"
+    "up any random weapon you find lying around on the ground \n"
+    "and SWING it, without any kind of proper training?'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kSwordDignity[] =
-    "'I hadn't realized I was being wielded by one so uncouth. \nWell, I shan't be treated this way. I am a sword "
-    "with \nDIGNITY! I bid you good day, and I dearly hope to never see \nyou again, you carbon-based "
-    "charlatan!'\n[TYPE ANYTHING TO CONTINUE]";
+    "'I hadn't realized I was being wielded by one so uncouth. \n"
+    "Well, I shan't be treated this way. I am a sword with \n"
+    "DIGNITY! I bid you good day, and I dearly hope to never see \n"
+    "you again, you carbon-based charlatan!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kSwordReturnsWeapon[] =
-    "'Oh, and here, take your old weapon back. Such a second-rate\nhunk of metal is a much better fit for a "
-    "contemptible \nswordsman such as yourself.' \nYou got the ";
+    "'Oh, and here, take your old weapon back. Such a second-rate\n"
+    "hunk of metal is a much better fit for a contemptible \n"
+    "swordsman such as yourself.' \n"
+    "You got the ";
 const char kSwordLeavesStart[] =
-    "The SWORD OF KINGS saunters off haughtily, leaving you and \nthe enemy nonplussed. Neither of you is really "
-    "sure whose \nturn it's supposed to be. After some back-and-forth, you \nboth agree it's only fair ";
+    "The SWORD OF KINGS saunters off haughtily, leaving you and \n"
+    "the enemy nonplussed. Neither of you is really sure whose \n"
+    "turn it's supposed to be. After some back-and-forth, you \n"
+    "both agree it's only fair ";
 const char kSwordGivesYouATurn[] =
-    "that you take another turn, since \nthe one you just took was wasted. \n[TYPE ANYTHING TO CONTINUE]";
+    "that you take another turn, since \n"
+    "the one you just took was wasted. \n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kSwordGivesEnemyATurn[] =
-    "to give the enemy a turn, even \nthough yours was wasted. \n[TYPE ANYTHING TO CONTINUE]";
+    "to give the enemy a turn, even \n"
+    "though yours was wasted. \n"
+    "[TYPE ANYTHING TO CONTINUE]";
 
 // "1".."6" as 1..6; 0 for any other line.
 int menuNumber(const std::string& line) {
@@ -167,9 +187,15 @@ std::string answerItemChoice(GameState& state, Floor&, PlayerRecord& playerRecor
   if (isTwoTargetItem(name)) {
     state.combatState = fight::kItemTarget;
     const Creature& enemy = state.currentEnemy;
-    return "You can use this item on multiple targets.\nWould you like to use the " + name +
-           " on yourself, \nor on the " + enemyFullName(enemy) + "?\n\n(1) " + playerRecord.quibblent + " " +
-           playerRecord.name + "\n(2) " + enemyFullName(enemy);
+    return "You can use this item on multiple targets.\n"
+           "Would you like to use the " +
+           name +
+           " on yourself, \n"
+           "or on the " + enemyFullName(enemy) + "?\n"
+                                                                 "\n"
+                                                                 "(1) " + playerRecord.quibblent + " " +
+           playerRecord.name + "\n"
+                               "(2) " + enemyFullName(enemy);
   }
   return useChosenItem(state, playerRecord, false);
 }
@@ -221,7 +247,8 @@ std::string answerSwordOfKingsPage(GameState& state, Floor&, PlayerRecord& playe
       playerRecord.wieldsSwordOfKings = false;
       const ItemRecord& weapon = playerRecord.equipment[0];
       return kSwordReturnsWeapon + weapon.name + "! (ATK: " + std::to_string(weapon.attack) +
-             ")\n[TYPE ANYTHING TO CONTINUE]";
+             ")\n"
+             "[TYPE ANYTHING TO CONTINUE]";
     }
     default: break;
   }

@@ -11,32 +11,47 @@
 
 namespace {
 
-const char kStunnedTurn[] =
-    "You attempt to do something but you are STUNNED!!\nYou shake off your daze and return to battle.\n";
+const char kStunnedTurn[] = "You attempt to do something but you are STUNNED!!\n"
+                            "You shake off your daze and return to battle.\n";
 const char kYourMove[] = "It's your move.\n";
 const char kNope[] = "Nope.\n";
-const char kWaited[] = "You stand around twiddling your thumbs like a chump.\nNothing happened!\n";
-const char kFleeSleeping[] = ".\nIt continues dozing obliviously... \nYou are now out of combat.";
+const char kWaited[] = "You stand around twiddling your thumbs like a chump.\n"
+                       "Nothing happened!\n";
+const char kFleeSleeping[] = ".\n"
+                             "It continues dozing obliviously... \n"
+                             "You are now out of combat.";
 const char kTooFat[] = "You try to run away but the enemy is just too damn FAT!!\n";
 const char kCoward[] = "You run away like a coward. The ";
-const char kWatchesShort[] = "\nwatches you suspiciously, but makes no move to attack. \nYou are now out of combat.";
-const char kWatchesLong[] = " \nwatches you suspiciously, but makes no move to attack. \nYou are now out of combat.";
-const char kDodgeAgain[] =
-    "Ok, your answer was very clever and all, but how about \nyou type Y or N this time instead?\nYou have ";
-const char kZombieDodge[] = "You shuffle lazily out of the way of the attack.\nYou take 0 damage.\nIt is now your turn.\n";
+const char kWatchesShort[] = "\n"
+                             "watches you suspiciously, but makes no move to attack. \n"
+                             "You are now out of combat.";
+const char kWatchesLong[] = " \n"
+                            "watches you suspiciously, but makes no move to attack. \n"
+                            "You are now out of combat.";
+const char kDodgeAgain[] = "Ok, your answer was very clever and all, but how about \n"
+                           "you type Y or N this time instead?\n"
+                           "You have ";
+const char kZombieDodge[] = "You shuffle lazily out of the way of the attack.\n"
+                            "You take 0 damage.\n"
+                            "It is now your turn.\n";
 
 // The dodge texts, picked by a draw of five.
 const char* const kDodgeTexts[] = {
-    "You dodge the attack swiftly, and strike a cool pose while\ndoing it. You take 0 damage!! \nIt is now your "
-    "turn.\n",
-    "You leap out of the way of the attack, pointing finger-guns \nat the enemy as you do. You take 0 damage!! \nIt "
-    "is now your turn.\n",
-    "You casually sidestep the attack like some kind of \nstone-cold badass. You take 0 damage!! \nIt is now your "
-    "turn.\n",
-    "You dive out of the way of the attack, landing on your feet \nsmoothly! The enemy applauds. You take 0 "
-    "damage!! \nIt is now your turn.\n",
-    "You don't even move, and the attack misses anyway. You're \njust that good at dodging. You take 0 damage!! "
-    "\nIt is now your turn.\n",
+    "You dodge the attack swiftly, and strike a cool pose while\n"
+    "doing it. You take 0 damage!! \n"
+    "It is now your turn.\n",
+    "You leap out of the way of the attack, pointing finger-guns \n"
+    "at the enemy as you do. You take 0 damage!! \n"
+    "It is now your turn.\n",
+    "You casually sidestep the attack like some kind of \n"
+    "stone-cold badass. You take 0 damage!! \n"
+    "It is now your turn.\n",
+    "You dive out of the way of the attack, landing on your feet \n"
+    "smoothly! The enemy applauds. You take 0 damage!! \n"
+    "It is now your turn.\n",
+    "You don't even move, and the attack misses anyway. You're \n"
+    "just that good at dodging. You take 0 damage!! \n"
+    "It is now your turn.\n",
 };
 
 // A fleeing enemy that is not brave enough afterwards to ambush the hero on the stairs.

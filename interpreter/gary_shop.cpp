@@ -21,24 +21,31 @@ std::string offerWording(const ItemRecord& offer) {
 }
 
 const char kTooPoor[] =
-    "'Ah, you do not have enough GOLD for GARY.\nOk ok ok, GARY will not hold a grudge! GARY understands!\nPlease "
-    "come back when you have the money!!'\nGARY pushes you out of his shop, a little more forcefully \nthan was "
-    "totally necessary.";
+    "'Ah, you do not have enough GOLD for GARY.\n"
+    "Ok ok ok, GARY will not hold a grudge! GARY understands!\n"
+    "Please come back when you have the money!!'\n"
+    "GARY pushes you out of his shop, a little more forcefully \n"
+    "than was totally necessary.";
 const char kPocketsFull[] =
-    "'Ah ah ah, your inventory is too full for GARY!! Oh, so \nsad... GARY wishes he could sell you this item... Say, "
-    "would \nyou make some space and come back? Pleeease? For GARY?'";
+    "'Ah ah ah, your inventory is too full for GARY!! Oh, so \n"
+    "sad... GARY wishes he could sell you this item... Say, would \n"
+    "you make some space and come back? Pleeease? For GARY?'";
 const char kMoreToCome[] =
-    "'Ah, ah, ah! GARY has more more more MORE for you!!\nYou will loves it, GARY promises!!'\n[TYPE ANYTHING TO "
-    "CONTINUE]";
+    "'Ah, ah, ah! GARY has more more more MORE for you!!\n"
+    "You will loves it, GARY promises!!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kBoughtOut[] =
-    "'...WOW! You buy out allll of GARY's stock!! GARY not sure \nwhat do with self anymore. Oh oh! GARY will become "
-    "PAINTER \nnext!! Please come again to check up on good friend GARY!'";
+    "'...WOW! You buy out allll of GARY's stock!! GARY not sure \n"
+    "what do with self anymore. Oh oh! GARY will become PAINTER \n"
+    "next!! Please come again to check up on good friend GARY!'";
 const char kDejected[] =
-    "'...oh. GARY understand. Well, he will be here for you... \nif you want... buy things... so many things...'\nGARY "
-    "looks dejected. You shuffle out of his shop guiltily.";
+    "'...oh. GARY understand. Well, he will be here for you... \n"
+    "if you want... buy things... so many things...'\n"
+    "GARY looks dejected. You shuffle out of his shop guiltily.";
 const char kRephrase[] =
-    "'Ahhh, GARY not so smart. He request, please rephrase \nyour message. Maybe GARY understand a Y or an N "
-    "better?'\nPurchase the ";
+    "'Ahhh, GARY not so smart. He request, please rephrase \n"
+    "your message. Maybe GARY understand a Y or an N better?'\n"
+    "Purchase the ";
 
 // Long single names get the price on a line of their own.
 constexpr std::size_t kLongNameLength = 21;
@@ -63,14 +70,19 @@ bool handOver(GameState& state, PlayerRecord& player) {
   const ItemRecord& offer = state.offeredItem;
   if (offer.lootKind == "Weapon" || offer.lootKind == "Armor") {
     wearEquipment(player, offer.lootKind == "Weapon" ? 0 : 1, offer);
-    state.messageBuffer = "'Oh, thank you thank you thank you! Here!!!'\nGARY flings the " + offer.name +
-                          " at you.\nYou got a " + offer.name + "!!\n";
+    state.messageBuffer = "'Oh, thank you thank you thank you! Here!!!'\n"
+                          "GARY flings the " +
+                          offer.name +
+                          " at you.\n"
+                          "You got a " +
+                          offer.name + "!!\n";
     return true;
   }
   if (wouldNeedASlot(player, offer.type)) return false;
   player.gainItem(offer.type, offer.quantity);
   if (offer.type == "POTION") state.potionsForSale -= 1;
-  state.messageBuffer = "'Oh, thank you thank you thank you! Here!!!'\nGARY flings " +
+  state.messageBuffer = "'Oh, thank you thank you thank you! Here!!!'\n"
+                        "GARY flings " +
                         std::to_string(offer.quantity) + " " + offer.name + " at you excitedly.\n";
   return true;
 }
@@ -128,9 +140,12 @@ std::string answerGaryOffer(GameState& state, Floor& floorRecord, PlayerRecord& 
   }
   offer.price = garyPrice(offer.price, player);
   state.offeredItem = offer;
-  return "'Oh, GARY knows just the thing for you!! GARY bets you would\nwant " + offerWording(offer) + " for only " +
-         std::to_string(offer.price) +
-         " GOLD!!!!!\nPlease, GARY knows you will loves it!!'\nWill you accept this deal? (Y/N)";
+  return "'Oh, GARY knows just the thing for you!! GARY bets you would\n"
+         "want " +
+         offerWording(offer) + " for only " + std::to_string(offer.price) +
+         " GOLD!!!!!\n"
+         "Please, GARY knows you will loves it!!'\n"
+         "Will you accept this deal? (Y/N)";
 }
 
 std::string answerGaryDeal(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string& line) {

@@ -18,53 +18,72 @@ constexpr int kShrinePrice = 20;
 constexpr int kShrinePunishment = 2;
 const char kShrineDeathCause[] = "doomhint";
 
-const char kShrineInsufficient[] =
-    "'CEASE YOUR DECEPTION. THIS PAYMENT IS INSUFFICIENT.'\nYour gold is shot back out of the shrine at high "
-    "velocity, \nhitting you in the head. Ouch! You take 2 damage.";
-const char kShrineDeathTail[] = "\n[TYPE ANYTHING TO CONTINUE]";
+const char kShrineInsufficient[] = "'CEASE YOUR DECEPTION. THIS PAYMENT IS INSUFFICIENT.'\n"
+                                   "Your gold is shot back out of the shrine at high velocity, \n"
+                                   "hitting you in the head. Ouch! You take 2 damage.";
+const char kShrineDeathTail[] = "\n"
+                                "[TYPE ANYTHING TO CONTINUE]";
 const char kShrineLead[] = "Your gold dissolves in the shrine. A booming voice speaks:\n";
-const char kShrineAnother[] = "\nWill you place another 20 gold in the shrine? (Y/N)";
+const char kShrineAnother[] = "\n"
+                              "Will you place another 20 gold in the shrine? (Y/N)";
 const char kShrineExhausted[] =
-    "'YOU DISPLAY A DEGENERATE OVER-ENTHUSIASM FOR EMPTY ADVICE. \nTHERE WILL BE NO SAVING YOU. YOU WILL DIE, AS "
-    "WILL ALL ELSE. \nIT IS INEVITABLE. LEAVE THIS PLACE AND DO NOT RETURN.'\nYour legs move of their own "
-    "accord, taking you away from \nHINT HELL. Probably for the best.";
+    "'YOU DISPLAY A DEGENERATE OVER-ENTHUSIASM FOR EMPTY ADVICE. \n"
+    "THERE WILL BE NO SAVING YOU. YOU WILL DIE, AS WILL ALL ELSE. \n"
+    "IT IS INEVITABLE. LEAVE THIS PLACE AND DO NOT RETURN.'\n"
+    "Your legs move of their own accord, taking you away from \n"
+    "HINT HELL. Probably for the best.";
 const char kShrineLeave[] =
-    "You leave HINT HELL as quickly as possible. You didn't \nrealize it earlier, but your heart is pounding and "
-    "your \nhead aches terribly... after a moment, your head clears \nand you return to the center.";
+    "You leave HINT HELL as quickly as possible. You didn't \n"
+    "realize it earlier, but your heart is pounding and your \n"
+    "head aches terribly... after a moment, your head clears \n"
+    "and you return to the center.";
 const char kShrineLoiter[] =
-    "Standing near FL'GARHH is giving you a headache... you \nshouldn't loiter here. Do you place 20 gold in the "
-    "shrine, \nY or N?";
+    "Standing near FL'GARHH is giving you a headache... you \n"
+    "shouldn't loiter here. Do you place 20 gold in the shrine, \n"
+    "Y or N?";
 
 const char* const kHellHints[kHellHintCount] = {
-    "'SMALL THING. YOU ARE WEAK AND FLIMSY. THE LICHES OF THESE \nFLOORS MAY NOT BE PHYSICALLY STRONG, BUT THEIR "
-    "CURSE BOLT IS \nPERMANENT AND THEIR POISONS ARE DEBILITATING. ONE MUSTN'T \nFIGHT TOO MANY.'",
-    "'THERE ARE THINGS IN THESE FLOORS BEYOND MORTAL REASONING, \nWEAKLING. SPEND TOO MUCH TIME IN THEIR "
-    "PRESENCE, AND ALL \nSENSE OF REALITY WILL BE LOST. HEED THESE WORDS: AVOID THEM \nAT ALL COST, OR YOU WILL "
-    "LONG FOR DEATH.'",
-    "'ONE MAY RUN ACROSS SEVERAL OF THE ARCH-ACCOUNTANTS WHO RUN \nTHE UNIVERSE ON THESE FLOORS. THEY ARE "
-    "SOCIOPATHIC; I RATHER\nLIKE THEM. IF COMBAT IS NECESSARY, USE STUNS AND SWIFT \nACTION TO DEFEAT THEM BEFORE "
-    "THEY REACH THEIR FULL POWER.'",
-    "'YOU ARE NOT THE ONLY ONE SEEKING GLORY HERE. POWER-MAD \nNECROMANCERS ROAM THE DEEP FLOORS, CAPABLE OF "
-    "BRINGING \nGROTESQUE MOCKERIES TO THEIR AID. THESE BEASTS ARE RESTLESS; \nYOU CANNOT AVOID COMBAT BY "
-    "SNEAKING DOWN THE STAIRS.'",
+    "'SMALL THING. YOU ARE WEAK AND FLIMSY. THE LICHES OF THESE \n"
+    "FLOORS MAY NOT BE PHYSICALLY STRONG, BUT THEIR CURSE BOLT IS \n"
+    "PERMANENT AND THEIR POISONS ARE DEBILITATING. ONE MUSTN'T \n"
+    "FIGHT TOO MANY.'",
+    "'THERE ARE THINGS IN THESE FLOORS BEYOND MORTAL REASONING, \n"
+    "WEAKLING. SPEND TOO MUCH TIME IN THEIR PRESENCE, AND ALL \n"
+    "SENSE OF REALITY WILL BE LOST. HEED THESE WORDS: AVOID THEM \n"
+    "AT ALL COST, OR YOU WILL LONG FOR DEATH.'",
+    "'ONE MAY RUN ACROSS SEVERAL OF THE ARCH-ACCOUNTANTS WHO RUN \n"
+    "THE UNIVERSE ON THESE FLOORS. THEY ARE SOCIOPATHIC; I RATHER\n"
+    "LIKE THEM. IF COMBAT IS NECESSARY, USE STUNS AND SWIFT \n"
+    "ACTION TO DEFEAT THEM BEFORE THEY REACH THEIR FULL POWER.'",
+    "'YOU ARE NOT THE ONLY ONE SEEKING GLORY HERE. POWER-MAD \n"
+    "NECROMANCERS ROAM THE DEEP FLOORS, CAPABLE OF BRINGING \n"
+    "GROTESQUE MOCKERIES TO THEIR AID. THESE BEASTS ARE RESTLESS; \n"
+    "YOU CANNOT AVOID COMBAT BY SNEAKING DOWN THE STAIRS.'",
     "'YOU ARE PATHETIC AND USELESS. YOU SHOULD GIVE UP.'",
-    "'YOU MAY HAVE FOUND SEVERAL TRICKS TO DEFEAT MONSTERS \nWITHOUT DIRECT ENGAGEMENT. TWO KEROSENE AND A MATCH. "
-    "THREE \nLSD. RAVENOUS CONSUMPTION. THESE USELESS BITS OF PARLOR \nTRICKERY WILL BE INEFFECTIVE AGAINST THE "
-    "THINGS BELOW.'",
-    "'YOU PRETEND TO BE SUPERIOR TO THOSE YOU FIGHT. YOU BELIEVE \nYOURSELF MORAL, PERHAPS. THIS IS "
-    "SELF-DECEPTION. WHEN \nSTARVATION COMES KNOCKING, YOU MUST CONSUME THE WEAK LIKE A \nCOMMON BEAST, LEST YOUR "
-    "DEMISE BE DRAWN-OUT AND HORRID.'",
-    "'ARE YOU ONE WHO SEEKS CHALLENGE? ACHIEVEMENT? ANY DELUSIONS \nOF GRANDEUR YOU POSSESS ARE MERE NARCISSISM. "
-    "TO ATTAIN TRUE \nGLORY, ONE MUST SEEK OUT AND SLAY THE EXOTIC DEEP TROLL, \nWHO RECOVERS QUICKLY FROM ANY "
-    "CONVENTIONAL WOUND.'",
-    "'THE DAMNED LIE RESTLESS IN THIS DUNGEON. ATTEMPTING DIRECT \nCOMBAT WITH THEM IS FOLLY; THEIR MALFORMED "
-    "BODIES CONTAIN \nUNSPEAKABLE POWER. ACT WITH PATIENCE, AND THEY WILL NOT BE \nABLE TO SUSTAIN THEMSELVES.'",
-    "'GHASTLY THINGS ROAM THE HALLS, AWAITING COMBAT. THEY ARE \nINCORPOREAL, BUT CAN STILL BE EFFECTIVELY "
-    "WEAKENED THROUGH \nNON-PHYSICAL MEANS. MAGIC, POISON AND FIRE WILL ALL CLEANSE \nTHESE SPIRITS, OR THEY CAN "
-    "SIMPLY BE GHAST-BUSTED.'",
-    "'LISTEN WELL, WEAK ONE. THE MONSTERS ON THESE FLOORS ARE VERY \nAGGRESSIVE. IF YOU ARE NOT PROACTIVE IN "
-    "MURDERING THEIR \nBRETHEREN, THEY WILL BE LIKELY TO AMBUSH YOU. SEEK NOT THE \nPATH OF THE GENTLE SAINT; "
-    "SUCH ACTIONS ARE DOOMED.'",
+    "'YOU MAY HAVE FOUND SEVERAL TRICKS TO DEFEAT MONSTERS \n"
+    "WITHOUT DIRECT ENGAGEMENT. TWO KEROSENE AND A MATCH. THREE \n"
+    "LSD. RAVENOUS CONSUMPTION. THESE USELESS BITS OF PARLOR \n"
+    "TRICKERY WILL BE INEFFECTIVE AGAINST THE THINGS BELOW.'",
+    "'YOU PRETEND TO BE SUPERIOR TO THOSE YOU FIGHT. YOU BELIEVE \n"
+    "YOURSELF MORAL, PERHAPS. THIS IS SELF-DECEPTION. WHEN \n"
+    "STARVATION COMES KNOCKING, YOU MUST CONSUME THE WEAK LIKE A \n"
+    "COMMON BEAST, LEST YOUR DEMISE BE DRAWN-OUT AND HORRID.'",
+    "'ARE YOU ONE WHO SEEKS CHALLENGE? ACHIEVEMENT? ANY DELUSIONS \n"
+    "OF GRANDEUR YOU POSSESS ARE MERE NARCISSISM. TO ATTAIN TRUE \n"
+    "GLORY, ONE MUST SEEK OUT AND SLAY THE EXOTIC DEEP TROLL, \n"
+    "WHO RECOVERS QUICKLY FROM ANY CONVENTIONAL WOUND.'",
+    "'THE DAMNED LIE RESTLESS IN THIS DUNGEON. ATTEMPTING DIRECT \n"
+    "COMBAT WITH THEM IS FOLLY; THEIR MALFORMED BODIES CONTAIN \n"
+    "UNSPEAKABLE POWER. ACT WITH PATIENCE, AND THEY WILL NOT BE \n"
+    "ABLE TO SUSTAIN THEMSELVES.'",
+    "'GHASTLY THINGS ROAM THE HALLS, AWAITING COMBAT. THEY ARE \n"
+    "INCORPOREAL, BUT CAN STILL BE EFFECTIVELY WEAKENED THROUGH \n"
+    "NON-PHYSICAL MEANS. MAGIC, POISON AND FIRE WILL ALL CLEANSE \n"
+    "THESE SPIRITS, OR THEY CAN SIMPLY BE GHAST-BUSTED.'",
+    "'LISTEN WELL, WEAK ONE. THE MONSTERS ON THESE FLOORS ARE VERY \n"
+    "AGGRESSIVE. IF YOU ARE NOT PROACTIVE IN MURDERING THEIR \n"
+    "BRETHEREN, THEY WILL BE LIKELY TO AMBUSH YOU. SEEK NOT THE \n"
+    "PATH OF THE GENTLE SAINT; SUCH ACTIONS ARE DOOMED.'",
 };
 
 bool allGiven(const std::vector<bool>& given) {
@@ -113,8 +132,12 @@ struct EatenItemRow {
   const char* afterwards;
 };
 
-const EatenItemRow kEatenWeapon = {kWeaponSlot, "fists", "\nYou must now fight with your bare FISTS."};
-const EatenItemRow kEatenArmor = {kArmorSlot, "nude", "\nYou are now NUDE, and will take extra damage."};
+const EatenItemRow kEatenWeapon = {kWeaponSlot, "fists",
+                                   "\n"
+                                   "You must now fight with your bare FISTS."};
+const EatenItemRow kEatenArmor = {kArmorSlot, "nude",
+                                  "\n"
+                                  "You are now NUDE, and will take extra damage."};
 
 bool salted(const ItemRecord& item) { return item.quibblent == "LIGHTLY SALTED"; }
 
@@ -124,8 +147,10 @@ std::string eat(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord
   playerRecord.heal(healed);
   ItemRecord& eaten = playerRecord.equipment[row.slot];
   state.messageBuffer = "You greedily wolf down your " + eaten.name +
-                        ".\nIt tastes horrible, but you hardly notice.\nYou recovered " + std::to_string(healed) +
-                        " HP!!\n";
+                        ".\n"
+                        "It tastes horrible, but you hardly notice.\n"
+                        "You recovered " +
+                        std::to_string(healed) + " HP!!\n";
   if (playerRecord.quibblent == "STARVING" || playerRecord.quibblent == "UNINTERESTING") {
     state.messageBuffer += playerRecord.changeQuibblent("RAVENOUS", state, false);
   }
@@ -144,15 +169,18 @@ std::string eat(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord
 constexpr int kJimmyMurderAchievement = 7;
 const char kBrokenGlass[] = " is some broken glass.";
 const char kJimmyDrunk[] =
-    "'Hey, what're y-AAAAAAAAAAAAAAAAAAHHHHHH!!! MY FLUIDS! MY \nPRECIOUS FLUIDS! PLEASE, "
-    "NOOOOOOOOOoooooooooooo...' \n\nYou drink away JIMMY's lifeforce, and casually throw away \nthe empty bottle "
-    "when you're done. Full HP restored!";
+    "'Hey, what're y-AAAAAAAAAAAAAAAAAAHHHHHH!!! MY FLUIDS! MY \n"
+    "PRECIOUS FLUIDS! PLEASE, NOOOOOOOOOoooooooooooo...' \n"
+    "\n"
+    "You drink away JIMMY's lifeforce, and casually throw away \n"
+    "the empty bottle when you're done. Full HP restored!";
 const char kJimmyLeftAlone[] =
-    "'Nice meeting you! Come by again sometime!' Mildly creeped \nout by the talking potion, you leave JIMMY "
-    "alone.";
+    "'Nice meeting you! Come by again sometime!' Mildly creeped \n"
+    "out by the talking potion, you leave JIMMY alone.";
 const char kJimmyStared[] =
-    "'What're you looking at me like that for, buddy? Never seen \na talking potion before?'\n(Drink the potion? "
-    "Y/N)";
+    "'What're you looking at me like that for, buddy? Never seen \n"
+    "a talking potion before?'\n"
+    "(Drink the potion? Y/N)";
 
 }  // namespace
 
@@ -177,7 +205,9 @@ std::string answerEatOneItem(GameState& state, Floor& floorRecord, PlayerRecord&
       return "You barely resist the temptation to EAT your \n" + itemName + "...";
     case YesNoAnswer::kNeither: break;
   }
-  return "You're so hungry, you can barely think...\nWill you EAT the " + itemName + ", Y or N?";
+  return "You're so hungry, you can barely think...\n"
+         "Will you EAT the " +
+         itemName + ", Y or N?";
 }
 
 std::string answerEatWhichItem(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord,
@@ -188,8 +218,9 @@ std::string answerEatWhichItem(GameState& state, Floor& floorRecord, PlayerRecor
     state.pendingPrompt = kNoPrompt;
     return "You barely resist the temptation to EAT your own items...";
   }
-  return "You're so hungry, you can barely think...\nWill you eat your WEAPON, or your ARMOR? \n(Type nothing to "
-         "cancel.)";
+  return "You're so hungry, you can barely think...\n"
+         "Will you eat your WEAPON, or your ARMOR? \n"
+         "(Type nothing to cancel.)";
 }
 
 void drinkJimmy(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, int tile) {

@@ -9,17 +9,20 @@
 #include "world/player_record.h"
 #include "world/whole_numbers.h"
 
-const char kHelpSecondPage[] =
-    "Your goal in QUIBBLENT RUDIRUVU is to descend through all \n15 floors. Fight enemies to gain money and "
-    "experience (or \ntry to avoid them). Type the cardinal direction of the \nstairs when you feel ready to descend "
-    "to the next floor.\nType 'info' for more miscellaneous information.";
+const char kHelpSecondPage[] = "Your goal in QUIBBLENT RUDIRUVU is to descend through all \n"
+                               "15 floors. Fight enemies to gain money and experience (or \n"
+                               "try to avoid them). Type the cardinal direction of the \n"
+                               "stairs when you feel ready to descend to the next floor.\n"
+                               "Type 'info' for more miscellaneous information.";
 
 namespace {
 
-const char kHelpFirstPage[] =
-    "Type 'status'/'inv'/'skills' to view player information.\nType 'l', 'look', or 'look around' to view all "
-    "current tiles.\nType a cardinal direction ('n', 'se', etc) to go there.\nFor items, type 'use [item name]' or "
-    "'drop [item name]'.\nType 'settings' for meta options, including save/load.\n[TYPE ANYTHING TO CONTINUE]";
+const char kHelpFirstPage[] = "Type 'status'/'inv'/'skills' to view player information.\n"
+                              "Type 'l', 'look', or 'look around' to view all current tiles.\n"
+                              "Type a cardinal direction ('n', 'se', etc) to go there.\n"
+                              "For items, type 'use [item name]' or 'drop [item name]'.\n"
+                              "Type 'settings' for meta options, including save/load.\n"
+                              "[TYPE ANYTHING TO CONTINUE]";
 
 struct Description {
   const char* name;
@@ -118,7 +121,9 @@ std::string commandHelp(GameState& state, Floor&, PlayerRecord&, const std::stri
 std::string commandInfo(GameState& state, Floor& floorRecord, PlayerRecord& p, const std::string&) {
   state.lastReplyKind = kOrdinaryReply;
   std::string text = "You are currently on floor " + std::to_string(floorRecord.floorNumber) +
-                     " of 15.\nYou have killed " + std::to_string(p.killScore % 100) + " monsters.\n";
+                     " of 15.\n"
+                     "You have killed " +
+                     std::to_string(p.killScore % 100) + " monsters.\n";
   if (p.antibioticsUsed > 4) {
     text += "Your body has developed ANTIBIOTIC RESISTANCE!!\n";
   } else if (p.antibioticsUsed > 0) {
@@ -146,9 +151,11 @@ std::string commandStatus(GameState& state, Floor&, PlayerRecord& p, const std::
   const std::string shownAttack = std::to_string(truncatedProduct(p.attack, p.attackFactor));
   std::string text = "You are " + p.name + " the level " + std::to_string(p.level) + " " + p.quibblent + " " +
                      p.playerClass + ".\n";
-  const std::string armorLine = ".\nARMOR: " + armor.name + " (DEF: " + std::to_string(armor.defence) + ").\n";
+  const std::string armorLine = ".\n"
+                                "ARMOR: " +
+                                armor.name + " (DEF: " + std::to_string(armor.defence) + ").\n";
   if (p.wieldsSwordOfKings) {
-    text += "WEAPON: SWORD OF KINGS (ATK: ?" "?)" + armorLine;
+    text += "WEAPON: SWORD OF KINGS (ATK: ??)" + armorLine;
   } else {
     text += "WEAPON: " + weapon.name + " (ATK: " + std::to_string(weapon.attack) + ")" + armorLine;
   }
@@ -196,15 +203,18 @@ std::string commandSkills(GameState& state, Floor&, PlayerRecord& p, const std::
 std::string commandAchievements(GameState& state, Floor&, PlayerRecord&, const std::string&) {
   state.lastReplyKind = kOrdinaryReply;
   state.achievementsViewerOpen = 1;
-  std::string text =
-      "Welcome to the HALL OF FAME! In this place, your great feats \nare preserved forever. Isn't that nice? \n\n";
+  std::string text = "Welcome to the HALL OF FAME! In this place, your great feats \n"
+                     "are preserved forever. Isn't that nice? \n"
+                     "\n";
   if (state.victoryCount <= 0) {
     text += "Your farthest run made it to floor " + std::to_string(state.deepestFloor) + ".";
   } else {
     text += "You have completed the game " + std::to_string(state.victoryCount) + " time" +
             (state.victoryCount > 1 ? "s" : "") + "!";
   }
-  text += "\nType a number (1-18) to read the achievement description, or \n'exit' to return to the main game.";
+  text += "\n"
+          "Type a number (1-18) to read the achievement description, or \n"
+          "'exit' to return to the main game.";
   state.messageBuffer = text;
   return text;
 }

@@ -63,8 +63,11 @@ std::string levelUp(GameState& state, PlayerRecord& hero, int attackGain) {
   if (hero.exp > hero.expForNextLevel) hero.exp = hero.expForNextLevel - 1;
   raiseStats(hero, attackGain);
   std::string text = "LEVEL UP!! You are now level " + std::to_string(hero.level) +
-                     "!\nYou have been fully healed and gained 1 dodge.\nYou now have " + std::to_string(hero.maxHp) +
-                     " HP, " + std::to_string(hero.attack) + " ATK, and " + std::to_string(hero.defence) + " DEF.";
+                     "!\n"
+                     "You have been fully healed and gained 1 dodge.\n"
+                     "You now have " +
+                     std::to_string(hero.maxHp) + " HP, " + std::to_string(hero.attack) + " ATK, and " +
+                     std::to_string(hero.defence) + " DEF.";
   if (hero.level < kTopLevel) {
     text += "\n" + std::to_string(hero.expForNextLevel - hero.exp) + " EXP to next level.";
   }
@@ -75,13 +78,16 @@ std::string levelUp(GameState& state, PlayerRecord& hero, int attackGain) {
     // tried as ever and says when it is already known.
     const bool pointlessOffer = full && hero.knowsSkill(kSkillSwap) && hero.playerClass != "ZOMBIE";
     if (!full) {
-      text += "\nWhat's this? You feel something... " + hero.learnSkill(kSkillSwap);
+      text += "\n"
+              "What's this? You feel something... " +
+              hero.learnSkill(kSkillSwap);
     } else if (!pointlessOffer) {
       state.auxCounter = 0;
       state.pendingWord = kSkillSwap;
       state.pendingPrompt = kSkillOfferPrompt;
-      text += "\nYou could gain permanent access to the QBL.SWAP skill, but \nyou have 6 skills already. Do you "
-              "want to replace one? (Y/N)";
+      text += "\n"
+              "You could gain permanent access to the QBL.SWAP skill, but \n"
+              "you have 6 skills already. Do you want to replace one? (Y/N)";
     }
   }
   state.messageBuffer = text;
@@ -107,8 +113,9 @@ std::string answerSkillOffer(GameState& state, Floor&, PlayerRecord& hero, const
     case YesNoAnswer::kNo: return declineOffer(state, false);
     case YesNoAnswer::kNeither: break;
   }
-  return "Come on, it's not that complicated a question. \nDo you want the " + state.pendingWord +
-         " skill or not, Y or N?";
+  return "Come on, it's not that complicated a question. \n"
+         "Do you want the " +
+         state.pendingWord + " skill or not, Y or N?";
 }
 
 std::string answerSkillReplace(GameState& state, Floor&, PlayerRecord& hero, const std::string& line) {

@@ -35,11 +35,16 @@ void rewriteMonsterText(Floor& floorRecord, int i) {
   const std::string& kind = floorRecord.tileKinds[i];
   std::string& text = floorRecord.tileTexts[i];
   if (kind == "FinalMon") {
-    text = " stands the fearsome " + who + ", \nblocking your one exit out of the dungeon!!";
+    text = " stands the fearsome " + who +
+           ", \n"
+           "blocking your one exit out of the dungeon!!";
   } else if (kind == "MonExit") {
     const bool diagonal = i % 2 == 1;
     const bool tooLong = text.size() > 48 || (diagonal && text.size() > 44);
-    text = tooLong ? ", a " + who + " blocks\nthe stairs." : ", a " + who + " blocks the stairs.";
+    text = tooLong ? ", a " + who +
+                         " blocks\n"
+                         "the stairs."
+                   : ", a " + who + " blocks the stairs.";
   } else if (kind == "Mon") {
     text = " stands a " + who + ".";
   }
@@ -82,11 +87,14 @@ std::string commandTime(GameState& state, Floor&, PlayerRecord&, const std::stri
 
 std::string commandLook(GameState& state, Floor& floorRecord, PlayerRecord&, const std::string&) {
   if (floorRecord.floorNumber == kLastFloor) {
-    return "To the NORTH is where you're going.\nTo the SOUTH is where you came from.\nThere is nothing else.";
+    return "To the NORTH is where you're going.\n"
+           "To the SOUTH is where you came from.\n"
+           "There is nothing else.";
   }
   state.lastReplyKind = kLookFirstPageShown;
   for (int i = 0; i < 8; ++i) rewriteMonsterText(floorRecord, i);
-  return describeTiles(floorRecord, 0) + "\n[TYPE ANYTHING TO CONTINUE]";
+  return describeTiles(floorRecord, 0) + "\n"
+                                         "[TYPE ANYTHING TO CONTINUE]";
 }
 
 std::string lookSecondPage(const Floor& floorRecord) { return describeTiles(floorRecord, 4); }
@@ -102,7 +110,8 @@ std::string commandMove(GameState& state, Floor& floorRecord, PlayerRecord& play
 std::string commandSecret(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord, const std::string&) {
   state.lastReplyKind = kOrdinaryReply;
   if (!floorRecord.secretRoomKnown) {
-    return "Secret? What secret? I have no idea what you're \ntalking about... There are no secrets in this dungeon!";
+    return "Secret? What secret? I have no idea what you're \n"
+           "talking about... There are no secrets in this dungeon!";
   }
   state.roomKey = floorRecord.secretRoomKind;
   if (!floorRecord.secretRoomEntered) {

@@ -11,9 +11,9 @@
 #include "persistence/save_names.h"
 #include "world/game_state.h"
 
-const char kNamePromptText[] =
-    "Enter a name - no more than 8 characters please.\nIf you wish to load a file, please type the name of your \n"
-    "character in the file you want to load.";
+const char kNamePromptText[] = "Enter a name - no more than 8 characters please.\n"
+                               "If you wish to load a file, please type the name of your \n"
+                               "character in the file you want to load.";
 
 namespace {
 
@@ -21,28 +21,38 @@ namespace {
 // and every later one is given the name kStubbornName instead.
 const char* const kTooLongRefusals[] = {
     "Nice try dumpo. NO MORE THAN EIGHT CHARACTERS, please.",
-    "See, buddy, that's just not going to happen. No more than \neight characters to a name, or no names for "
-    "you.",
-    "No more than eight characters, please. I'm sure your name \nis really awesome. But rules are rules.",
-    "Do you think these rules are arbitrary? Do you think I'm \nlimiting you to eight characters purely for my "
-    "own selfish \nenjoyment? Because you're wrong. No more than eight \ncharacters, please.",
-    "Maybe I *do* enjoy limiting you to eight characters. Maybe \nI think it's funny, a little bit. But that "
-    "shouldn't matter. \nNo more than eight characters, please.",
+    "See, buddy, that's just not going to happen. No more than \n"
+    "eight characters to a name, or no names for you.",
+    "No more than eight characters, please. I'm sure your name \n"
+    "is really awesome. But rules are rules.",
+    "Do you think these rules are arbitrary? Do you think I'm \n"
+    "limiting you to eight characters purely for my own selfish \n"
+    "enjoyment? Because you're wrong. No more than eight \n"
+    "characters, please.",
+    "Maybe I *do* enjoy limiting you to eight characters. Maybe \n"
+    "I think it's funny, a little bit. But that shouldn't matter. \n"
+    "No more than eight characters, please.",
     "Nice try dumpo. No more than eight characters, please.",
-    "Your inability to follow these instructions is seriously \nworrying me. Did you know, in the actual game, "
-    "there are \nchallenges even HARDER than trying to input a sequence of \n<9 characters? It's true. You can "
-    "find out for yourself, if \nyou input a name of 8 characters or fewer.",
-    "This part of the game was not meant to be challenging. It \nshouldn't take eight attempts. Maybe I need a "
-    "tutorial for \nthis part? Like, a sequence where you can use up to sixteen \ncharacters in your input, just "
-    "to prepare you for this one?",
-    "Clearly this area is prohibitively difficult. I'm sorry, \nit's my fault. I don't know how this happened, but "
-    "I somehow \nmade entering a name far too challenging. I promise the rest \nof the game has better balance "
-    "than this.",
-    "OK, tell you what. If you continue to fail at entering a \nmaximum-eight-character-name, I will just skip "
-    "this section \nand give you a name manually. I don't want this to totally \nruin the QUIBBLENT RUDIRUVU "
-    "experience for you.",
-    "I see my intervention is necessary. Give this naming thing \none more shot, but don't worry if you fail "
-    "again. I will \nmake sure your character is named properly.",
+    "Your inability to follow these instructions is seriously \n"
+    "worrying me. Did you know, in the actual game, there are \n"
+    "challenges even HARDER than trying to input a sequence of \n"
+    "<9 characters? It's true. You can find out for yourself, if \n"
+    "you input a name of 8 characters or fewer.",
+    "This part of the game was not meant to be challenging. It \n"
+    "shouldn't take eight attempts. Maybe I need a tutorial for \n"
+    "this part? Like, a sequence where you can use up to sixteen \n"
+    "characters in your input, just to prepare you for this one?",
+    "Clearly this area is prohibitively difficult. I'm sorry, \n"
+    "it's my fault. I don't know how this happened, but I somehow \n"
+    "made entering a name far too challenging. I promise the rest \n"
+    "of the game has better balance than this.",
+    "OK, tell you what. If you continue to fail at entering a \n"
+    "maximum-eight-character-name, I will just skip this section \n"
+    "and give you a name manually. I don't want this to totally \n"
+    "ruin the QUIBBLENT RUDIRUVU experience for you.",
+    "I see my intervention is necessary. Give this naming thing \n"
+    "one more shot, but don't worry if you fail again. I will \n"
+    "make sure your character is named properly.",
 };
 constexpr int kTooLongRefusalCount = static_cast<int>(std::size(kTooLongRefusals));
 const char kStubbornName[] = "Dumpo";
@@ -50,51 +60,66 @@ const char kStubbornName[] = "Dumpo";
 // Texts of the name prompt.
 const char kEmptyName[] = "Nice try dumpo. You need to input an actual name.";
 const char kBackslashName[] =
-    "Sorry boss. Don't get me wrong, that's a great name, but \nthat '\\' there is unworkable for stupid "
-    "technical reasons. \nPick another one.";
+    "Sorry boss. Don't get me wrong, that's a great name, but \n"
+    "that '\\' there is unworkable for stupid technical reasons. \n"
+    "Pick another one.";
 const char kSlashName[] =
-    "Sorry boss. Don't get me wrong, that's a great name, but \nthat '/' there is unworkable for stupid "
-    "technical reasons. \nPick another one.";
+    "Sorry boss. Don't get me wrong, that's a great name, but \n"
+    "that '/' there is unworkable for stupid technical reasons. \n"
+    "Pick another one.";
 // Any other name that cannot be a file name (":", "?", "CON", "meta-save"...).
-const char kUnworkableName[] =
-    "Sorry boss. Don't get me wrong, that's a great name, but \nit is unworkable as a save file name for stupid "
-    "technical \nreasons. Pick another one.";
+const char kUnworkableName[] = "Sorry boss. Don't get me wrong, that's a great name, but \n"
+                               "it is unworkable as a save file name for stupid technical \n"
+                               "reasons. Pick another one.";
 // A save of that name is there but cannot be read: the name stays taken, so
 // the file is never written over by a new adventurer.
-const char kUnreadableSaveAtNamePrompt[] =
-    "Uh oh. There is a save file with that name, but it is \ndamaged or unreadable, so it can't be loaded. I won't "
-    "touch \nit. Pick another name.";
+const char kUnreadableSaveAtNamePrompt[] = "Uh oh. There is a save file with that name, but it is \n"
+                                           "damaged or unreadable, so it can't be loaded. I won't touch \n"
+                                           "it. Pick another name.";
 const char kYourNameIs[] = "Your name is: ";
 const char kLoadedFile[] = "Loaded file ";
-const char kWelcomeBack[] = " successfully!\nWelcome back to the dungeon, ";
-const char kYouWereOnFloor[] = "!\nYou were on floor ";
+const char kWelcomeBack[] = " successfully!\n"
+                            "Welcome back to the dungeon, ";
+const char kYouWereOnFloor[] = "!\n"
+                               "You were on floor ";
 const char kWhenYouLeftOff[] = " when you left off.";
 
 // Texts of the load prompt.
 const char kLoadCanceled[] = "Load canceled. You can keep playing now.";
 const char kLoadNotFound[] = "Load failed - could not find a file with that name!";
-const char kLoadUnreadable[] = "Load failed - that file is damaged or unreadable! \nYour game goes on as it was.";
-const char kLoadUnworkableName[] =
-    "There can't be a save file with a name like that, boss. \nType the name of the character to be loaded, \n"
-    "or type nothing to return to the dungeon.";
+const char kLoadUnreadable[] = "Load failed - that file is damaged or unreadable! \n"
+                               "Your game goes on as it was.";
+const char kLoadUnworkableName[] = "There can't be a save file with a name like that, boss. \n"
+                                   "Type the name of the character to be loaded, \n"
+                                   "or type nothing to return to the dungeon.";
 const char kLoadedSuccessfully[] = " successfully!";
 
 // The memorial questions: name + question + name + ending.
 const char kDeadMemorial[] =
-    " is dead. \nYour save file has been turned into a memorial for their \nlife, including stats and the "
-    "monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the name ";
+    " is dead. \n"
+    "Your save file has been turned into a memorial for their \n"
+    "life, including stats and the monster who killed them.\n"
+    "Would you like to overwrite that file and start a new game \n"
+    "under the name ";
 const char kVictoriousMemorial[] =
-    " has completed the game! \nYour save file has been turned into a memorial for their \nvictory, including "
-    "class and clear time.\nWould you like to overwrite that file and start a new game \nunder the name ";
-const char kNamePromptEnding[] = "? (Y/N)\n[WARNING - TYPING 'N' WILL QUIT THE GAME]";
+    " has completed the game! \n"
+    "Your save file has been turned into a memorial for their \n"
+    "victory, including class and clear time.\n"
+    "Would you like to overwrite that file and start a new game \n"
+    "under the name ";
+const char kNamePromptEnding[] = "? (Y/N)\n"
+                                 "[WARNING - TYPING 'N' WILL QUIT THE GAME]";
 const char kLoadPromptEnding[] = "? (Y/N)";
 
 // Texts of the new-game question over a memorial, and of the last page.
 const char kStartedNewFile[] = "Started a new file of name ";
-const char kQuitOverMemorial[] =
-    "Will do - check the .txt file to view your \ncharacter's memorial.\n\n[TYPE ANYTHING TO EXIT]";
+const char kQuitOverMemorial[] = "Will do - check the .txt file to view your \n"
+                                 "character's memorial.\n"
+                                 "\n"
+                                 "[TYPE ANYTHING TO EXIT]";
 const char kKeepPlaying[] = "Ok. You can continue playing now.";
-const char kNewGameScold[] = "Listen here bucko. Are you starting\na new game or not, Y or N?";
+const char kNewGameScold[] = "Listen here bucko. Are you starting\n"
+                             "a new game or not, Y or N?";
 const char kLastPage[] = "byeeee";
 
 std::string memorialQuestion(int loadResult, const std::string& heroName, const char* ending) {

@@ -15,19 +15,28 @@ constexpr int kFightWrapUpState = 13;
 
 // Texts of the overwrite question.
 const char kNoSavingToday[] = "Aye aye, sir. No saving today.";
-const char kOverwriteScold[] = "Listen here you little brat. Are you overwriting \nyour save or not, Y or N?";
+const char kOverwriteScold[] = "Listen here you little brat. Are you overwriting \n"
+                               "your save or not, Y or N?";
 const char kSavedFile[] = "Saved file ";
 const char kSaveFailedStart[] = "Uh oh. File ";
-const char kSaveFailedEnd[] =
-    " could not be saved! Your run is NOT saved. \nCheck that the saves folder can be written to.";
+const char kSaveFailedEnd[] = " could not be saved! Your run is NOT saved. \n"
+                              "Check that the saves folder can be written to.";
 
 // How a death page ends: the memorial written or not, then the question.
 const char kMemorialWritten[] =
-    "\n\nYour save file has been updated; it is now a memorial for \nyour fallen adventurer.\n\nWould you like "
-    "to start a new game? (Y/N)";
+    "\n"
+    "\n"
+    "Your save file has been updated; it is now a memorial for \n"
+    "your fallen adventurer.\n"
+    "\n"
+    "Would you like to start a new game? (Y/N)";
 const char kMemorialFailed[] =
-    "\n\nUh oh. Your save file could NOT be updated, so no memorial \nwas written for your fallen "
-    "adventurer.\n\nWould you like to start a new game? (Y/N)";
+    "\n"
+    "\n"
+    "Uh oh. Your save file could NOT be updated, so no memorial \n"
+    "was written for your fallen adventurer.\n"
+    "\n"
+    "Would you like to start a new game? (Y/N)";
 const char kPlainDeath[] = "You died. GAME OVER.";
 const char kDiedOnFloor[] = "You died on floor ";
 const char kGameOver[] = ". GAME OVER!";
@@ -46,26 +55,38 @@ struct RevivalRow {
 };
 
 const RevivalRow kMetalheadRevival = {
-    "No... no, you're too METAL to die! Death is for FUCKING \nPANSIES! You use all your METALHEAD POWER to "
-    "stand back up \nand continue fighting, heedless of your wounds.\nIt is now the enemy's turn.\n[TYPE "
-    "ANYTHING TO CONTINUE]",
-    "No... no, you're too METAL to die! Death is for FUCKING \nPANSIES! You use all your METALHEAD POWER to "
-    "stand back up \nand pull yourself together, heedless of your wounds. \nCongratulations, you just survived "
-    "your own death!",
+    "No... no, you're too METAL to die! Death is for FUCKING \n"
+    "PANSIES! You use all your METALHEAD POWER to stand back up \n"
+    "and continue fighting, heedless of your wounds.\n"
+    "It is now the enemy's turn.\n"
+    "[TYPE ANYTHING TO CONTINUE]",
+    "No... no, you're too METAL to die! Death is for FUCKING \n"
+    "PANSIES! You use all your METALHEAD POWER to stand back up \n"
+    "and pull yourself together, heedless of your wounds. \n"
+    "Congratulations, you just survived your own death!",
     false};
 const RevivalRow kWillpowerRevival = {
-    "No... it isn't over. Dammit, it isn't over!\nYou rise from the ashes of death, ready to continue "
-    "fighting.\nUnfortunately, your foe seems unfazed.\nIt is now the enemy's turn.\n[TYPE ANYTHING TO "
-    "CONTINUE]",
-    "No... it isn't over. Dammit, it isn't over!\nYou rise from the ashes of death, ready to keep fighting.\nYou "
-    "may have shrugged off death this time, but you won't be \nso lucky in the future...",
+    "No... it isn't over. Dammit, it isn't over!\n"
+    "You rise from the ashes of death, ready to continue fighting.\n"
+    "Unfortunately, your foe seems unfazed.\n"
+    "It is now the enemy's turn.\n"
+    "[TYPE ANYTHING TO CONTINUE]",
+    "No... it isn't over. Dammit, it isn't over!\n"
+    "You rise from the ashes of death, ready to keep fighting.\n"
+    "You may have shrugged off death this time, but you won't be \n"
+    "so lucky in the future...",
     false};
 const RevivalRow kZombieRevival = {
-    "As your body hits the floor, you begin to feel the dark \nenergies within you growing... You rise again, "
-    "with no \nthoughts except an inescapable hunger for the flesh of \nyour enemies. Gruuuuhhhhhh...\nIt is "
-    "now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]",
-    "As your body hits the floor, you begin to feel the dark \nenergies within you growing... You rise again, "
-    "with no \nthoughts except an inescapable hunger for the flesh of \nyour enemies. Gruuuuhhhhhh...",
+    "As your body hits the floor, you begin to feel the dark \n"
+    "energies within you growing... You rise again, with no \n"
+    "thoughts except an inescapable hunger for the flesh of \n"
+    "your enemies. Gruuuuhhhhhh...\n"
+    "It is now the enemy's turn.\n"
+    "[TYPE ANYTHING TO CONTINUE]",
+    "As your body hits the floor, you begin to feel the dark \n"
+    "energies within you growing... You rise again, with no \n"
+    "thoughts except an inescapable hunger for the flesh of \n"
+    "your enemies. Gruuuuhhhhhh...",
     true};
 
 bool isFinalCause(const std::string& cause) {

@@ -25,9 +25,10 @@ bool washedAway(const std::string& word) {
 
 int plasmaBlast(GameState& state) { return static_cast<int>(state.random() % 21) + 60; }
 
-const char kPlasmaBoom[] =
-    "You activate the PLASMA BARREL and duck for cover.\nFWOOOOOOOOOOOOOOOOOOSSHHH!!!!!\nFor a moment, everything "
-    "goes white.\nAll monsters on the current floor take massive damage!\n";
+const char kPlasmaBoom[] = "You activate the PLASMA BARREL and duck for cover.\n"
+                           "FWOOOOOOOOOOOOOOOOOOSSHHH!!!!!\n"
+                           "For a moment, everything goes white.\n"
+                           "All monsters on the current floor take massive damage!\n";
 const char kAshes[] = " are the ashes of a vaporized enemy.";
 
 void plasmaSweepsTheFloor(GameState& state, Floor& floorRecord, PlayerRecord& player) {
@@ -50,9 +51,12 @@ void plasmaSweepsTheFloor(GameState& state, Floor& floorRecord, PlayerRecord& pl
 std::string answerCurseTakesHold(GameState& state, Floor&, PlayerRecord& player, const std::string&) {
   player.changeQuibblent("CURSED", state, false);
   state.pendingPrompt = 0;
-  return "You are now CURSED!!\nYou will take 1 damage every turn - this effect cannot be\nremoved. You will no "
-         "longer be able to change QUIBBLENT.\nAdditionally, your life-force is now limited; every turn,\nyou will "
-         "get a little bit weaker.\nThis is very bad. You should not have come here.";
+  return "You are now CURSED!!\n"
+         "You will take 1 damage every turn - this effect cannot be\n"
+         "removed. You will no longer be able to change QUIBBLENT.\n"
+         "Additionally, your life-force is now limited; every turn,\n"
+         "you will get a little bit weaker.\n"
+         "This is very bad. You should not have come here.";
 }
 
 std::string answerAfterVortex(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string&) {
@@ -72,9 +76,11 @@ std::string answerAfterVortex(GameState& state, Floor& floorRecord, PlayerRecord
     }
   }
   floorRecord.secretRoomKind = "Vortex";
-  return "...When you come to, the dungeon floor is entirely empty.\nThe stairs, luckily, are still there, but "
-         "everything else\nis just... gone. An eerie feeling permeates the space. It\nwill take some time for you to "
-         "recover fully from this\nevent, but still you consider yourself lucky to be alive.";
+  return "...When you come to, the dungeon floor is entirely empty.\n"
+         "The stairs, luckily, are still there, but everything else\n"
+         "is just... gone. An eerie feeling permeates the space. It\n"
+         "will take some time for you to recover fully from this\n"
+         "event, but still you consider yourself lucky to be alive.";
 }
 
 std::string answerAfterTeleporometer(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string&) {
@@ -82,9 +88,11 @@ std::string answerAfterTeleporometer(GameState& state, Floor& floorRecord, Playe
   state.auxCounter = 0;
   state.startNewRun(floorRecord, player.name, false);
   generateFloor(floorRecord, floorRecord.floorNumber, state.fateValue, player, -1);
-  return "Blinking a bit to clear your eyes, you look around and see\nthe dungeon layout has changed. In fact, it "
-         "seems you \nhave teleported to a different dungeon altogether!\nThis may have unforeseen "
-         "consequences...\nLuckily, you still seem to be on floor " +
+  return "Blinking a bit to clear your eyes, you look around and see\n"
+         "the dungeon layout has changed. In fact, it seems you \n"
+         "have teleported to a different dungeon altogether!\n"
+         "This may have unforeseen consequences...\n"
+         "Luckily, you still seem to be on floor " +
          std::to_string(floorRecord.floorNumber) + ", at least.";
 }
 
@@ -93,20 +101,26 @@ std::string answerNecronomicon(GameState& state, Floor& floorRecord, PlayerRecor
     case YesNoAnswer::kYes:
       state.pendingPrompt = kNoPrompt;
       if (floorRecord.floorNumber >= 15) {
-        return "Despite your better judgement, you flip to a random page \nand begin reading... But all the pages are "
-               "blank. \nHuh. You were expecting more. Maybe all the text FADED AWAY \nwith time?";
+        return "Despite your better judgement, you flip to a random page \n"
+               "and begin reading... But all the pages are blank. \n"
+               "Huh. You were expecting more. Maybe all the text FADED AWAY \n"
+               "with time?";
       }
       turnIntoZombie(player, kZombieByNecronomicon);
-      return "Despite your better judgement, you flip to a random page \nand begin reading... Three words in, you "
-             "pass out.\nAs your body hits the floor, you begin to feel the dark \nenergies within you growing... You "
-             "rise again, with no \nthoughts except an inescapable hunger for the flesh of \nyour enemies. "
-             "Gruuuuhhhhhh...";
+      return "Despite your better judgement, you flip to a random page \n"
+             "and begin reading... Three words in, you pass out.\n"
+             "As your body hits the floor, you begin to feel the dark \n"
+             "energies within you growing... You rise again, with no \n"
+             "thoughts except an inescapable hunger for the flesh of \n"
+             "your enemies. Gruuuuhhhhhh...";
     case YesNoAnswer::kNo:
       state.pendingPrompt = kNoPrompt;
-      return "You quickly shut the book and try to think about puppies.\nWell, you're not MAD yet, so that's good.";
+      return "You quickly shut the book and try to think about puppies.\n"
+             "Well, you're not MAD yet, so that's good.";
     case YesNoAnswer::kNeither: break;
   }
-  return "This book is extremely powerful and dangerous, you should \nnot mess around with it! Y or N?";
+  return "This book is extremely powerful and dangerous, you should \n"
+         "not mess around with it! Y or N?";
 }
 
 std::string answerRestorationFountain(GameState& state, Floor& floorRecord, PlayerRecord& player,
@@ -123,15 +137,15 @@ std::string answerRestorationFountain(GameState& state, Floor& floorRecord, Play
       }
       floorRecord.secretRoomKind = "FountUsed";
       // The cure of the poison stands on a line of its own.
-      state.messageBuffer =
-          "You bathe in the fountain... you feel fully RESTORED. \nFull HP restored! All skills cooled down!\n";
+      state.messageBuffer = "You bathe in the fountain... you feel fully RESTORED. \n"
+                            "Full HP restored! All skills cooled down!\n";
       if (wasPoisoned) state.messageBuffer += "POISON cured!\n";
       if (washedAway(player.quibblent)) {
         state.messageBuffer += player.changeQuibblent("UNINTERESTING", state, false) + "\n";
       }
-      state.messageBuffer +=
-          "You feel happy and pure. The fountain dries up... you didn't \nrealize it, but you must have been bathing "
-          "in it for quite \nsome time!";
+      state.messageBuffer += "You feel happy and pure. The fountain dries up... you didn't \n"
+                             "realize it, but you must have been bathing in it for quite \n"
+                             "some time!";
       return state.messageBuffer;
     }
     case YesNoAnswer::kNo:
@@ -139,8 +153,8 @@ std::string answerRestorationFountain(GameState& state, Floor& floorRecord, Play
       return "You leave the fountain be. It will be there if you need it.";
     case YesNoAnswer::kNeither: break;
   }
-  return "The fountain sits there, implacable. It is not bothered by \nyour ambivalence. Y or N - will you bathe in "
-         "the fountain?";
+  return "The fountain sits there, implacable. It is not bothered by \n"
+         "your ambivalence. Y or N - will you bathe in the fountain?";
 }
 
 std::string answerPlasmaBarrel(GameState& state, Floor& floorRecord, PlayerRecord& player, const std::string& line) {
@@ -154,9 +168,12 @@ std::string answerPlasmaBarrel(GameState& state, Floor& floorRecord, PlayerRecor
           state.pendingPrompt = kDeathPrompt;
           player.hp = 0;
           state.pendingWord = "barrel";
-          return "You activate the PLASMA BARREL and duck for cover.\n...for a moment, nothing happens. Maybe it was "
-                 "a dud, or -\nFWOOOOOOOOOOOOOOOOOOSSHHH!!!!!\nYou are instantly disintegrated in the blast. \nNice "
-                 "going, numbnuts!\n[TYPE ANYTHING TO CONTINUE]";
+          return "You activate the PLASMA BARREL and duck for cover.\n"
+                 "...for a moment, nothing happens. Maybe it was a dud, or -\n"
+                 "FWOOOOOOOOOOOOOOOOOOSSHHH!!!!!\n"
+                 "You are instantly disintegrated in the blast. \n"
+                 "Nice going, numbnuts!\n"
+                 "[TYPE ANYTHING TO CONTINUE]";
         }
       }
       plasmaSweepsTheFloor(state, floorRecord, player);
@@ -170,8 +187,10 @@ std::string answerPlasmaBarrel(GameState& state, Floor& floorRecord, PlayerRecor
     }
     case YesNoAnswer::kNo:
       state.pendingPrompt = kNoPrompt;
-      return "You give the PLASMA BARREL a wide berth. \nThis was probably the correct decision.";
+      return "You give the PLASMA BARREL a wide berth. \n"
+             "This was probably the correct decision.";
     case YesNoAnswer::kNeither: break;
   }
-  return "The screen on the front of the PLASMA BARREL blinks quietly \nat you. It reads: 'ACTIVATE? [Y] / [N]'.";
+  return "The screen on the front of the PLASMA BARREL blinks quietly \n"
+         "at you. It reads: 'ACTIVATE? [Y] / [N]'.";
 }

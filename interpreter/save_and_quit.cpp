@@ -16,15 +16,19 @@ constexpr int kOrdinaryReply = 1;
 
 // Texts of the four commands.
 const char kOverwriteQuestionStart[] = "There is already a save file with name ";
-const char kOverwriteQuestionEnd[] = ".\nWould you like to overwrite it? (Y/N)";
+const char kOverwriteQuestionEnd[] = ".\n"
+                                     "Would you like to overwrite it? (Y/N)";
 const char kLoadQuestion[] =
-    "Type in the name of the character to be loaded.\nType nothing and press ENTER to return to the dungeon.";
+    "Type in the name of the character to be loaded.\n"
+    "Type nothing and press ENTER to return to the dungeon.";
 const char kGiveUp[] =
-    "You can't handle the stress anymore - dungeoneering is just \ntoo difficult for you. You give up and lie "
-    "down on the \nground, mentally defeated.\n[TYPE ANYTHING TO CONTINUE]";
+    "You can't handle the stress anymore - dungeoneering is just \n"
+    "too difficult for you. You give up and lie down on the \n"
+    "ground, mentally defeated.\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const char kGiveUpCause[] = "giveup";
-const char kQuitQuestion[] =
-    "Would you like to save before quitting? (Y/N)\nType nothing to cancel and return to the game.";
+const char kQuitQuestion[] = "Would you like to save before quitting? (Y/N)\n"
+                             "Type nothing to cancel and return to the game.";
 
 // Texts of the save-before-quitting question.
 const char kClosingTrace[] = "closing game window...";
@@ -32,13 +36,14 @@ const char kBye[] = "byeeeeeee";
 const char kQuitCanceled[] = "Okay. Tell the goblins I said hi.";
 const char kQuitScold[] = "ExCUSE me. Will you save before quitting, Y or N?";
 // The window stays open when the save did not go through.
-const char kQuitAfterFailedSave[] =
-    "\nThe game stays open. Type Y to try saving again, N to quit \nwithout saving, or nothing to return to the "
-    "game.";
+const char kQuitAfterFailedSave[] = "\n"
+                                    "The game stays open. Type Y to try saving again, N to quit \n"
+                                    "without saving, or nothing to return to the game.";
 
 // Texts of the new-game question after a death.
 const char kNoNewGame[] = "Ok, fuck off then.";
-const char kNewGameScold[] = "Come on, it's not that complicated a question. \nWill you start a new game, Y or N?";
+const char kNewGameScold[] = "Come on, it's not that complicated a question. \n"
+                             "Will you start a new game, Y or N?";
 
 // Texts of the scroll prank.
 const char kBoo[] =

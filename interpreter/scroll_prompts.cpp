@@ -32,25 +32,40 @@ struct PlainScrollRow {
 
 const PlainScrollRow kPlainScrolls[] = {
     {0, 24, PlainScrollEffect::None,
-     "Written in a sketchy handwriting... \n'I hate the QUIBBLENT RUDIRUVU! Nothing interesting happens \nhere! "
-     "I wish there were some dragons to slay, or goblins to \nbefriend, or even a cool curse of some kind! But "
-     "nooo, \nthere's none of that here! This place sucks!'"},
+     "Written in a sketchy handwriting... \n"
+     "'I hate the QUIBBLENT RUDIRUVU! Nothing interesting happens \n"
+     "here! I wish there were some dragons to slay, or goblins to \n"
+     "befriend, or even a cool curse of some kind! But nooo, \n"
+     "there's none of that here! This place sucks!'"},
     {25, 39, PlainScrollEffect::Secret2,
-     "The scroll is written in chicken-scratch handwriting... You \ncan barely make out the words. \n'I KNOW A "
-     "SECRET\nTYPE 'secret2' ON THIS FLOOR \nAND YOU MAY BE PLEASANTLY SURPRISED \n       YOUR FRIEND... ;)'"},
+     "The scroll is written in chicken-scratch handwriting... You \n"
+     "can barely make out the words. \n"
+     "'I KNOW A SECRET\n"
+     "TYPE 'secret2' ON THIS FLOOR \n"
+     "AND YOU MAY BE PLEASANTLY SURPRISED \n"
+     "       YOUR FRIEND... ;)'"},
     {40, 64, PlainScrollEffect::None,
-     "'A mighty DRAGON sleeps in the low floors of this dungeon.\nHe guards a hoard of great and beautiful "
-     "treasure, but \nbeware, for once he is awoken he will not rest until he \nhas razed you and the other "
-     "dungeon denizens to the ground.'"},
+     "'A mighty DRAGON sleeps in the low floors of this dungeon.\n"
+     "He guards a hoard of great and beautiful treasure, but \n"
+     "beware, for once he is awoken he will not rest until he \n"
+     "has razed you and the other dungeon denizens to the ground.'"},
     {65, 94, PlainScrollEffect::GoblinShop,
-     "'HElo AdVenTurur!! If'N yeEE waNt GRET DEALS \nat LO LO PRICE$, com to YE GRANDE SHOPPE oN ye seVVinTh "
-     "\nfloRRe. sinCERLy, GaRY thE FRENDLY goLbin :)\nps SHHH ist a SECREt RoUm'"},
+     "'HElo AdVenTurur!! If'N yeEE waNt GRET DEALS \n"
+     "at LO LO PRICE$, com to YE GRANDE SHOPPE oN ye seVVinTh \n"
+     "floRRe. sinCERLy, GaRY thE FRENDLY goLbin :)\n"
+     "ps SHHH ist a SECREt RoUm'"},
     {95, 98, PlainScrollEffect::Prank,
-     "...The scroll is totally illegible. Whoever wrote it \nclearly had TERRIBLE handwriting. You are in awe "
-     "of how \ncompletely atrocious the penmanship is here. If you were a \nprofessor, and this scroll were "
-     "one of your papers, you \nwould give it a D- for the handwriting alone."},
+     "...The scroll is totally illegible. Whoever wrote it \n"
+     "clearly had TERRIBLE handwriting. You are in awe of how \n"
+     "completely atrocious the penmanship is here. If you were a \n"
+     "professor, and this scroll were one of your papers, you \n"
+     "would give it a D- for the handwriting alone."},
     {99, 99, PlainScrollEffect::None,
-     "'All ought fear.\n\nThe One has risen.\n\nThis run is doomed to torment and failure.'"},
+     "'All ought fear.\n"
+     "\n"
+     "The One has risen.\n"
+     "\n"
+     "This run is doomed to torment and failure.'"},
 };
 
 std::string readPlainScroll(GameState& state, Floor& floorRecord, PlayerRecord&, int) {
@@ -74,9 +89,9 @@ std::string readPlainScroll(GameState& state, Floor& floorRecord, PlayerRecord&,
 
 // ---------------------------------------------------------------- the secret scroll (tier 1)
 
-const char kSecretScroll[] =
-    "'Listen Ye Closely, for there be a SECRET upon this floor...\nTypeth 'secret' into yonne connsolle, and ye "
-    "shall likely\nfind the results quite fruitfulle...'";
+const char kSecretScroll[] = "'Listen Ye Closely, for there be a SECRET upon this floor...\n"
+                             "Typeth 'secret' into yonne connsolle, and ye shall likely\n"
+                             "find the results quite fruitfulle...'";
 
 std::string readSecretScroll(GameState&, Floor& floorRecord, PlayerRecord&, int) {
   floorRecord.secretRoomKnown = true;
@@ -87,14 +102,19 @@ std::string readSecretScroll(GameState&, Floor& floorRecord, PlayerRecord&, int)
 
 const char kSpellInstructions[] = "The scroll contains instructions for learning a spell!\n";
 const char kConvictGibberish[] =
-    "The scroll is written in an obscure dialect...\nYou can't make heads or tails of it. If only you'd paid "
-    "\nmore attention in your OBSCURE ANCIENT SCROLL DIALECTS \nclass in college!";
+    "The scroll is written in an obscure dialect...\n"
+    "You can't make heads or tails of it. If only you'd paid \n"
+    "more attention in your OBSCURE ANCIENT SCROLL DIALECTS \n"
+    "class in college!";
 const char kOtherGibberish[] =
-    "The scroll is written in an obscure dialect...\nYou can't make heads of tails of it. If only you'd paid "
-    "\nmore attention in your OBSCURE ANCIENT SCROLL DIALECTS \nclass in college!";
+    "The scroll is written in an obscure dialect...\n"
+    "You can't make heads of tails of it. If only you'd paid \n"
+    "more attention in your OBSCURE ANCIENT SCROLL DIALECTS \n"
+    "class in college!";
 const char kAcademicHeal[] =
-    "The scroll is written in an obscure dialect...\nActually, you learned this one in college!\nIt's "
-    "instructions for learning some kind of spell.\n";
+    "The scroll is written in an obscure dialect...\n"
+    "Actually, you learned this one in college!\n"
+    "It's instructions for learning some kind of spell.\n";
 
 // What a spell scroll gives, by class and pick (draw and 3). An empty skill
 // means the scroll stays unreadable for that hero. Columns: class (empty for
@@ -146,33 +166,64 @@ std::string readSpellScroll(GameState& state, Floor& floorRecord, PlayerRecord& 
 
 const char* const kLoreScrolls[] = {
     "'METALHEAD ORC wuz here'",
-    "'The Coelocanth Diaries, chapter XXVIII\n'My caruncles... they're glowing bright red!' he whispered.\n'W-wait,"
-    "' she said, 'We can't do this. My... m-my clutch is\nalready being fertilized... by someone else.' He "
-    "gasped. \n'You ovoviviparous bitch!', he ejaculated.'\nIt goes on like this for a while...",
-    "' -- A NOTICE FROM THE BOARD OF ARCH-ACCOUNTANTS -- \n\nDue to a slight miscalculation, the law of "
-    "gravity is only \nworking at 4/5 capacity for the foreseeable future. We are \ntaking steps to resolve "
-    "the issue. \nWe apologise for the inconvenience.'",
-    "The scroll appears to contain a recipe for some kind of \nGoblin Pie. The result sounds quite tasty, but "
-    "unfortunately \nthe ingredients list includes 16 Goblin Scalps, lightly \nseasoned. Since you can only "
-    "carry 10 of each item at a \ntime, there's no possible way to make this pie.",
-    "The scroll is written in an strange, brightly-colored style.\n'Dumb THree Dimension earth Children do not "
-    "Under stand \nQUIBBLENT CUBE, PLEASE READ: under QUIBBLENT CUBE theory \nthings Have Not ONE, not TWO, but "
-    "FOUR quibblents... \nProof is all Around You!! All word is LIES.... be Awake.'",
-    "'To whom it may concern,\n\nType 'IRONWILL' on name selection for a fun time.\n\nYours, Dr. Suffering'",
+    "'The Coelocanth Diaries, chapter XXVIII\n"
+    "'My caruncles... they're glowing bright red!' he whispered.\n"
+    "'W-wait,' she said, 'We can't do this. My... m-my clutch is\n"
+    "already being fertilized... by someone else.' He gasped. \n"
+    "'You ovoviviparous bitch!', he ejaculated.'\n"
+    "It goes on like this for a while...",
+    "' -- A NOTICE FROM THE BOARD OF ARCH-ACCOUNTANTS -- \n"
+    "\n"
+    "Due to a slight miscalculation, the law of gravity is only \n"
+    "working at 4/5 capacity for the foreseeable future. We are \n"
+    "taking steps to resolve the issue. \n"
+    "We apologise for the inconvenience.'",
+    "The scroll appears to contain a recipe for some kind of \n"
+    "Goblin Pie. The result sounds quite tasty, but unfortunately \n"
+    "the ingredients list includes 16 Goblin Scalps, lightly \n"
+    "seasoned. Since you can only carry 10 of each item at a \n"
+    "time, there's no possible way to make this pie.",
+    "The scroll is written in an strange, brightly-colored style.\n"
+    "'Dumb THree Dimension earth Children do not Under stand \n"
+    "QUIBBLENT CUBE, PLEASE READ: under QUIBBLENT CUBE theory \n"
+    "things Have Not ONE, not TWO, but FOUR quibblents... \n"
+    "Proof is all Around You!! All word is LIES.... be Awake.'",
+    "'To whom it may concern,\n"
+    "\n"
+    "Type 'IRONWILL' on name selection for a fun time.\n"
+    "\n"
+    "Yours, Dr. Suffering'",
     nullptr,  // names the hero: built by grudgeScroll
-    "'Experiment #17083 notes -- Researcher: CHARRED WARLOCK.\n\nOur studies suggest that, through application "
-    "of additional \n~0.6 units phlogiston, the MAGICBOLT attack can be enhanced \nwith FLAMING-type elements. "
-    "Most recent attempt set my hair \non fire. Further tests are needed to confirm results.'",
-    "'Do not\nseek\nthe writings \nof\n\nthe Mad Arab'",
-    "'Trip Report: LSD, 2 tabs\nfuck man i can see goblin fractals when i close my eyes\nthat sneaky guy said "
-    "this was good shit and he was NOT lying \nat one tab i was pretty much fine, just a bit EXISTENTIAL \nbut "
-    "with two at a time shit gets so CONFUSING\nwhoda thought this grimy ass place'd be a bad trip setting'",
+    "'Experiment #17083 notes -- Researcher: CHARRED WARLOCK.\n"
+    "\n"
+    "Our studies suggest that, through application of additional \n"
+    "~0.6 units phlogiston, the MAGICBOLT attack can be enhanced \n"
+    "with FLAMING-type elements. Most recent attempt set my hair \n"
+    "on fire. Further tests are needed to confirm results.'",
+    "'Do not\n"
+    "seek\n"
+    "the writings \n"
+    "of\n"
+    "\n"
+    "the Mad Arab'",
+    "'Trip Report: LSD, 2 tabs\n"
+    "fuck man i can see goblin fractals when i close my eyes\n"
+    "that sneaky guy said this was good shit and he was NOT lying \n"
+    "at one tab i was pretty much fine, just a bit EXISTENTIAL \n"
+    "but with two at a time shit gets so CONFUSING\n"
+    "whoda thought this grimy ass place'd be a bad trip setting'",
     "'Help! I'm trapped in a scroll-producing factory!!'",
 };
 
 std::string grudgeScroll(const std::string& name) {
-  return "'What an asshole that " + name + " is!\nArgh, that " + name +
-         " really pisses me off!\n\n(To anyone reading this... sorry. I just had to get that \noff my chest.)'";
+  return "'What an asshole that " + name +
+         " is!\n"
+         "Argh, that " +
+         name +
+         " really pisses me off!\n"
+         "\n"
+         "(To anyone reading this... sorry. I just had to get that \n"
+         "off my chest.)'";
 }
 
 std::string dullScroll(const std::string& name) {
@@ -194,30 +245,41 @@ std::string readLoreScroll(GameState& state, Floor& floorRecord, PlayerRecord& p
 
 // ---------------------------------------------------------------- the adventurers' notes (tier 5)
 
-const char kWizardDirections[] =
-    "'OSWALD T. - ADVENTURER'S NOTES\nI found him! I knew he'd be around here somewhere! \nTo any who can see "
-    "this message, follow these directions to \nreach the hidden study of the great wizard Garglefloxx: ' "
-    "\nBelow the text is a crudely-drawn set of directions.";
-const char kWizardFound[] = "\nYou follow the directions, and... hey, look, a secret room!";
+const char kWizardDirections[] = "'OSWALD T. - ADVENTURER'S NOTES\n"
+                                 "I found him! I knew he'd be around here somewhere! \n"
+                                 "To any who can see this message, follow these directions to \n"
+                                 "reach the hidden study of the great wizard Garglefloxx: ' \n"
+                                 "Below the text is a crudely-drawn set of directions.";
+const char kWizardFound[] = "\n"
+                            "You follow the directions, and... hey, look, a secret room!";
 const char kWizardGone[] =
-    "'OSWALD T. - ADVENTURER'S NOTES\nI have been searching all through this dungeon for the \ngreat wizard "
-    "Garglefloxx, but I just can't seem to find \nhim... I'm starting to think he's not here at all.'";
+    "'OSWALD T. - ADVENTURER'S NOTES\n"
+    "I have been searching all through this dungeon for the \n"
+    "great wizard Garglefloxx, but I just can't seem to find \n"
+    "him... I'm starting to think he's not here at all.'";
 const char kWizardSought[] =
-    "'OSWALD T. - ADVENTURER'S NOTES\nDammit, the great wizard Garglefloxx has GOT to be around \nhere "
-    "somewhere! I *need* that love potion, and he's the \nonly wizard around who can concoct one! I've looked "
-    "in \nevery secret room I can, and I still haven't seen him yet - \nhe must be deeper in the dungeon. I "
-    "should keep looking.'";
+    "'OSWALD T. - ADVENTURER'S NOTES\n"
+    "Dammit, the great wizard Garglefloxx has GOT to be around \n"
+    "here somewhere! I *need* that love potion, and he's the \n"
+    "only wizard around who can concoct one! I've looked in \n"
+    "every secret room I can, and I still haven't seen him yet - \n"
+    "he must be deeper in the dungeon. I should keep looking.'";
 // Picks 1 to 3 of the notes; pick 0 is about the wizard.
 const char* const kOtherNotes[] = {
-    "The words on this scroll are scratched out lightly, but you \ncan still read them. \n'Hey, did ya know? "
-    "You can type 'wait' mid-battle to skip \nyer turn entirely, without needing to waste a SKILL or ITEM!' "
-    "\nScribbled at the bottom: \n'not helpful enough?? think of something better. argh'",
-    "'Remember to take a break now and again! Drink lots of \nwater! Brush your teeth! Take a MORALITY every "
-    "day!'",
-    "'CASPER N. - ADVENTURER'S NOTES\nAlright, I've set up my GHAST-BUSTERS in a couple places; \nnow all I "
-    "have to do is wait. Pretty dumb of the developer \nto leave that scroll around tipping me off that I "
-    "could USE \nGHAST-BUSTERS OUT OF COMBAT to gain FREE EXPERIENCE... \nThat PACIFIST ACHIEVEMENT will be "
-    "mine!'",
+    "The words on this scroll are scratched out lightly, but you \n"
+    "can still read them. \n"
+    "'Hey, did ya know? You can type 'wait' mid-battle to skip \n"
+    "yer turn entirely, without needing to waste a SKILL or ITEM!' \n"
+    "Scribbled at the bottom: \n"
+    "'not helpful enough?? think of something better. argh'",
+    "'Remember to take a break now and again! Drink lots of \n"
+    "water! Brush your teeth! Take a MORALITY every day!'",
+    "'CASPER N. - ADVENTURER'S NOTES\n"
+    "Alright, I've set up my GHAST-BUSTERS in a couple places; \n"
+    "now all I have to do is wait. Pretty dumb of the developer \n"
+    "to leave that scroll around tipping me off that I could USE \n"
+    "GHAST-BUSTERS OUT OF COMBAT to gain FREE EXPERIENCE... \n"
+    "That PACIFIST ACHIEVEMENT will be mine!'",
 };
 
 std::string readAdventurersNotes(GameState& state, Floor& floorRecord, PlayerRecord&, int) {
@@ -244,21 +306,30 @@ struct FixedScrollRow {
 
 const FixedScrollRow kFixedScrolls[] = {
     {3,
-     "'The great wizard Garglefloxx lives within this dungeon. \nFind him and, if you are deemed worthy, he "
-     "will grant you \nyour heart's desire.'\n\nScribbled hastily at the bottom... 'NO MORE LOVE POTIONS!!'"},
+     "'The great wizard Garglefloxx lives within this dungeon. \n"
+     "Find him and, if you are deemed worthy, he will grant you \n"
+     "your heart's desire.'\n"
+     "\n"
+     "Scribbled hastily at the bottom... 'NO MORE LOVE POTIONS!!'"},
     {6,
-     "'Heed these words well if you seek imbuence, curious one:\nThe effects will mirror the qualia of the "
-     "sacrifice.\nThe greater the sacrifice, the stronger the imbuence.\nAvoid the GREAT VORTEX OF EMPTINESS at "
-     "all costs.\nBe brave and experiment, and may you learn all you seek to \nknow in time.'"},
+     "'Heed these words well if you seek imbuence, curious one:\n"
+     "The effects will mirror the qualia of the sacrifice.\n"
+     "The greater the sacrifice, the stronger the imbuence.\n"
+     "Avoid the GREAT VORTEX OF EMPTINESS at all costs.\n"
+     "Be brave and experiment, and may you learn all you seek to \n"
+     "know in time.'"},
     {7,
-     "'Hey, this is the dungeon janitor writing. I'm just putting \nthis scroll here to politely ask y'all to "
-     "please stop \nleaving your damn scrolls on the dungeon floor. It's messy \nand it makes it look like no "
-     "one takes care of this place. \nBad enough I have to deal with all these stupid staples \nlying around "
-     "everywhere!'"},
+     "'Hey, this is the dungeon janitor writing. I'm just putting \n"
+     "this scroll here to politely ask y'all to please stop \n"
+     "leaving your damn scrolls on the dungeon floor. It's messy \n"
+     "and it makes it look like no one takes care of this place. \n"
+     "Bad enough I have to deal with all these stupid staples \n"
+     "lying around everywhere!'"},
     {10, "'Watch your back! ;)'"},
-    {kGibberishScrollTier, "This scroll was just filled with gibberish, remember? \nIt has nothing to offer you."},
-    {kLearnedScrollTier,
-     "You've already learned the spell from this scroll, remember? \nIt has nothing more for you."},
+    {kGibberishScrollTier, "This scroll was just filled with gibberish, remember? \n"
+                           "It has nothing to offer you."},
+    {kLearnedScrollTier, "You've already learned the spell from this scroll, remember? \n"
+                         "It has nothing more for you."},
 };
 const char kNothingInteresting[] = "The scroll does not say anything interesting!!";
 
@@ -335,17 +406,23 @@ constexpr int kFirstLoreScroll = 3;
 // ---------------------------------------------------------------- the hint shop
 
 const char kHintShopNo[] =
-    "'Understannable, understannable. Awelp, I'll be here if'n\nyou need me! See ya later, friend!'";
+    "'Understannable, understannable. Awelp, I'll be here if'n\n"
+    "you need me! See ya later, friend!'";
 const char kHintShopScold[] =
-    "'What's that then now? I can't understand yer accent,\nfriend. Y or N, please?'";
+    "'What's that then now? I can't understand yer accent,\n"
+    "friend. Y or N, please?'";
 const char kHintShopBroke[] =
-    "'Oy! Now what's this then? Ya don't even have 2 GOLD???\nSimpleton! Peasant! Have-not! Get out of my "
-    "face!'\nHe angrily shoves you away...";
+    "'Oy! Now what's this then? Ya don't even have 2 GOLD???\n"
+    "Simpleton! Peasant! Have-not! Get out of my face!'\n"
+    "He angrily shoves you away...";
 const char kHintShopLead[] = "'Alrighty, one HINT comin' right up! Now let's see here...\n";
-const char kHintShopSoldOut[] =
-    "Errr... looks like you already got all me HINTS! Sorry, \nbucko. Here, here's yer money back. Seeya later!'";
-const char kHintCloseTwoBreaks[] = "\n\nAnd there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
-const char kHintCloseOneBreak[] = "\nAnd there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
+const char kHintShopSoldOut[] = "Errr... looks like you already got all me HINTS! Sorry, \n"
+                                "bucko. Here, here's yer money back. Seeya later!'";
+const char kHintCloseTwoBreaks[] = "\n"
+                                   "\n"
+                                   "And there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
+const char kHintCloseOneBreak[] = "\n"
+                                  "And there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
 constexpr int kHintPrice = 2;
 
 // By pick. Columns: hint, closing.
@@ -355,44 +432,56 @@ struct ShopHintRow {
 };
 
 const ShopHintRow kShopHints[kShopHintCount] = {
-    {"Alright, this one's important, so listen up: \nYou'd best be saving your DODGES! Don't just DODGE every "
-     "\nattack - they only regrow slowly, and you'll need 'em later.",
+    {"Alright, this one's important, so listen up: \n"
+     "You'd best be saving your DODGES! Don't just DODGE every \n"
+     "attack - they only regrow slowly, and you'll need 'em later.",
      kHintCloseTwoBreaks},
-    {"OGRES deal heavy damage, but can only hit every other turn.\nBest to save a DODGE or two if'n ya need to "
-     "fight one, or\njust leave 'em be if you can get away with it.",
+    {"OGRES deal heavy damage, but can only hit every other turn.\n"
+     "Best to save a DODGE or two if'n ya need to fight one, or\n"
+     "just leave 'em be if you can get away with it.",
      kHintCloseTwoBreaks},
-    {"If'n ya try to FLEE from an enemy mid-battle, they'll \nremember your aggression. If you leave 'em alive, "
-     "they'll \nattack when you try to go down the stairs! They get first \nstrike if this happens, so make sure "
-     "to take 'em out first!",
+    {"If'n ya try to FLEE from an enemy mid-battle, they'll \n"
+     "remember your aggression. If you leave 'em alive, they'll \n"
+     "attack when you try to go down the stairs! They get first \n"
+     "strike if this happens, so make sure to take 'em out first!",
      kHintCloseOneBreak},
-    {"SCROLLS and KNOWELDGEABLE items/enemies can give you access \nto a SECRET ROOM!!! Sometimes there could "
-     "be a TRAP in \nthere, but the chance of great treasure makes it worth it.",
+    {"SCROLLS and KNOWELDGEABLE items/enemies can give you access \n"
+     "to a SECRET ROOM!!! Sometimes there could be a TRAP in \n"
+     "there, but the chance of great treasure makes it worth it.",
      kHintCloseTwoBreaks},
-    {"Watch out for EXPLOSIVE BARRELS! Exploding 'em with a MATCH \nwill highly damage everything in the "
-     "current room - you\nincluded! Make sure you're ready before blowin' one up!",
+    {"Watch out for EXPLOSIVE BARRELS! Exploding 'em with a MATCH \n"
+     "will highly damage everything in the current room - you\n"
+     "included! Make sure you're ready before blowin' one up!",
      kHintCloseTwoBreaks},
-    {"ITEMS! Ya may feel an instinct to save 'em for later... \nBut you can only hold six types at a time, and "
-     "there's \nplenty of variety down there! No need to be a hoarder.",
+    {"ITEMS! Ya may feel an instinct to save 'em for later... \n"
+     "But you can only hold six types at a time, and there's \n"
+     "plenty of variety down there! No need to be a hoarder.",
      kHintCloseTwoBreaks},
-    {"CHEFS, huh? They can LIGHTLY SALT you, makin' ya\nvulnerable to the hungrier enemies you encounter "
-     "EATING\nyou! If ya get EATEN, that's instant death!!",
+    {"CHEFS, huh? They can LIGHTLY SALT you, makin' ya\n"
+     "vulnerable to the hungrier enemies you encounter EATING\n"
+     "you! If ya get EATEN, that's instant death!!",
      kHintCloseTwoBreaks},
-    {"Lookin' for a leg up in a tough battle? If you have 2\nKEROSENE and a MATCH, you can make the enemy "
-     "EXPLODE,\nwinnin' the battle! Beware though, for this'll hurt you too.",
+    {"Lookin' for a leg up in a tough battle? If you have 2\n"
+     "KEROSENE and a MATCH, you can make the enemy EXPLODE,\n"
+     "winnin' the battle! Beware though, for this'll hurt you too.",
      kHintCloseTwoBreaks},
-    {"So, MORALITY, eh? It's tricky; the effects of usin' it on\nsomeone depend on their moral compass! It's "
-     "most effective\nagainst degenerates like those obnoxious METALHEADS.",
+    {"So, MORALITY, eh? It's tricky; the effects of usin' it on\n"
+     "someone depend on their moral compass! It's most effective\n"
+     "against degenerates like those obnoxious METALHEADS.",
      kHintCloseTwoBreaks},
-    {"The magics of the QUIBBLENT RUDIRUVU are strange and \npowerful. However, they can only work through ONE "
-     "QUIBBLENT \nAT A TIME. If'n yer smart, you can get a leg up in battle by \nreplacing the enemy's "
-     "QUIBBLENT with a weaker one!",
+    {"The magics of the QUIBBLENT RUDIRUVU are strange and \n"
+     "powerful. However, they can only work through ONE QUIBBLENT \n"
+     "AT A TIME. If'n yer smart, you can get a leg up in battle by \n"
+     "replacing the enemy's QUIBBLENT with a weaker one!",
      kHintCloseOneBreak},
-    {"Ya seem like an observant sort... Did you know, by typing \n'look', y'can see information that's not "
-     "normally visible? \nFor example, by using 'look', you can see a monster's \nQUIBBLENT, or whether they're "
-     "blockin' the stairs.",
+    {"Ya seem like an observant sort... Did you know, by typing \n"
+     "'look', y'can see information that's not normally visible? \n"
+     "For example, by using 'look', you can see a monster's \n"
+     "QUIBBLENT, or whether they're blockin' the stairs.",
      kHintCloseOneBreak},
-    {"Remember that you can SAVE yer game by typing 'save'! Don't \nthink this'll make you invincible, though; "
-     "if'n ya die, yer \nSAVE FILE will be lost for good!",
+    {"Remember that you can SAVE yer game by typing 'save'! Don't \n"
+     "think this'll make you invincible, though; if'n ya die, yer \n"
+     "SAVE FILE will be lost for good!",
      kHintCloseTwoBreaks},
 };
 
@@ -416,7 +505,9 @@ void offerScrollSkill(GameState& state, PlayerRecord& playerRecord, const std::s
     state.auxCounter = kReplaceSkillReturn;
     state.pendingPrompt = kReplaceSkillPrompt;
     state.messageBuffer += "You could gain permanent access to the " + skill +
-                           " skill, \nbut you have 6 skills already. \nWould you like to replace one? (Y / N)";
+                           " skill, \n"
+                           "but you have 6 skills already. \n"
+                           "Would you like to replace one? (Y / N)";
     return;
   }
   state.messageBuffer += learnedLead + playerRecord.learnSkill(skill);

@@ -5,10 +5,12 @@
 
 namespace {
 
-const char kSettingsPage[] =
-    "Type 'save' to save, 'load' to load.\nType each of the following followed by '0' or '1' to \nenable/disable "
-    "them:\n'music', 'fullscreen', 'autosave'\nType 'resolution 1-3' to adjust screen size (windowed only).\nType "
-    "'achievements' to view your current achievements.";
+const char kSettingsPage[] = "Type 'save' to save, 'load' to load.\n"
+                             "Type each of the following followed by '0' or '1' to \n"
+                             "enable/disable them:\n"
+                             "'music', 'fullscreen', 'autosave'\n"
+                             "Type 'resolution 1-3' to adjust screen size (windowed only).\n"
+                             "Type 'achievements' to view your current achievements.";
 
 const char kResolutionInFullscreen[] = "You cannot change the resolution in fullscreen mode!!";
 
@@ -24,18 +26,27 @@ struct SettingRow {
 };
 
 const char kAutosaveHelp[] =
-    "Type 'autosave 1' to enable auto-saving, or 'autosave 0' to \ndisable auto-saving. If auto-saving is enabled, "
-    "the game \nwill save your progress every time you enter a new floor. \n\n(Note that the game will auto-save "
-    "on death whether or not \nthis feature is enabled.)";
+    "Type 'autosave 1' to enable auto-saving, or 'autosave 0' to \n"
+    "disable auto-saving. If auto-saving is enabled, the game \n"
+    "will save your progress every time you enter a new floor. \n"
+    "\n"
+    "(Note that the game will auto-save on death whether or not \n"
+    "this feature is enabled.)";
 const char kFullscreenHelp[] =
-    "Type 'fullscreen 1' to turn fullscreen on, or 'fullscreen 0' \nto turn it off.\n\nIn fullscreen, the game "
-    "window will stretch to your current \nmonitor size (aspect ratio will be preserved).";
+    "Type 'fullscreen 1' to turn fullscreen on, or 'fullscreen 0' \n"
+    "to turn it off.\n"
+    "\n"
+    "In fullscreen, the game window will stretch to your current \n"
+    "monitor size (aspect ratio will be preserved).";
 const char kMusicHelp[] =
-    "Type 'music 1' to turn the music on, 'music 0' to turn it \noff. Alternatively, type 'mute 1' to turn the "
-    "sound off.";
+    "Type 'music 1' to turn the music on, 'music 0' to turn it \n"
+    "off. Alternatively, type 'mute 1' to turn the sound off.";
 const char kResolutionHelp[] =
-    "Type 'resolution 1' to set the game at default size.\nType 'resolution 2' for 1.5x size, or 'resolution 3' "
-    "for \n2x size. Default screen size is 640x480. \n\n(This doesn't work in fullscreen.)";
+    "Type 'resolution 1' to set the game at default size.\n"
+    "Type 'resolution 2' for 1.5x size, or 'resolution 3' for \n"
+    "2x size. Default screen size is 640x480. \n"
+    "\n"
+    "(This doesn't work in fullscreen.)";
 
 const SettingRow kSettingRows[] = {
     {"autosave", Setting::kAutosave, -1, kAutosaveHelp},

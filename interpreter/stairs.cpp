@@ -18,21 +18,32 @@
 namespace {
 
 const char kStepBack[] =
-    "You step back from the stairs and breathe a little sigh of \nrelief. You don't want to admit it to yourself, "
-    "but you've \ngrown attached to this floor and aren't ready to say goodbye \njust yet.";
+    "You step back from the stairs and breathe a little sigh of \n"
+    "relief. You don't want to admit it to yourself, but you've \n"
+    "grown attached to this floor and aren't ready to say goodbye \n"
+    "just yet.";
 const char kStairsScold[] =
-    "Listen up lil bitch ass lil bitch. Are you going down the \nstairs or not, Y or N?";
+    "Listen up lil bitch ass lil bitch. Are you going down the \n"
+    "stairs or not, Y or N?";
 const char kDescent[] =
-    "With the current floor emptied to your satisfaction, you\ntake a deep breath and walk down the stairs to the "
-    "next \nfloor... You are now on level ";
+    "With the current floor emptied to your satisfaction, you\n"
+    "take a deep breath and walk down the stairs to the next \n"
+    "floor... You are now on level ";
 const char kWitherIntoZombie[] =
-    "\nSuddenly, you begin to wither and die... The lingering DARK \nENERGIES within you are fighting to get out. "
-    "You scream and \ncollapse, only to rise once more with a hunger for flesh.";
+    "\n"
+    "Suddenly, you begin to wither and die... The lingering DARK \n"
+    "ENERGIES within you are fighting to get out. You scream and \n"
+    "collapse, only to rise once more with a hunger for flesh.";
 const char kGoblinScrollRemembered[] =
-    "\nYou remember reading a scroll that said there was some kind \nof secret room here... Oh, it's right over "
-    "there!\nType 'secret' to access this floor's secret room!";
-const char kFlashOfInsight[] = "\nYou feel a flash of insight...\nType 'secret' to access this floor's secret room!";
-const char kSecretTypeHint[] = "\nType 'secret' to access this floor's secret room!";
+    "\n"
+    "You remember reading a scroll that said there was some kind \n"
+    "of secret room here... Oh, it's right over there!\n"
+    "Type 'secret' to access this floor's secret room!";
+const char kFlashOfInsight[] = "\n"
+                               "You feel a flash of insight...\n"
+                               "Type 'secret' to access this floor's secret room!";
+const char kSecretTypeHint[] = "\n"
+                               "Type 'secret' to access this floor's secret room!";
 
 constexpr int kFateOfDoom = 99;
 constexpr int kFirstAmbushFloor = 4;
@@ -54,8 +65,9 @@ std::string ambush(GameState& state, Floor& floorRecord, int attacker) {
   const std::string who = creature.quibblent + " " + creature.type;
   floorRecord.tileTexts[stairs] = ", a " + who + " blocks the stairs.";
   state.combatState = 3;
-  state.messageBuffer = "A " + who + " charges up and attacks you!\nYour stair-climbing endeavors are interrupted by "
-                        "combat!!\n" + who + " goes first.\n[TYPE ANYTHING TO CONTINUE]";
+  state.messageBuffer = "A " + who + " charges up and attacks you!\n"
+                                     "Your stair-climbing endeavors are interrupted by combat!!\n" + who + " goes first.\n"
+                                             "[TYPE ANYTHING TO CONTINUE]";
   return state.messageBuffer;
 }
 
@@ -132,9 +144,11 @@ void announceSecretRoom(GameState& state, Floor& floorRecord, const PlayerRecord
     const ItemRecord& whisperer = weapon.quibblent == "KNOWLEDGEABLE" && roll == 2 ? weapon : armor;
     floorRecord.secretRoomKnown = true;
     state.loopFlag = false;
-    state.messageBuffer += "\nYour ";
+    state.messageBuffer += "\n"
+                           "Your ";
     state.messageBuffer += whisperer.name;
-    state.messageBuffer += " whispers secrets to \nyou in a strange tongue...";
+    state.messageBuffer += " whispers secrets to \n"
+                           "you in a strange tongue...";
     state.messageBuffer += kSecretTypeHint;
   }
 }
@@ -143,7 +157,9 @@ void announceSecretRoom(GameState& state, Floor& floorRecord, const PlayerRecord
 void autosave(GameState& state, Floor& floorRecord, PlayerRecord& playerRecord) {
   const bool written = isSafeSaveName(playerRecord.name) && state.saveRun(floorRecord, playerRecord);
   if (written) {
-    state.messageBuffer += "\nAutosaved file " + playerRecord.name + "!";
+    state.messageBuffer += "\n"
+                           "Autosaved file " +
+                           playerRecord.name + "!";
   } else {
     state.messageBuffer += "\n";
     state.messageBuffer += savedFileReply(false, playerRecord.name);

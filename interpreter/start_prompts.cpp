@@ -40,29 +40,41 @@ struct OpeningRow {
 
 const OpeningRow kOpenings[] = {
     {"ACADEMIC", "start", 2,
-     "Rumors have spread recently among the scientific community\nof a bizarre dungeon with strange creatures "
-     "living in it. \nThe level 1 ACADEMIC ",
-     ", seeking to test these rumors, \nsets foot on the dungeons' first floor, with nothing \nto defend "
-     "themselves with but their simple heirloom the\n",
+     "Rumors have spread recently among the scientific community\n"
+     "of a bizarre dungeon with strange creatures living in it. \n"
+     "The level 1 ACADEMIC ",
+     ", seeking to test these rumors, \n"
+     "sets foot on the dungeons' first floor, with nothing \n"
+     "to defend themselves with but their simple heirloom the\n",
      " and a few healing potions. [type 'HELP']"},
     {"CONVICT", "start", 0, "",
-     ", a level 1 CONVICT charged with Section 9B Public \nIndecency and Improper Handling of a Yak, has just "
-     "been\nsentenced to a cruel and unusual punishment: they have been\nthrown into the bizarre and "
-     "poorly-understood QUIBBLENT\nDUNGEONS, with only a complementary ",
-     ".\nThey look around the first floor... [type 'HELP']"},
+     ", a level 1 CONVICT charged with Section 9B Public \n"
+     "Indecency and Improper Handling of a Yak, has just been\n"
+     "sentenced to a cruel and unusual punishment: they have been\n"
+     "thrown into the bizarre and poorly-understood QUIBBLENT\n"
+     "DUNGEONS, with only a complementary ",
+     ".\n"
+     "They look around the first floor... [type 'HELP']"},
     {"OPPORTUNIST", "ostart", 0,
-     "People have been whispering lately about the mysterious\nQUIBBLENT RUDIRUVU, a place where much treasure "
-     "can\nsupposedly be found. The level 1 OPPORTUNIST ",
-     ",\nnever one to miss a money-making opportunity, sneaks into\nthe dungeons carrying nothing but a ",
-     ".\nThey look around the first floor... [type 'HELP']"},
+     "People have been whispering lately about the mysterious\n"
+     "QUIBBLENT RUDIRUVU, a place where much treasure can\n"
+     "supposedly be found. The level 1 OPPORTUNIST ",
+     ",\n"
+     "never one to miss a money-making opportunity, sneaks into\n"
+     "the dungeons carrying nothing but a ",
+     ".\n"
+     "They look around the first floor... [type 'HELP']"},
 };
 // Any other class: "The level 1 " + class + " " + name + middle + weapon + after.
 const char kOtherOpeningBefore[] = "The level 1 ";
 const char kOtherOpeningMiddle[] =
-    " sets out to the terrible\nQUIBBLENT RUDIRUVU, with nothing but his simple heirloom the\n";
+    " sets out to the terrible\n"
+    "QUIBBLENT RUDIRUVU, with nothing but his simple heirloom the\n";
 const char kOtherOpeningAfter[] =
-    " in hand, in search of the dungeon's \nlegendary riches scattered throughout its fifteen floors. \nHe "
-    "enters the first floor...\n[type HELP]";
+    " in hand, in search of the dungeon's \n"
+    "legendary riches scattered throughout its fifteen floors. \n"
+    "He enters the first floor...\n"
+    "[type HELP]";
 
 const OpeningRow* openingOf(const std::string& playerClass) {
   for (const OpeningRow& row : kOpenings) {
@@ -84,28 +96,35 @@ struct RatRow {
 
 const RatRow kRatReplies[] = {
     {10, INT_MAX,
-     "You throw the weapon away and the weapon-consuming rats tear \nit to shreds before it even hits the floor. "
-     "This is really \ngetting concerning. Someone should hire an exterminator."},
+     "You throw the weapon away and the weapon-consuming rats tear \n"
+     "it to shreds before it even hits the floor. This is really \n"
+     "getting concerning. Someone should hire an exterminator."},
     {8, 9,
-     "You throw the weapon away and a thick cloud of \nweapon-consuming rats instantly cover it. Within moments "
-     "\nthey dispearse, leaving nothing but atoms. This dungeon is \nstarting to have a real infestation "
-     "problem!"},
+     "You throw the weapon away and a thick cloud of \n"
+     "weapon-consuming rats instantly cover it. Within moments \n"
+     "they dispearse, leaving nothing but atoms. This dungeon is \n"
+     "starting to have a real infestation problem!"},
     {6, 7,
-     "You throw the weapon away and a horde of weapon-consuming\nrats pounce on it, consuming it in the blink of "
-     "an eye. \nThey follow behind you now, waiting for you to throw away \nanother weapon for them."},
+     "You throw the weapon away and a horde of weapon-consuming\n"
+     "rats pounce on it, consuming it in the blink of an eye. \n"
+     "They follow behind you now, waiting for you to throw away \n"
+     "another weapon for them."},
     {3, 3,
-     "You throw the weapon away and a swarm of weapon-consuming\nrats immediately consume it. You notice a "
-     "number of baby \nrats in the mix - it seems they've started to breed rapidly \nwith all the weapons "
-     "you've been throwing at them."},
+     "You throw the weapon away and a swarm of weapon-consuming\n"
+     "rats immediately consume it. You notice a number of baby \n"
+     "rats in the mix - it seems they've started to breed rapidly \n"
+     "with all the weapons you've been throwing at them."},
     {INT_MIN, INT_MAX,
-     "You throw the weapon away and a swarm of weapon-consuming\nrats immediately consume it. Huh. Wonder why "
-     "they didn't do\nthat earlier."},
+     "You throw the weapon away and a swarm of weapon-consuming\n"
+     "rats immediately consume it. Huh. Wonder why they didn't do\n"
+     "that earlier."},
 };
 
-const char kDragonTongueRefused[] =
-    "You throw the artifact away and it immediately \ndisintegrates. Strange - maybe it was insulted by your "
-    "\nrefusal to wield it after slaying its master?";
-const char kArmorRefused[] = "You casually toss the armor aside. Yeah, take that, ARMOR!\nWho needs it?";
+const char kDragonTongueRefused[] = "You throw the artifact away and it immediately \n"
+                                    "disintegrates. Strange - maybe it was insulted by your \n"
+                                    "refusal to wield it after slaying its master?";
+const char kArmorRefused[] = "You casually toss the armor aside. Yeah, take that, ARMOR!\n"
+                             "Who needs it?";
 const char kWeaponScold[] = "Cut it out, jerkwad. Y or N?";
 const char kArmorScold[] = "Cut it out, pooplord. Y or N?";
 
@@ -121,7 +140,9 @@ void putOnBonuses(PlayerRecord& playerRecord, const ItemRecord& item) {
 
 std::string replaceEquipment(GameState& state, PlayerRecord& playerRecord, int slot) {
   state.pendingPrompt = kNoPrompt;
-  state.messageBuffer = "You successfully replaced the " + playerRecord.equipment[slot].name + " with \nthe " +
+  state.messageBuffer = "You successfully replaced the " + playerRecord.equipment[slot].name +
+                        " with \n"
+                        "the " +
                         state.offeredItem.name + ".\n";
   wearEquipment(playerRecord, slot, state.offeredItem);
   state.messageBuffer += "Your ATK is now " + std::to_string(playerRecord.attack) + " and your DEF is now " +
@@ -150,29 +171,34 @@ const char* ratReply(int weaponsThrown) {
 // ---------------------------------------------------------------- fountain
 
 const char kCleansingWord[] = "CLEANSING";
-const char kSwordOfKingsRepulsed[] =
-    "The fountain appears to violently repulse your SWORD OF \nKINGS. You will not be able to change its "
-    "quibblent. \nNice try!";
+const char kSwordOfKingsRepulsed[] = "The fountain appears to violently repulse your SWORD OF \n"
+                                     "KINGS. You will not be able to change its quibblent. \n"
+                                     "Nice try!";
 const char kNoWeapon[] = "You do not have any weapons!!";
 const char kNoArmor[] = "You do not have any armor!!";
 const char kDipStart[] = "You dip your ";
-const char kDipMiddle[] = " into the fountain. \nAfter a moment, it becomes a ";
-const char kSkinnydip[] = "You go skinnydipping in the FOUNTAIN. Its energy fills you...\nYou are now ";
+const char kDipMiddle[] = " into the fountain. \n"
+                          "After a moment, it becomes a ";
+const char kSkinnydip[] = "You go skinnydipping in the FOUNTAIN. Its energy fills you...\n"
+                          "You are now ";
 const char kHologramAfterDip[] =
-    "Unfortunately, as you are now a HOLOGRAM, you can no longer\ninteract with the world. You are effectively "
-    "DEAD. \nMaybe you shouldn't have stepped into that FOUNTAIN!!";
+    "Unfortunately, as you are now a HOLOGRAM, you can no longer\n"
+    "interact with the world. You are effectively DEAD. \n"
+    "Maybe you shouldn't have stepped into that FOUNTAIN!!";
 const char kCursedDip[] =
-    "You try to rest in the FOUNTAIN... but it just makes you \nfeel even worse. Hmm. Must be a side effect of "
-    "the CURSE.";
+    "You try to rest in the FOUNTAIN... but it just makes you \n"
+    "feel even worse. Hmm. Must be a side effect of the CURSE.";
 const char kNothingTossed[] =
-    "You don't toss anything into the FOUNTAIN. Ok, back to \nthe adventure at hand!";
+    "You don't toss anything into the FOUNTAIN. Ok, back to \n"
+    "the adventure at hand!";
 const char kLeaveCleansing[] = "You leave the fountain be. It will be there if you need it.";
-const char kCleansingScold[] =
-    "The fountain sits there, implacable. It is not bothered by \nyour ambivalence. Y or N - will you bathe in "
-    "the fountain?";
-const char kBathe[] = "You bathe in the fountain... you feel CLEANSED. \nYou have been cured of all POISONS!\n";
-const char kAllPure[] =
-    "\nYou are so very pure. You don't have any diseases left in \nyou at all! Wow!";
+const char kCleansingScold[] = "The fountain sits there, implacable. It is not bothered by \n"
+                               "your ambivalence. Y or N - will you bathe in the fountain?";
+const char kBathe[] = "You bathe in the fountain... you feel CLEANSED. \n"
+                      "You have been cured of all POISONS!\n";
+const char kAllPure[] = "\n"
+                        "You are so very pure. You don't have any diseases left in \n"
+                        "you at all! Wow!";
 const char kAlsoCured[] = "You've also been cured of ";
 constexpr int kDiseasesPerBath = 3;
 
@@ -246,7 +272,8 @@ void cureDiseases(GameState& state, PlayerRecord& playerRecord) {
     if (i == toCure - 1) {
       state.messageBuffer += "!";
     } else if (i == toCure - 2) {
-      state.messageBuffer += ", \nand ";
+      state.messageBuffer += ", \n"
+                             "and ";
     } else {
       state.messageBuffer += ", ";
     }
@@ -268,11 +295,11 @@ std::string bathe(GameState& state, Floor& floorRecord, PlayerRecord& playerReco
 
 const char kLeaveBarrel[] = "You leave the BARREL alone. Probably a good idea.";
 const char kBarrelScold[] = "Cut it out, dingus. Y or N?";
-const char kBarrelBoom[] =
-    "You successfully blow up the EXPLOSIVE BARREL.\nBOOOOOOOOOOOOOOOOOMMM!!!\nEveryone takes heavy damage.\n";
-const char kFlammableHeroExplodes[] =
-    "Being HIGHLY FLAMMABLE, you explode in the blast!! \nWhoops. Maybe you should've thought that through some "
-    "more.";
+const char kBarrelBoom[] = "You successfully blow up the EXPLOSIVE BARREL.\n"
+                           "BOOOOOOOOOOOOOOOOOMMM!!!\n"
+                           "Everyone takes heavy damage.\n";
+const char kFlammableHeroExplodes[] = "Being HIGHLY FLAMMABLE, you explode in the blast!! \n"
+                                      "Whoops. Maybe you should've thought that through some more.";
 const char kUnscathed[] = "You are completely unscathed. This IMBUENCE sure is useful!";
 const char kBarrelCause[] = "barrel";
 const char kFreedStairs[] = " lies the dungeon stairs, now free to enter.";

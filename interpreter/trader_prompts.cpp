@@ -71,39 +71,51 @@ const Trader kWombleton = {
     .refundsFullHands = true,
     .price = wombletonAsks,
     .goneText = " is a sense of impending dread",
-    .offerOneBefore =
-        "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably means he "
-        "is\noffering you a ",
+    .offerOneBefore = "Through a series of inscrutable gestures and noises,\n"
+                      "WOMBLETON indicates something that probably means he is\n"
+                      "offering you a ",
     .offerOneMiddle = " for ",
-    .offerOneAfter = " GOLD.\nWill you accept this deal? (Y/N)\n",
-    .offerManyBefore =
-        "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably means he "
-        "is\noffering you ",
+    .offerOneAfter = " GOLD.\n"
+                     "Will you accept this deal? (Y/N)\n",
+    .offerManyBefore = "Through a series of inscrutable gestures and noises,\n"
+                       "WOMBLETON indicates something that probably means he is\n"
+                       "offering you ",
     .offerManyMiddle = " for ",
-    .offerManyAfter = " GOLD.\nWill you accept this deal? (Y/N)",
+    .offerManyAfter = " GOLD.\n"
+                      "Will you accept this deal? (Y/N)",
     .scoldOpening =
-        "WOMBLETON cocks you a look that either means 'I don't \nunderstand you' or 'I shall destroy you with the "
-        "force of \nten million million damned souls.' It's always hard to tell \nwith him. Maybe you should try to "
-        "be a little bit clearer.\nPurchase the ",
+        "WOMBLETON cocks you a look that either means 'I don't \n"
+        "understand you' or 'I shall destroy you with the force of \n"
+        "ten million million damned souls.' It's always hard to tell \n"
+        "with him. Maybe you should try to be a little bit clearer.\n"
+        "Purchase the ",
     .refusalText =
-        "WOMBLETON goes perfectly, deathly still. You shuffle \naway uncomfortably. Sure hope he doesn't hold a "
-        "grudge.",
+        "WOMBLETON goes perfectly, deathly still. You shuffle \n"
+        "away uncomfortably. Sure hope he doesn't hold a grudge.",
     .leavingRefusalText =
-        "WOMBLETON suddenly ceases to exist! Apparently saying 'no' \nto him too many times is bad for his internal "
-        "structural \nintegrity. Or something. Hmm.",
+        "WOMBLETON suddenly ceases to exist! Apparently saying 'no' \n"
+        "to him too many times is bad for his internal structural \n"
+        "integrity. Or something. Hmm.",
     .brokeText =
-        "WOMBLETON screeches at you in the tongues of the damned, \ncausing an uncontrollable bout of gibbering "
-        "madness. When it \nsubsides, you are left with a distinct impression that you \ndo not have enough GOLD for "
-        "his tastes.",
+        "WOMBLETON screeches at you in the tongues of the damned, \n"
+        "causing an uncontrollable bout of gibbering madness. When it \n"
+        "subsides, you are left with a distinct impression that you \n"
+        "do not have enough GOLD for his tastes.",
     .fullHandsText =
-        "WOMBLETON stares at you for what feels like hours... then \nshakes its head. Suddenly, you feel a burning, "
-        "almost \nintolerable sense that you are carrying too many items. \nYour knees buckle, and you fall to the "
-        "ground. \nWOMBLETON simply continues staring at you.",
-    .boughtBefore = "WOMBLETON absorbs your gold into one of its many tentacles.\nYou got ",
+        "WOMBLETON stares at you for what feels like hours... then \n"
+        "shakes its head. Suddenly, you feel a burning, almost \n"
+        "intolerable sense that you are carrying too many items. \n"
+        "Your knees buckle, and you fall to the ground. \n"
+        "WOMBLETON simply continues staring at you.",
+    .boughtBefore = "WOMBLETON absorbs your gold into one of its many tentacles.\n"
+                    "You got ",
     .boughtOneAfter = "!!\n",
     .boughtManyAfter = "!!\n",
-    .moreToSellText = "WOMBLETON gurgles amicably. \nSeems he has more to show you. \n[TYPE ANYTHING TO CONTINUE]",
-    .soldOutText = "WOMBLETON returns to the void from whence he came. \nSeems he has no more to offer you.",
+    .moreToSellText = "WOMBLETON gurgles amicably. \n"
+                      "Seems he has more to show you. \n"
+                      "[TYPE ANYTHING TO CONTINUE]",
+    .soldOutText = "WOMBLETON returns to the void from whence he came. \n"
+                   "Seems he has no more to offer you.",
 };
 
 const Trader kGerard = {
@@ -118,30 +130,44 @@ const Trader kGerard = {
     .price = gerardAsks,
     .goneText = " is nothing but the wind.",
     .offerOneBefore = "'OK kid, I got a ",
-    .offerOneMiddle = " with your name \non it. It's gonna cost you ",
-    .offerOneAfter = " GOLD, though. \nAre you in or not?' (Y/N)",
+    .offerOneMiddle = " with your name \n"
+                      "on it. It's gonna cost you ",
+    .offerOneAfter = " GOLD, though. \n"
+                     "Are you in or not?' (Y/N)",
     .offerManyBefore = "'OK kid, I got ",
-    .offerManyMiddle = " with your name on 'em. \nIt's gonna cost you ",
-    .offerManyAfter = " GOLD, though. \nAre you in or not?' (Y/N)",
-    .scoldOpening = "'I don't have time for your games, kid. You want it or not?'\nPurchase the ",
+    .offerManyMiddle = " with your name on 'em. \n"
+                       "It's gonna cost you ",
+    .offerManyAfter = " GOLD, though. \n"
+                      "Are you in or not?' (Y/N)",
+    .scoldOpening = "'I don't have time for your games, kid. You want it or not?'\n"
+                    "Purchase the ",
     .refusalText =
-        "'Fair enough. See you around, kid.' GERARD shoos you away, \nand goes back to counting his money. \n(You "
-        "can talk to him again for a new, different offer.)",
+        "'Fair enough. See you around, kid.' GERARD shoos you away, \n"
+        "and goes back to counting his money. \n"
+        "(You can talk to him again for a new, different offer.)",
     .leavingRefusalText =
-        "'You're a real stingy kid, you know that? I don't think our \nbusiness relationship is working out. See you "
-        "around.' \nGERARD runs off out of your sight, and a few moments later \nit's like he was never there...",
+        "'You're a real stingy kid, you know that? I don't think our \n"
+        "business relationship is working out. See you around.' \n"
+        "GERARD runs off out of your sight, and a few moments later \n"
+        "it's like he was never there...",
     .brokeText =
-        "'Hey, what kind of game are you running here? That's not \nenough money at all. Man, I don't need to deal "
-        "with \npeople like you.' GERARD runs off out of your sight, and \na few moments later it's like he was "
-        "never there...",
+        "'Hey, what kind of game are you running here? That's not \n"
+        "enough money at all. Man, I don't need to deal with \n"
+        "people like you.' GERARD runs off out of your sight, and \n"
+        "a few moments later it's like he was never there...",
     .fullHandsText =
-        "'Hmm... sorry, kid, but you're carrying too many items for \nme to give you this. No refunds. Hey, but "
-        "listen! If you can \nclear that inventory up, I'll be right here when you want \nto buy somethin' else.'",
-    .boughtBefore = "'Perfect. Let's see here, one... two... Yep, you got the \ngoods. Here you go.' You got ",
+        "'Hmm... sorry, kid, but you're carrying too many items for \n"
+        "me to give you this. No refunds. Hey, but listen! If you can \n"
+        "clear that inventory up, I'll be right here when you want \n"
+        "to buy somethin' else.'",
+    .boughtBefore = "'Perfect. Let's see here, one... two... Yep, you got the \n"
+                    "goods. Here you go.' You got ",
     .boughtOneAfter = "!!\n",
     .boughtManyAfter = "!! \n",
-    .moreToSellText = "'Excellent. Alright kid, I've got another deal for you.' \n[TYPE ANYTHING TO CONTINUE]",
-    .soldOutText = "You move to thank GERARD for the purchase and...\nHey, where'd he go?",
+    .moreToSellText = "'Excellent. Alright kid, I've got another deal for you.' \n"
+                      "[TYPE ANYTHING TO CONTINUE]",
+    .soldOutText = "You move to thank GERARD for the purchase and...\n"
+                   "Hey, where'd he go?",
 };
 
 bool severalUnits(const ItemRecord& item) { return item.quantity >= 2; }

@@ -25,9 +25,13 @@ std::string useAntibioticsSkill(Action& skill, PlayerRecord& playerRecord, GameS
   skill.cooldownLeft += skill.cooldown;
   playerRecord.antibioticsUsed += 1;
   if (playerRecord.antibioticsUsed > 4) {
-    text += "\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics do nothing.\n";
+    text += "\n"
+            "The bacteria in your body have developed ANTIBIOTIC \n"
+            "RESISTANCE! The antibiotics do nothing.\n";
   } else if (playerRecord.quibblent != "CONFUSED" && !playerRecord.poisoned) {
-    text += "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n";
+    text += "\n"
+            "You are already perfectly healthy.\n"
+            "You shouldn't waste antibiotics like that, you know.\n";
   } else {
     if (playerRecord.quibblent == "CONFUSED") {
       text += "\n";

@@ -48,8 +48,9 @@ std::string throwSlotAway(PlayerRecord& player, std::size_t slot) {
   if (player.imbuement == "STAPLE REMOVER" && name == "STAPLE REMOVER")
     return "Drop... the STAPLE REMOVER? Sorry, I don't get it.";
   if (name == "VORTEX")
-    return "You attempt to throw away the VORTEX... The attempt was a \nfailure. If you want to get rid of the "
-           "VORTEX, you will \nneed to USE it.";
+    return "You attempt to throw away the VORTEX... The attempt was a \n"
+           "failure. If you want to get rid of the VORTEX, you will \n"
+           "need to USE it.";
   std::string text = count <= 1 ? "You throw away your " + name + "." : "You throw away all of your " + name + ".";
   for (int unit = 0; unit < count; ++unit) player.loseItem(name);
   return text;
@@ -77,17 +78,22 @@ std::string useEatSkillOutside(GameState& state, PlayerRecord& player, Action& s
   bool saltyArmor = armor.quibblent == "LIGHTLY SALTED";
   if (saltyWeapon && saltyArmor) {
     state.pendingPrompt = 37;
-    return "You're so hungry... it's driving you crazy. And you have so \nmany delicious... salty... items all "
-           "around you. You just \n*have* to eat one. Will you eat your WEAPON, or your ARMOR? \n(Type nothing to "
-           "cancel.)";
+    return "You're so hungry... it's driving you crazy. And you have so \n"
+           "many delicious... salty... items all around you. You just \n"
+           "*have* to eat one. Will you eat your WEAPON, or your ARMOR? \n"
+           "(Type nothing to cancel.)";
   }
   if (saltyWeapon || saltyArmor) {
     state.pendingPrompt = 36;
-    return std::string("You're so hungry... it's driving you crazy. And you have \nthis delicious... salty... ") +
-           (saltyWeapon ? "weapon" : "armor") + " right here. \nWill you EAT your " +
+    return std::string("You're so hungry... it's driving you crazy. And you have \n"
+                       "this delicious... salty... ") +
+           (saltyWeapon ? "weapon" : "armor") +
+           " right here. \n"
+           "Will you EAT your " +
            (saltyWeapon ? weapon.name : armor.name) + "? (Y/N)";
   }
-  return "You're really hungry, but there is nothing around to EAT! \nYour stomach grumbles desperately.";
+  return "You're really hungry, but there is nothing around to EAT! \n"
+         "Your stomach grumbles desperately.";
 }
 
 std::string useAntibioticsSkillOutside(GameState& state, PlayerRecord& player, Action& skill, bool fromSkillsList) {
@@ -97,12 +103,16 @@ std::string useAntibioticsSkillOutside(GameState& state, PlayerRecord& player, A
   player.antibioticsUsed += 1;
   std::string& text = state.messageBuffer;
   if (player.antibioticsUsed > 4) {
-    text += "\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics do nothing.\n";
+    text += "\n"
+            "The bacteria in your body have developed ANTIBIOTIC \n"
+            "RESISTANCE! The antibiotics do nothing.\n";
   } else if (player.quibblent != "CONFUSED" && !player.poisoned) {
-    text += player.quibblent == "FLAMING" && !fromSkillsList
-                ? "\nThe ANTIBIOTICS are powerless against FIRE! \nYou can't take drugs to cure burning to death, "
-                  "dummy!\n"
-                : "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n";
+    text += player.quibblent == "FLAMING" && !fromSkillsList ? "\n"
+                                                               "The ANTIBIOTICS are powerless against FIRE! \n"
+                                                               "You can't take drugs to cure burning to death, dummy!\n"
+                                                             : "\n"
+                                                               "You are already perfectly healthy.\n"
+                                                               "You shouldn't waste antibiotics like that, you know.\n";
   } else {
     if (player.quibblent == "CONFUSED") text += "\n" + player.changeQuibblent("UNINTERESTING", state, false) + "\n";
     if (player.poisoned) {
@@ -143,8 +153,9 @@ std::string commandUseAntibiotics(GameState& state, Floor&, PlayerRecord& player
   // skills than the class began with, or hold them in another order.
   Action* skill = player.playerClass == "ACADEMIC" ? findSkill(player, "ANTIBIOTICS") : nullptr;
   if (skill == nullptr)
-    return "ANTIBIOTICS? What the hell are those? Isn't this kind of a \nmedieval/fantasy setting? Why would an "
-           "anachronism like \nTHAT be in here?";
+    return "ANTIBIOTICS? What the hell are those? Isn't this kind of a \n"
+           "medieval/fantasy setting? Why would an anachronism like \n"
+           "THAT be in here?";
   return useAntibioticsSkillOutside(state, player, *skill, false);
 }
 
@@ -175,7 +186,8 @@ std::string commandDropItemByName(GameState& state, Floor&, PlayerRecord& player
   state.pendingWord = name;
   for (std::size_t slot = 0; slot < player.inventoryNames.size(); ++slot)
     if (player.inventoryNames[slot] == name && player.hasItem(name, 1)) return throwSlotAway(player, slot);
-  return "You do such a good job getting rid of the item, you never \neven had it in the first place! Wowzers.";
+  return "You do such a good job getting rid of the item, you never \n"
+         "even had it in the first place! Wowzers.";
 }
 
 std::string commandUseHeldItem(GameState& state, Floor&, PlayerRecord& player, const std::string& line) {

@@ -165,30 +165,48 @@ std::string victoriousMemorialText(GameState& state, const Floor& /*floorRecord*
   // The victory page took the clock just before; the time is not taken again.
   const std::string playTime = state.formatPlayTime(state.elapsedSeconds);
   std::string text = std::string(kVictoriousFileMarker) +
-                     "\nThis file maintained to commemorate " + hero.name + ", the successful " +
-                     hero.playerClass +
-                     ".\nCleared all 15 floors of the Quibblent Dungeons with flying colors in " +
+                     "\n"
+                     "This file maintained to commemorate " +
+                     hero.name + ", the successful " + hero.playerClass +
+                     ".\n"
+                     "Cleared all 15 floors of the Quibblent Dungeons with flying colors in " +
                      playTime + ".\n";
-  text += "\nLevel " + std::to_string(hero.level) + " at victory, carrying " +
-          std::to_string(hero.gold) + " gold and with " + std::to_string(hero.exp) +
-          " EXP.\nCarried to victory through their treasured " + equipmentName(hero, 0) +
-          " and a " + equipmentName(hero, 1) + ".\n";
+  text += "\n"
+          "Level " +
+          std::to_string(hero.level) + " at victory, carrying " + std::to_string(hero.gold) + " gold and with " +
+          std::to_string(hero.exp) +
+          " EXP.\n"
+          "Carried to victory through their treasured " +
+          equipmentName(hero, 0) + " and a " + equipmentName(hero, 1) + ".\n";
   text += victoryFateLine(hero);
-  text += "\n\nCongratulatons on your victory, " + hero.name + "!";
+  text += "\n"
+          "\n"
+          "Congratulatons on your victory, " +
+          hero.name + "!";
   return text;
 }
 
 std::string deadMemorialText(GameState& state, const Floor& floorRecord, const PlayerRecord& hero) {
-  std::string text = std::string(kDeadFileMarker) + "\nHere lies " + hero.name + ", the failed " +
-                     hero.playerClass + ".\n";
+  std::string text = std::string(kDeadFileMarker) +
+                     "\n"
+                     "Here lies " +
+                     hero.name + ", the failed " + hero.playerClass + ".\n";
   text += deathCausePhrase(state);
   text += "on floor " + std::to_string(floorRecord.floorNumber) + " of the Quibblent Dungeons.\n";
-  text += "\nDied at level " + std::to_string(hero.level) + ", carrying " +
-          std::to_string(hero.gold) + " gold and with " + std::to_string(hero.exp) +
-          " EXP.\nHis only worldly possessions were a " + equipmentName(hero, 0) + " and a " +
-          equipmentName(hero, 1) + ".\nDied after playing for " +
+  text += "\n"
+          "Died at level " +
+          std::to_string(hero.level) + ", carrying " + std::to_string(hero.gold) + " gold and with " +
+          std::to_string(hero.exp) +
+          " EXP.\n"
+          "His only worldly possessions were a " +
+          equipmentName(hero, 0) + " and a " + equipmentName(hero, 1) +
+          ".\n"
+          "Died after playing for " +
           state.formatPlayTime(state.elapsedSeconds) + ".\n";
   text += deathFateLine(state.fateValue);
-  text += "\n\nREST IN PEACE, " + hero.name + ".";
+  text += "\n"
+          "\n"
+          "REST IN PEACE, " +
+          hero.name + ".";
   return text;
 }

@@ -10,10 +10,33 @@
 #include "world/game_state.h"
 
 const char kMetaSavePath[] = "saves/meta-save.txt";
-const char kMetaNotSavedTail[] =
-    "\n(The setting could not be saved and holds only until the game \ncloses. Check that the saves folder can be "
-    "written to.)";
-const char kDefaultMetaSaveText[] = "[META]\n1\n0\n1\n1\n1\n[ACHIEVEMENTS]\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
+const char kMetaNotSavedTail[] = "\n"
+                                 "(The setting could not be saved and holds only until the game \n"
+                                 "closes. Check that the saves folder can be written to.)";
+const char kDefaultMetaSaveText[] = "[META]\n"
+                                    "1\n"
+                                    "0\n"
+                                    "1\n"
+                                    "1\n"
+                                    "1\n"
+                                    "[ACHIEVEMENTS]\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n";
 
 namespace {
 

@@ -40,16 +40,20 @@ constexpr MoveRow kMoves[] = {
     {"HEAL", 5, 2, 25, false, " casts HEAL on themself!"},
     {"MEGA HEAL", 4, 1, 50, false, " casts MEGA HEAL on themself!"},
     {"WIND UP", 0, 99, 0, false, " winds up for an attack!"},
-    {"CONFUSING TERMINOLOGY", 4, 99, 0, false, " spits out some incomprehensible \nstatistics!"},
+    {"CONFUSING TERMINOLOGY", 4, 99, 0, false,
+     " spits out some incomprehensible \n"
+     "statistics!"},
     {"RUN THE NUMBERS", 4, 2, 0, false,
-     " runs the numbers... their stats \nhave been optimized!! +20 HP! +2 ATK! +2 DEF!"},
+     " runs the numbers... their stats \n"
+     "have been optimized!! +20 HP! +2 ATK! +2 DEF!"},
     {"NEGOTIATION", 2, 1, 0, false, " offers to negotiate a peaceful solution. Accept? (Y/N)"},
     {"FLEE", 2, 1, 0, false, " runs away in cowardice!!"},
     {"POISON GAS", 6, 99, 0, false, " releases a horrid POISON GAS!"},
     {"CURSE BOLT", 99, 1, 0, false, " fires off a CURSE BOLT attack!"},
     {"FIRE CLAW", 2, 99, 15, true, " scratches with a FLAMING claw!"},
     {"RUN THE NUMBERS II", 4, 2, 0, false,
-     " runs the numbers... their stats \nhave been optimized!! +40 HP! +4 ATK! +4 DEF!"},
+     " runs the numbers... their stats \n"
+     "have been optimized!! +40 HP! +4 ATK! +4 DEF!"},
     {"RAISE DEAD", 2, 1, 0, false, " casts an evil RAISE DEAD spell!"},
     {"MADNESS", 5, 99, 0, false, "'s pure existence is enough to drive most sane men MAD!"},
     {"BANSHEE SHRIEK", 4, 3, 0, false, " released an ear-piercing, bone-rattling SHRIEK!"},

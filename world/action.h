@@ -14,9 +14,10 @@ struct Action {
   std::string name;
   std::string message;
   std::string narration;
-  std::string yourTurnPrompt =
-      "It is now your turn.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
-  std::string enemyTurnPrompt = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+  std::string yourTurnPrompt = "It is now your turn.\n"
+                               "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
+  std::string enemyTurnPrompt = "It is now the enemy's turn.\n"
+                                "[TYPE ANYTHING TO CONTINUE]";
   int cooldown = 0;
   int cooldownLeft = 0;
   int uses = 0;

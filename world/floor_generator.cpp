@@ -448,7 +448,9 @@ void layOutBossFloor(Floor& f, int fateValue) {
   f.tileKinds[kNorth] = "FinalMon";
   f.tileCreatures[kNorth] = rollCreature(kBossTier, fateValue);
   const std::string boss = creatureWords(f.tileCreatures[kNorth]);
-  f.tileTexts[kNorth] = " stands the fearsome " + boss + ", \nblocking your one exit out of the dungeon!!";
+  f.tileTexts[kNorth] = " stands the fearsome " + boss +
+                        ", \n"
+                        "blocking your one exit out of the dungeon!!";
   trace("loaded a " + boss + " at north.");
   for (int tile = 1; tile < kTileCount; ++tile) {
     if (tile != kSouth) placeKind(f, tile, "Statue");

@@ -25,17 +25,23 @@ TEST(AnnouncedWinsConsole, AnItemThatWinsTheFightPaysOnTheNextLine) {
   };
   const Row rows[] = {
       {"LSD for a CONFUSED foe", "CONFUSED", "LSD", {"3", "1", "2"},
-       "They fall over and lie on the ground, utterly transfixed\nby the beauty and truth in all things.\nThe battle "
-       "is over. You win!\n[TYPE ANYTHING TO CONTINUE]",
+       "They fall over and lie on the ground, utterly transfixed\n"
+       "by the beauty and truth in all things.\n"
+       "The battle is over. You win!\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        20},
       // The win costs experience: the reward is turned negative.
       {"the AIRHORN for a GAMER", "GAMER", "AIRHORN", {"3", "1"},
-       "You use the airhorn. HOOOOOOOOONK!\nThe enemy does a rad triple-kickflip and GAMER-JUMPS far,\nfar away. "
-       "You win???\n[TYPE ANYTHING TO CONTINUE]",
+       "You use the airhorn. HOOOOOOOOONK!\n"
+       "The enemy does a rad triple-kickflip and GAMER-JUMPS far,\n"
+       "far away. You win???\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        -20},
       {"the AIRHORN for an MLG", "MLG", "AIRHORN", {"3", "1"},
-       "You use the airhorn. HOOOOOOOOONK!\nThe enemy does a rad triple-kickflip and GAMER-JUMPS far,\nfar away. "
-       "You win???\n[TYPE ANYTHING TO CONTINUE]",
+       "You use the airhorn. HOOOOOOOOONK!\n"
+       "The enemy does a rad triple-kickflip and GAMER-JUMPS far,\n"
+       "far away. You win???\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        -20},
   };
   for (const Row& row : rows) {
@@ -59,9 +65,14 @@ TEST(AnnouncedWinsConsole, AnItemThatWinsTheFightPaysOnTheNextLine) {
     const std::size_t win = 3 + row.useLines.size();
     EXPECT_TRUE(run.blocks[win].ends_with(row.announced)) << run.blocks[win];
     // The line after the win pays it; the enemy takes no turn.
-    EXPECT_EQ(run.blocks[win + 1], "You defeated the " + std::string(row.foeWord) + " GOBLIN handily!!\nYou gained " +
-                                       std::to_string(row.exp) + " experience and 3 gold.\n[TYPE ANYTHING TO CONTINUE]");
-    EXPECT_EQ(run.blocks[win + 2], "You crack your knuckles, satisfied. These combat encounters\nare going great!");
+    EXPECT_EQ(run.blocks[win + 1], "You defeated the " + std::string(row.foeWord) +
+                                       " GOBLIN handily!!\n"
+                                       "You gained " +
+                                       std::to_string(row.exp) +
+                                       " experience and 3 gold.\n"
+                                       "[TYPE ANYTHING TO CONTINUE]");
+    EXPECT_EQ(run.blocks[win + 2], "You crack your knuckles, satisfied. These combat encounters\n"
+                                   "are going great!");
     EXPECT_NE(run.blocks[win + 3].find("You have " + std::to_string(10 + row.exp) + " XP and 8 gold"),
               std::string::npos)
         << run.blocks[win + 3];

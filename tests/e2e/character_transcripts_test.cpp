@@ -26,20 +26,25 @@ const Transcript kTranscripts[] = {
     {"Academic", "3", 0, {"north", "", "", "", "50", "", "", ""},
      {"BORING GUY", "'Ah, excuse me, sir?", "GARGLEFLOXX", "[INPUT A NUMBER TO ASK FOR]", "You got 50 gold!",
       "[Several hours of incredibly thorough questioning later...]", "I'd like you to have these.",
-      "You got some ANTIBIOTICS!\nThe BORING GUY wanders off"}},
+      "You got some ANTIBIOTICS!\n"
+      "The BORING GUY wanders off"}},
     {"Convict", "1", 0, {"north"}, {"You cautiously approach the PUGNACIOUS RUFFIAN."}},
     {"Opportunist", "1", 300, {"north", "", "y"},
-     {"ROGUISHLY HANDSOME FELLOW", "250 \ngold, and the SPECIAL POTION is yours. Deal?' (Y/N)",
+     {"ROGUISHLY HANDSOME FELLOW", "250 \n"
+                                   "gold, and the SPECIAL POTION is yours. Deal?' (Y/N)",
       "You got a SPECIAL POTION! You have 50 gold left."}},
     {"Opportunist", "2", 0, {"north", "", "", "y", ""},
      {"You approach the SMUG PRICK.", "the SPECIAL POTION is yours. Deal?'", "Do you want to beat up the SMUG PRICK? (Y/N)",
-      "green-tinted knife", "Beginning combat with POISONOUS OPPORTUNIST...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]"}},
+      "green-tinted knife", "Beginning combat with POISONOUS OPPORTUNIST...\n"
+                            "You have first go.\n"
+                            "[TYPE ANYTHING TO CONTINUE]"}},
     {"Wise1", "2", 0, {"north", "", "PEOPLE"},
      {"'HALT! I am WISE GOBLIN.", "WHAT WALKS ON FOUR LEGS", "You gained 1 ATK!"}},
     {"Wise2", "2", 0, {"north", "", "north"}, {"'HALT! I am WISE ORC.", "I HAVE EYES", "'Wrong. You have failed the riddle of WISE ORC."}},
     {"Wise3", "2", 0, {"north", "", "your mom"}, {"WISE TROLL", "64.1 MPH", "ENRAGED TROLL attacks you!!"}},
     {"Seer", "1", 30, {"north", "y", "", ""},
-     {"Pay 30 gold? (Y/N)", "You hand over the 30 gold.", "free of any QUIBBLENTAL \nPROPERTIES", "That is all I have to say."}},
+     {"Pay 30 gold? (Y/N)", "You hand over the 30 gold.", "free of any QUIBBLENTAL \n"
+                                                          "PROPERTIES", "That is all I have to say."}},
     {"Chef", "1", 0, {"north"}, {"oh please won't you find its hat"}},
     {"Worgleton", "1", 0, {"north"}, {"You approach WORGLETON WINNLEFLAP THE BARBER THING."}},
     {"KingSword", "1", 0, {"north"}, {"SWORD OF KINGS!! (ATK: ?\?)"}},

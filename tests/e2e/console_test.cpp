@@ -9,7 +9,14 @@
 
 namespace {
 
-const std::string kDefaultMeta = "[META]\n1\n0\n1\n1\n1\n[ACHIEVEMENTS]\n" + std::string(17, '\n');
+const std::string kDefaultMeta = "[META]\n"
+                                 "1\n"
+                                 "0\n"
+                                 "1\n"
+                                 "1\n"
+                                 "1\n"
+                                 "[ACHIEVEMENTS]\n" +
+                                 std::string(17, '\n');
 
 TEST(Console, FirstStartShowsTheNamePromptAndCreatesTheMetaSave) {
   ScratchDir scratch;
@@ -19,7 +26,9 @@ TEST(Console, FirstStartShowsTheNamePromptAndCreatesTheMetaSave) {
   EXPECT_EQ(run.blocks[0], kNameQuestion);
   // Standard output holds blocks and nothing else.
   std::string rebuilt;
-  for (const std::string& block : run.blocks) rebuilt += block + "\n----8<----\n";
+  for (const std::string& block : run.blocks)
+    rebuilt += block + "\n"
+                       "----8<----\n";
   EXPECT_EQ(run.rawOutput, rebuilt);
   EXPECT_EQ(slurp("saves/meta-save.txt"), kDefaultMeta);
 }
@@ -31,7 +40,9 @@ TEST(Console, TheMetaSaveIsEchoedOnStandardErrorAtTheNextStart) {
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 1u);
   EXPECT_EQ(run.blocks[0], kNameQuestion);
-  EXPECT_EQ(run.errors.find("variable: [META], line num: 0\nvariable: 1, line num: 1\n"), 0u);
+  EXPECT_EQ(run.errors.find("variable: [META], line num: 0\n"
+                            "variable: 1, line num: 1\n"),
+            0u);
   EXPECT_NE(run.errors.find("variable: , line num: 23\n"), std::string::npos);
   EXPECT_EQ(run.errors.find("line num: 24"), std::string::npos);
 }
@@ -39,7 +50,14 @@ TEST(Console, TheMetaSaveIsEchoedOnStandardErrorAtTheNextStart) {
 TEST(Console, ADamagedMetaSaveDoesNotStopTheGame) {
   ScratchDir scratch;
   ensureFolder("saves");
-  const std::string damaged = "[META]\nfull\n\xff\n-\n999999999999\n?\n[ACHIEVEMENTS]\nBob\n";
+  const std::string damaged = "[META]\n"
+                              "full\n"
+                              "\xff\n"
+                              "-\n"
+                              "999999999999\n"
+                              "?\n"
+                              "[ACHIEVEMENTS]\n"
+                              "Bob\n";
   spit("saves/meta-save.txt", damaged);
   const ConsoleRun run = runConsole({"Bob"}, 3);
   EXPECT_EQ(run.exitCode, 0);
@@ -51,13 +69,15 @@ TEST(Console, ADamagedMetaSaveDoesNotStopTheGame) {
 TEST(Console, AStepThatClosesTheWindowEndsTheDriver) {
   ScratchDir scratch;
   ensureFolder("saves");
-  const std::string memorial = "[DEAD FILE]\nHere lies Bob\n";
+  const std::string memorial = "[DEAD FILE]\n"
+                               "Here lies Bob\n";
   spit("saves/Bob.txt", memorial);
   const ConsoleRun run = runConsole({"Bob", "n", "anything", "never read", "nor this"}, 2);
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 4u);
   EXPECT_EQ(run.blocks[3], "byeeee");
-  EXPECT_EQ(run.rawOutput.substr(run.rawOutput.size() - 18), "byeeee\n----8<----\n");
+  EXPECT_EQ(run.rawOutput.substr(run.rawOutput.size() - 18), "byeeee\n"
+                                                             "----8<----\n");
   EXPECT_EQ(slurp("saves/Bob.txt"), memorial);
 }
 

@@ -33,17 +33,29 @@ TEST(ExploreConsole, LookHelpAndInformationTranscript) {
   const ConsoleRun run = runConsole({"Bob", "Look", "", "help", "go on", "", "info", "hello", " look"});
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const std::vector<std::string> expected = {
-      "To the NORTH stands a SLEEPING GOBLIN.\nTo the NORTHEAST is a wall.\nTo the EAST is a wall.\n"
-      "To the SOUTHEAST is a wall.\n[TYPE ANYTHING TO CONTINUE]",
-      "To the SOUTH is a wall.\nTo the SOUTHWEST is a wall.\nTo the WEST is a wall.\nTo the NORTHWEST is a wall.",
-      "Type 'status'/'inv'/'skills' to view player information.\nType 'l', 'look', or 'look around' to view all "
-      "current tiles.\nType a cardinal direction ('n', 'se', etc) to go there.\nFor items, type 'use [item name]' "
-      "or 'drop [item name]'.\nType 'settings' for meta options, including save/load.\n[TYPE ANYTHING TO CONTINUE]",
-      "Your goal in QUIBBLENT RUDIRUVU is to descend through all \n15 floors. Fight enemies to gain money and "
-      "experience (or \ntry to avoid them). Type the cardinal direction of the \nstairs when you feel ready to "
-      "descend to the next floor.\nType 'info' for more miscellaneous information.",
+      "To the NORTH stands a SLEEPING GOBLIN.\n"
+      "To the NORTHEAST is a wall.\n"
+      "To the EAST is a wall.\n"
+      "To the SOUTHEAST is a wall.\n"
+      "[TYPE ANYTHING TO CONTINUE]",
+      "To the SOUTH is a wall.\n"
+      "To the SOUTHWEST is a wall.\n"
+      "To the WEST is a wall.\n"
+      "To the NORTHWEST is a wall.",
+      "Type 'status'/'inv'/'skills' to view player information.\n"
+      "Type 'l', 'look', or 'look around' to view all current tiles.\n"
+      "Type a cardinal direction ('n', 'se', etc) to go there.\n"
+      "For items, type 'use [item name]' or 'drop [item name]'.\n"
+      "Type 'settings' for meta options, including save/load.\n"
+      "[TYPE ANYTHING TO CONTINUE]",
+      "Your goal in QUIBBLENT RUDIRUVU is to descend through all \n"
+      "15 floors. Fight enemies to gain money and experience (or \n"
+      "try to avoid them). Type the cardinal direction of the \n"
+      "stairs when you feel ready to descend to the next floor.\n"
+      "Type 'info' for more miscellaneous information.",
       "...",
-      "You are currently on floor 1 of 15.\nYou have killed 4 monsters.\n",
+      "You are currently on floor 1 of 15.\n"
+      "You have killed 4 monsters.\n",
       "hi",
       "Nope. Sorry bucko. Try again.",
   };
@@ -79,14 +91,18 @@ std::string directionOfStairs(const std::string& firstPage, const std::string& s
                     {"SOUTH", "s"}, {"SOUTHWEST", "sw"}, {"WEST", "w"}, {"NORTHWEST", "nw"}};
   const std::string pages = "\n" + firstPage + "\n" + secondPage + "\n";
   for (const auto& d : directions) {
-    if (pages.find(std::string("\nTo the ") + d.label + kStairsText + "\n") != std::string::npos) return d.word;
+    if (pages.find(std::string("\n"
+                               "To the ") +
+                   d.label + kStairsText + "\n") != std::string::npos)
+      return d.word;
   }
   return "";
 }
 
 std::string arrivalOn(int floorNumber) {
-  return "With the current floor emptied to your satisfaction, you\ntake a deep breath and walk down the stairs to "
-         "the next \nfloor... You are now on level " +
+  return "With the current floor emptied to your satisfaction, you\n"
+         "take a deep breath and walk down the stairs to the next \n"
+         "floor... You are now on level " +
          std::to_string(floorNumber) + "!!";
 }
 
@@ -99,9 +115,11 @@ TEST(ExploreConsole, DownTheStairsTwiceFromTheNamePromptToTheThirdFloor) {
     const ConsoleRun scouting = runConsole(toSecondFloor);
     ASSERT_EQ(scouting.exitCode, 0) << scouting.errors;
     ASSERT_EQ(scouting.blocks.size(), 6u) << scouting.rawOutput;
-    EXPECT_EQ(scouting.blocks[2],
-              "These stairs will lead you to floor 2 of the QUIBBLENT \nDUNGEONS. Would you like to progress? "
-              "(Y/N)\n\n[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]");
+    EXPECT_EQ(scouting.blocks[2], "These stairs will lead you to floor 2 of the QUIBBLENT \n"
+                                  "DUNGEONS. Would you like to progress? (Y/N)\n"
+                                  "\n"
+                                  "[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \n"
+                                  "FLOORS AFTER DESCENDING]");
     EXPECT_EQ(scouting.blocks[3].rfind(arrivalOn(2), 0), 0u) << scouting.blocks[3];
     toStairs = directionOfStairs(scouting.blocks[4], scouting.blocks[5]);
     ASSERT_FALSE(toStairs.empty()) << scouting.blocks[4] << "\n" << scouting.blocks[5];
@@ -116,12 +134,17 @@ TEST(ExploreConsole, DownTheStairsTwiceFromTheNamePromptToTheThirdFloor) {
   const ConsoleRun run = runConsole(lines);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   ASSERT_EQ(run.blocks.size(), 9u) << run.rawOutput;
-  EXPECT_EQ(run.blocks[6],
-            "These stairs will lead you to floor 3 of the QUIBBLENT \nDUNGEONS. Would you like to progress? "
-            "(Y/N)\n\n[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]");
+  EXPECT_EQ(run.blocks[6], "These stairs will lead you to floor 3 of the QUIBBLENT \n"
+                           "DUNGEONS. Would you like to progress? (Y/N)\n"
+                           "\n"
+                           "[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \n"
+                           "FLOORS AFTER DESCENDING]");
   EXPECT_EQ(run.blocks[7].rfind(arrivalOn(3), 0), 0u) << run.blocks[7];
   EXPECT_EQ(run.blocks[8].rfind("You are currently on floor 3 of 15.\n", 0), 0u) << run.blocks[8];
-  EXPECT_NE(run.blocks[7].find("\nAutosaved file Bob!"), std::string::npos) << run.blocks[7];
+  EXPECT_NE(run.blocks[7].find("\n"
+                               "Autosaved file Bob!"),
+            std::string::npos)
+      << run.blocks[7];
 }
 
 }  // namespace

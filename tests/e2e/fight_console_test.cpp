@@ -37,13 +37,18 @@ TEST(FightConsole, AWinOnTheFirstFloorPaysAndLevelsTheHeroUp) {
   craftFay(99);
   const ConsoleRun run = runConsole({"Fay", "north", "", "1", "", "", "", "look"}, 3);
   ASSERT_EQ(run.blocks.size(), 9u) << run.rawOutput;
-  EXPECT_EQ(run.blocks[2], "Beginning combat with UNINTERESTING GOBLIN...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]");
-  EXPECT_EQ(run.blocks[3], "It's your move.\nYou have 3 dodges left.\n" + kMenu);
-  EXPECT_TRUE(run.blocks[4].starts_with("You swing your ")) << run.blocks[4];
-  EXPECT_EQ(run.blocks[5], "You defeated the UNINTERESTING GOBLIN handily!!\nYou gained 20 experience and 3 gold.\n"
+  EXPECT_EQ(run.blocks[2], "Beginning combat with UNINTERESTING GOBLIN...\n"
+                           "You have first go.\n"
                            "[TYPE ANYTHING TO CONTINUE]");
-  EXPECT_TRUE(run.blocks[6].starts_with("LEVEL UP!! You are now level 2!\nYou have been fully healed and gained 1 "
-                                        "dodge.\n"))
+  EXPECT_EQ(run.blocks[3], "It's your move.\n"
+                           "You have 3 dodges left.\n" +
+                               kMenu);
+  EXPECT_TRUE(run.blocks[4].starts_with("You swing your ")) << run.blocks[4];
+  EXPECT_EQ(run.blocks[5], "You defeated the UNINTERESTING GOBLIN handily!!\n"
+                           "You gained 20 experience and 3 gold.\n"
+                           "[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_TRUE(run.blocks[6].starts_with("LEVEL UP!! You are now level 2!\n"
+                                        "You have been fully healed and gained 1 dodge.\n"))
       << run.blocks[6];
   EXPECT_TRUE(run.blocks[8].starts_with("To the NORTH lies the corpse of an enemy you killed.")) << run.blocks[8];
 }
@@ -53,8 +58,9 @@ TEST(FightConsole, FleeingEndsTheFightAndTheEnemyStays) {
   craftFay(0);
   const ConsoleRun run = runConsole({"Fay", "east", "", "4", "look"}, 3);
   ASSERT_EQ(run.blocks.size(), 6u) << run.rawOutput;
-  EXPECT_EQ(run.blocks[4], "You run away like a coward. The UNINTERESTING ORC \nwatches you suspiciously, but makes no "
-                           "move to attack. \nYou are now out of combat.");
+  EXPECT_EQ(run.blocks[4], "You run away like a coward. The UNINTERESTING ORC \n"
+                           "watches you suspiciously, but makes no move to attack. \n"
+                           "You are now out of combat.");
   EXPECT_NE(run.blocks[5].find("To the EAST stands a UNINTERESTING ORC."), std::string::npos) << run.blocks[5];
 }
 
@@ -63,12 +69,16 @@ TEST(FightConsole, WaitingGivesTheEnemyItsTurnAndTheDodgeQuestion) {
   craftFay(0);
   const ConsoleRun run = runConsole({"Fay", "east", "", "wait", "", "maybe", "y"}, 3);
   ASSERT_EQ(run.blocks.size(), 8u) << run.rawOutput;
-  EXPECT_EQ(run.blocks[4], "You stand around twiddling your thumbs like a chump.\nNothing happened!\nIt is now the "
-                           "enemy's turn.\n[TYPE ANYTHING TO CONTINUE]");
-  EXPECT_EQ(run.blocks[5], "The UNINTERESTING ORC is choosing to use ATTACK.\nWould you like to dodge? (Y/N or "
-                           "1/2)\nYou have 3 dodges left.");
-  EXPECT_EQ(run.blocks[6], "Ok, your answer was very clever and all, but how about \nyou type Y or N this time "
-                           "instead?\nYou have 3 dodges left.");
+  EXPECT_EQ(run.blocks[4], "You stand around twiddling your thumbs like a chump.\n"
+                           "Nothing happened!\n"
+                           "It is now the enemy's turn.\n"
+                           "[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(run.blocks[5], "The UNINTERESTING ORC is choosing to use ATTACK.\n"
+                           "Would you like to dodge? (Y/N or 1/2)\n"
+                           "You have 3 dodges left.");
+  EXPECT_EQ(run.blocks[6], "Ok, your answer was very clever and all, but how about \n"
+                           "you type Y or N this time instead?\n"
+                           "You have 3 dodges left.");
   EXPECT_TRUE(run.blocks[7].ends_with("You have 2 dodges left.\n" + kMenu)) << run.blocks[7];
 }
 
@@ -78,9 +88,15 @@ TEST(FightConsole, ADeathInAFightEndsOnTheDeathPageAndTheMemorial) {
   const ConsoleRun run = runConsole({"Fay", "south", "", "wait", "", "n", "", "n"}, 3);
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 9u) << run.rawOutput;
-  EXPECT_TRUE(run.blocks[6].ends_with("That's it for you. GAME OVER.\n[TYPE ANYTHING TO CONTINUE]")) << run.blocks[6];
-  EXPECT_EQ(run.blocks[7], "You died on floor 1. GAME OVER!\n\nYour save file has been updated; it is now a memorial "
-                           "for \nyour fallen adventurer.\n\nWould you like to start a new game? (Y/N)");
+  EXPECT_TRUE(run.blocks[6].ends_with("That's it for you. GAME OVER.\n"
+                                      "[TYPE ANYTHING TO CONTINUE]"))
+      << run.blocks[6];
+  EXPECT_EQ(run.blocks[7], "You died on floor 1. GAME OVER!\n"
+                           "\n"
+                           "Your save file has been updated; it is now a memorial for \n"
+                           "your fallen adventurer.\n"
+                           "\n"
+                           "Would you like to start a new game? (Y/N)");
   EXPECT_EQ(run.blocks[8], "Ok, fuck off then.");
   const std::string memorial = slurp("saves/Fay.txt");
   EXPECT_TRUE(memorial.starts_with("[DEAD FILE]")) << memorial.substr(0, 200);

@@ -22,13 +22,16 @@ namespace {
 constexpr unsigned kSecondsAllowed = 30;
 
 const char kUnreadableAtNamePrompt[] =
-    "Uh oh. There is a save file with that name, but it is \ndamaged or unreadable, so it can't be loaded. I won't "
-    "touch \nit. Pick another name.";
+    "Uh oh. There is a save file with that name, but it is \n"
+    "damaged or unreadable, so it can't be loaded. I won't touch \n"
+    "it. Pick another name.";
 const char kUnreadableAtLoadPrompt[] =
-    "Load failed - that file is damaged or unreadable! \nYour game goes on as it was.";
+    "Load failed - that file is damaged or unreadable! \n"
+    "Your game goes on as it was.";
 const char kNotSavedTail[] =
-    "\n(The setting could not be saved and holds only until the game \ncloses. Check that the saves folder can be "
-    "written to.)";
+    "\n"
+    "(The setting could not be saved and holds only until the game \n"
+    "closes. Check that the saves folder can be written to.)";
 
 TEST(OddSavesConsole, AnOddMetaSaveDoesNotHoldUpTheStart) {
   for (const OddFileCase& odd : kOddFiles) {
@@ -66,7 +69,34 @@ TEST(OddSavesConsole, AMetaSaveTheGameCannotReadOutlivesASettingByteForByte) {
     std::string contents;
     mode_t mode;
   };
-  const std::string prized = "[META]\n0\n0\n1\n2\n0\n[ACHIEVEMENTS]\nAnn\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n7\n2\n1";
+  const std::string prized = "[META]\n"
+                             "0\n"
+                             "0\n"
+                             "1\n"
+                             "2\n"
+                             "0\n"
+                             "[ACHIEVEMENTS]\n"
+                             "Ann\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "\n"
+                             "7\n"
+                             "2\n"
+                             "1";
   const std::vector<Case> cases = {
       {"far too large to be a meta save", prized + std::string(300000, '\n'), 0644},
       {"no read permission", prized, 0000},
@@ -92,9 +122,34 @@ TEST(OddSavesConsole, AMetaSaveTheGameCannotReadOutlivesASettingByteForByte) {
 TEST(OddSavesConsole, AMetaSaveAnEditorMarkedIsReadAsOne) {
   ScratchDir scratch;
   ASSERT_TRUE(writeCraftedRun("Sam", "1", nullptr));
-  spit("saves/meta-save.txt",
-       "\xEF\xBB\xBF[META]\r\n1\r\n0\r\n1\r\n1\r\n0\r\n[ACHIEVEMENTS]\r\nAnn\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
-       "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n12\r\n2\r\n1");
+  spit("saves/meta-save.txt", "\xEF\xBB\xBF[META]\r\n"
+                              "1\r\n"
+                              "0\r\n"
+                              "1\r\n"
+                              "1\r\n"
+                              "0\r\n"
+                              "[ACHIEVEMENTS]\r\n"
+                              "Ann\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "\r\n"
+                              "12\r\n"
+                              "2\r\n"
+                              "1");
   const ConsoleRun run = runConsole({"Sam", "achievements", "1", "EXIT"}, 1, kSecondsAllowed);
   ASSERT_EQ(run.blocks.size(), 5u) << run.rawOutput;
   EXPECT_NE(run.blocks[2].find("You have completed the game 2 times!"), std::string::npos) << run.blocks[2];

@@ -53,9 +53,11 @@ TEST(PotionFamilyConsole, SwappingJohnnysPowerTakesTheAchievementFromJimmysKille
   }));
   const ConsoleRun swap = runConsole({"Fay", "east", "", "2", "1"}, 3);
   ASSERT_EQ(swap.blocks.size(), 6u) << swap.rawOutput;
-  EXPECT_EQ(swap.blocks[5],
-            "Fay unleashes the terrible power of the QBL.SWAP...\nAha! The QBL.SWAP has taken the power of INCREDIBLE "
-            "POTION \nDEXTERITY from JOHNNY! He's now DAMP!\nIt is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(swap.blocks[5], "Fay unleashes the terrible power of the QBL.SWAP...\n"
+                            "Aha! The QBL.SWAP has taken the power of INCREDIBLE POTION \n"
+                            "DEXTERITY from JOHNNY! He's now DAMP!\n"
+                            "It is now the enemy's turn.\n"
+                            "[TYPE ANYTHING TO CONTINUE]");
   meta = metaLines();
   ASSERT_EQ(meta.size(), 28u);
   EXPECT_EQ(meta[kPotionSlotLine], "Fay");
@@ -64,9 +66,11 @@ TEST(PotionFamilyConsole, SwappingJohnnysPowerTakesTheAchievementFromJimmysKille
   // A fresh start reads it back, and the achievement tells of the swap.
   const ConsoleRun viewer = runConsole({"Fay", "achievements", "7"}, 3);
   ASSERT_EQ(viewer.blocks.size(), 4u) << viewer.rawOutput;
-  EXPECT_EQ(viewer.blocks[3],
-            "ACHIEVEMENT #7 - \"Johnnification\"\nAchieved by Fay.\n\nThrough the power of JOHNNIFICATION, you "
-            "created a new \nadventurer: 'JOHNNY THE Fay'. Good job...?");
+  EXPECT_EQ(viewer.blocks[3], "ACHIEVEMENT #7 - \"Johnnification\"\n"
+                              "Achieved by Fay.\n"
+                              "\n"
+                              "Through the power of JOHNNIFICATION, you created a new \n"
+                              "adventurer: 'JOHNNY THE Fay'. Good job...?");
 }
 
 }  // namespace

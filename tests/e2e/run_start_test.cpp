@@ -12,18 +12,24 @@
 namespace {
 
 const std::string kConvict =
-    "You are a CONVICT.\nYou can use a dodge to TACKLE enemies, or PUNCH them at the\nexpense of your own health. "
-    "Your crass demeanor can ENRAGE\nenemies, but they cannot escape combat with you. You deal\nextra damage, "
-    "and may even survive your own death... once.\n[TYPE ANYTHING TO CONTINUE]";
+    "You are a CONVICT.\n"
+    "You can use a dodge to TACKLE enemies, or PUNCH them at the\n"
+    "expense of your own health. Your crass demeanor can ENRAGE\n"
+    "enemies, but they cannot escape combat with you. You deal\n"
+    "extra damage, and may even survive your own death... once.\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kConvictOpeningStart =
-    "Bob, a level 1 CONVICT charged with Section 9B Public \nIndecency and Improper Handling of a Yak, has just "
-    "been\nsentenced to a cruel and unusual punishment: they have been\nthrown into the bizarre and "
-    "poorly-understood QUIBBLENT\nDUNGEONS, with only a complementary ";
-const std::string kConvictOpeningEnd = " SWORD.\nThey look around the first floor... [type 'HELP']";
-const std::string kQuitQuestion =
-    "Would you like to save before quitting? (Y/N)\nType nothing to cancel and return to the game.";
-const std::string kLoadQuestion =
-    "Type in the name of the character to be loaded.\nType nothing and press ENTER to return to the dungeon.";
+    "Bob, a level 1 CONVICT charged with Section 9B Public \n"
+    "Indecency and Improper Handling of a Yak, has just been\n"
+    "sentenced to a cruel and unusual punishment: they have been\n"
+    "thrown into the bizarre and poorly-understood QUIBBLENT\n"
+    "DUNGEONS, with only a complementary ";
+const std::string kConvictOpeningEnd = " SWORD.\n"
+                                       "They look around the first floor... [type 'HELP']";
+const std::string kQuitQuestion = "Would you like to save before quitting? (Y/N)\n"
+                                  "Type nothing to cancel and return to the game.";
+const std::string kLoadQuestion = "Type in the name of the character to be loaded.\n"
+                                  "Type nothing and press ENTER to return to the dungeon.";
 
 // Every file the game left in the scratch folder, the driver's own excepted.
 std::vector<std::string> gameFiles() {
@@ -51,16 +57,19 @@ TEST(RunStart, BobIsNamedPicksAClassSavesQuitsAndIsLoadedAtTheNextStart) {
   EXPECT_EQ(first.blocks[6], "byeeeeeee");
   const std::string saved = slurp("saves/Bob.txt");
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 267) << "268 lines, the last without a line end";
-  EXPECT_TRUE(saved.starts_with("[PLAYER]\nBob\n"));
-  EXPECT_TRUE(saved.ends_with("\n[END]"));
+  EXPECT_TRUE(saved.starts_with("[PLAYER]\n"
+                                "Bob\n"));
+  EXPECT_TRUE(saved.ends_with("\n"
+                              "[END]"));
 
   const ConsoleRun second = runConsole({"Bob", "save", "y", "quit", "y"}, 22);
   EXPECT_EQ(second.exitCode, 0);
   ASSERT_EQ(second.blocks.size(), 6u) << second.rawOutput;
-  EXPECT_EQ(second.blocks[1],
-            "Loaded file Bob successfully!\nWelcome back to the dungeon, Bob!\nYou were on floor 1 when you left "
-            "off.");
-  EXPECT_EQ(second.blocks[2], "There is already a save file with name Bob.\nWould you like to overwrite it? (Y/N)");
+  EXPECT_EQ(second.blocks[1], "Loaded file Bob successfully!\n"
+                              "Welcome back to the dungeon, Bob!\n"
+                              "You were on floor 1 when you left off.");
+  EXPECT_EQ(second.blocks[2], "There is already a save file with name Bob.\n"
+                              "Would you like to overwrite it? (Y/N)");
   EXPECT_EQ(second.blocks[3], "Saved file Bob!");
   EXPECT_EQ(second.blocks[5], "byeeeeeee");
   EXPECT_EQ(gameFiles(), (std::vector<std::string>{"saves", "saves/Bob.txt", "saves/meta-save.txt"}));
@@ -80,7 +89,8 @@ TEST(RunStart, LoadCommandBringsBackTheSavedRunMidGame) {
 TEST(RunStart, UnsafeNamesAreRefusedAtBothPromptsAndNothingIsWrittenOutsideSaves) {
   ScratchDir scratch;
   // A memorial outside "saves/": reaching it would offer a new game under its name.
-  spit("evil.txt", "[DEAD FILE]\nHere lies evil");
+  spit("evil.txt", "[DEAD FILE]\n"
+                   "Here lies evil");
   std::filesystem::create_directory("up");
   const std::vector<std::string> unsafe = {"../evil", "up/../../evil", "..\\evil", "/tmp/evil", "..",
                                            "CON",     "nul",           "com1",     "LPT1",      "a:b",
@@ -109,14 +119,15 @@ TEST(RunStart, UnsafeNamesAreRefusedAtBothPromptsAndNothingIsWrittenOutsideSaves
   block += 2;
   for (const std::string& name : unsafe) {
     EXPECT_EQ(run.blocks[block++], kLoadQuestion);
-    EXPECT_EQ(run.blocks[block++],
-              "There can't be a save file with a name like that, boss. \nType the name of the character to be "
-              "loaded, \nor type nothing to return to the dungeon.")
+    EXPECT_EQ(run.blocks[block++], "There can't be a save file with a name like that, boss. \n"
+                                   "Type the name of the character to be loaded, \n"
+                                   "or type nothing to return to the dungeon.")
         << name;
     EXPECT_EQ(run.blocks[block++], "Load canceled. You can keep playing now.") << name;
   }
   EXPECT_EQ(run.blocks[block], "Saved file Bob!");
-  EXPECT_EQ(slurp("evil.txt"), "[DEAD FILE]\nHere lies evil");
+  EXPECT_EQ(slurp("evil.txt"), "[DEAD FILE]\n"
+                               "Here lies evil");
   EXPECT_EQ(gameFiles(),
             (std::vector<std::string>{"evil.txt", "saves", "saves/Bob.txt", "saves/meta-save.txt", "up"}));
 }
@@ -126,19 +137,24 @@ TEST(RunStart, GivingUpLeavesAMemorialThatTheNextStartRecognises) {
   const ConsoleRun first = runConsole({"Bob", "1", "", "give up", "look", "n", "bye"}, 3);
   EXPECT_EQ(first.exitCode, 0);
   ASSERT_EQ(first.blocks.size(), 8u) << first.rawOutput;
-  EXPECT_EQ(first.blocks[5],
-            "You died. GAME OVER.\n\nYour save file has been updated; it is now a memorial for \nyour fallen "
-            "adventurer.\n\nWould you like to start a new game? (Y/N)");
+  EXPECT_EQ(first.blocks[5], "You died. GAME OVER.\n"
+                             "\n"
+                             "Your save file has been updated; it is now a memorial for \n"
+                             "your fallen adventurer.\n"
+                             "\n"
+                             "Would you like to start a new game? (Y/N)");
   EXPECT_EQ(first.blocks[6], "Ok, fuck off then.");
   EXPECT_EQ(first.blocks[7], "byeeee");
   EXPECT_TRUE(slurp("saves/Bob.txt").starts_with("[DEAD FILE]\n"));
 
   const ConsoleRun second = runConsole({"Bob", "yes", "3", ""}, 4);
   ASSERT_EQ(second.blocks.size(), 5u) << second.rawOutput;
-  EXPECT_EQ(second.blocks[1],
-            "Bob is dead. \nYour save file has been turned into a memorial for their \nlife, including stats and "
-            "the monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the "
-            "name Bob? (Y/N)\n[WARNING - TYPING 'N' WILL QUIT THE GAME]");
+  EXPECT_EQ(second.blocks[1], "Bob is dead. \n"
+                              "Your save file has been turned into a memorial for their \n"
+                              "life, including stats and the monster who killed them.\n"
+                              "Would you like to overwrite that file and start a new game \n"
+                              "under the name Bob? (Y/N)\n"
+                              "[WARNING - TYPING 'N' WILL QUIT THE GAME]");
   EXPECT_EQ(second.blocks[2], "Started a new file of name Bob" + kClassListReply);
   EXPECT_TRUE(second.blocks[4].starts_with("People have been whispering lately"));
   // The memorial stays until the new run is saved over it.

@@ -210,7 +210,9 @@ std::size_t playOnAndReload(Hero& hero, int stepLimit) {
     if (!has(loaded, "Loaded file " + hero.name + " successfully!")) {
       keepRefusedSave(hero.name, hero.seed, compared);
       ADD_FAILURE() << "seed " << hero.seed << ", " << point.how << " was refused: " << loaded
-                    << "\nplay before it:\n" << hero.transcript;
+                    << "\n"
+                       "play before it:\n"
+                    << hero.transcript;
       break;
     }
     const Snapshot again = snapshotOf(fresh);

@@ -24,11 +24,15 @@ TEST(TileTranscript, AWallAStatueAndTheStairsDown) {
   ASSERT_EQ(run.blocks.size(), 5u) << run.rawOutput;
   EXPECT_EQ(run.blocks[2], "...there's nothing there...");
   EXPECT_EQ(run.blocks[3],
-            "You stare at the statue. A large, tentacled beast, crafted \nfrom finely polished granite, stares back. "
-            "You are unnerved \nby its piercing eyes, which seem to follow your movements... ");
+            "You stare at the statue. A large, tentacled beast, crafted \n"
+            "from finely polished granite, stares back. You are unnerved \n"
+            "by its piercing eyes, which seem to follow your movements... ");
   EXPECT_EQ(run.blocks[4],
-            "These stairs will lead you to floor 2 of the QUIBBLENT \nDUNGEONS. Would you like to progress? "
-            "(Y/N)\n\n[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]");
+            "These stairs will lead you to floor 2 of the QUIBBLENT \n"
+            "DUNGEONS. Would you like to progress? (Y/N)\n"
+            "\n"
+            "[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \n"
+            "FLOORS AFTER DESCENDING]");
 }
 
 TEST(TileTranscript, AMonsterTileGivesTheHeroTheFirstGo) {
@@ -40,7 +44,9 @@ TEST(TileTranscript, AMonsterTileGivesTheHeroTheFirstGo) {
   }));
   const ConsoleRun run = runConsole({"Bob", "west"});
   ASSERT_EQ(run.blocks.size(), 3u) << run.rawOutput;
-  EXPECT_EQ(run.blocks[2], "Beginning combat with HAIRY GOBLIN...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(run.blocks[2], "Beginning combat with HAIRY GOBLIN...\n"
+                           "You have first go.\n"
+                           "[TYPE ANYTHING TO CONTINUE]");
 }
 
 }  // namespace

@@ -25,13 +25,13 @@ TEST(UseAndDropTranscript, UsingAndDroppingAtTheConsole) {
                          "Wh- hey, what are you trying to pull here!?",
                          "NO",
                          "Wh- hey, what are you trying to pull here!?",
-                         "You drink the potion. It tastes like a mix of strawberries\nand piss. You are now at 25 / "
-                         "30 HP!",
+                         "You drink the potion. It tastes like a mix of strawberries\n"
+                         "and piss. You are now at 25 / 30 HP!",
                          "You use HEAL, recovering 10 HP!!",
                          "You throw away all of your POTION.",
                          "You throw away your HAT.",
-                         "You do such a good job getting rid of the item, you never \neven had it in the first "
-                         "place! Wowzers.",
+                         "You do such a good job getting rid of the item, you never \n"
+                         "even had it in the first place! Wowzers.",
                          "Wh- hey, what are you trying to pull here!?",
                      }));
 }

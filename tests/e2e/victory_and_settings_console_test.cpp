@@ -51,11 +51,15 @@ TEST(ViewerConsole, TheHallOfFameOpensThePagesAndExitLeaves) {
   ASSERT_TRUE(writeCraftedRun("Sam", "1", nullptr));
   const ConsoleRun run = runConsole({"Sam", "achievements", "8", "north", "EXIT", "north"});
   ASSERT_EQ(run.blocks.size(), 7u) << run.rawOutput;
-  EXPECT_EQ(run.blocks[3], "ACHIEVEMENT #8 - \"Dragon-Slayer\"\n\nThis achievement is currently locked.");
-  EXPECT_EQ(run.blocks[4],
-            "Type a number (1-18) to read the achievement description, \nor 'exit' to return to the main "
-            "game.\n\nHighest floor: 1.");
-  EXPECT_EQ(run.blocks[5], "Welcome back to the dungeons, Sam.\nYou are currently on floor 1.");
+  EXPECT_EQ(run.blocks[3], "ACHIEVEMENT #8 - \"Dragon-Slayer\"\n"
+                           "\n"
+                           "This achievement is currently locked.");
+  EXPECT_EQ(run.blocks[4], "Type a number (1-18) to read the achievement description, \n"
+                           "or 'exit' to return to the main game.\n"
+                           "\n"
+                           "Highest floor: 1.");
+  EXPECT_EQ(run.blocks[5], "Welcome back to the dungeons, Sam.\n"
+                           "You are currently on floor 1.");
   EXPECT_NE(run.blocks[6], run.blocks[4]) << "the hero walks again once the viewer is closed";
 }
 
@@ -68,9 +72,11 @@ TEST(VictoryConsole, TheDoorOutOfTheLastFloorWinsTheRunAndClosesTheWindow) {
   const ConsoleRun run = runConsole({"Sam", "north", "onward", "bye", "never read"});
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_EQ(run.blocks.size(), 5u) << run.rawOutput;
-  EXPECT_TRUE(run.blocks[2].ends_with("You are now VICTORIOUS.\n[TYPE ANYTHING TO COMPLETE THE GAME]"));
-  EXPECT_TRUE(run.blocks[3].starts_with("YOU WIN! Thank you for playing.\nSam's save file has been updated to reflect "
-                                        "your win.\nTotal time: "))
+  EXPECT_TRUE(run.blocks[2].ends_with("You are now VICTORIOUS.\n"
+                                      "[TYPE ANYTHING TO COMPLETE THE GAME]"));
+  EXPECT_TRUE(run.blocks[3].starts_with("YOU WIN! Thank you for playing.\n"
+                                        "Sam's save file has been updated to reflect your win.\n"
+                                        "Total time: "))
       << run.blocks[3];
   EXPECT_EQ(run.blocks[4], "byeeeeeee");
   EXPECT_TRUE(slurp("saves/Sam.txt").starts_with("[VICTORIOUS FILE]"));

@@ -81,7 +81,10 @@ TEST(CharacterTiles, ZombieFightsEachClassCharacterUnderARivalWord) {
     draws[0] = row.drawn;
     dice::Script script(draws);
     const std::string text = scene.enter();
-    EXPECT_EQ(text, std::string("Beginning combat with ") + row.enemy + "...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]");
+    EXPECT_EQ(text, std::string("Beginning combat with ") + row.enemy +
+                        "...\n"
+                        "You have first go.\n"
+                        "[TYPE ANYTHING TO CONTINUE]");
     EXPECT_EQ(scene.state.combatState, 1);
     EXPECT_EQ(scene.state.dialogueStage, 0);
     EXPECT_EQ(scene.floorRecord.tileKinds[0], "Mon");
@@ -156,7 +159,8 @@ TEST(CharacterTiles, BeingRewardsOnlyAClearedFloorAndARoomyPack) {
     const std::string label = std::string(row.otherTile) + (row.full ? " full" : "") + (row.fullStack ? " stack" : "");
     EXPECT_EQ(scene.occupant().visitState, row.rewarded ? 2 : 1) << label;
     EXPECT_EQ(text.find("You got a STAPLE REMOVER!") != std::string::npos, row.rewarded) << label;
-    EXPECT_EQ(text.find("you must \ndrop something first.") != std::string::npos,
+    EXPECT_EQ(text.find("you must \n"
+                        "drop something first.") != std::string::npos,
               std::string(row.otherTile).empty() && !row.rewarded)
         << label;
     if (!row.fullStack) {
@@ -169,7 +173,9 @@ TEST(CharacterTiles, WarlockIsFoughtByEveryClass) {
   for (const char* heroClass : {"ACADEMIC", "ZOMBIE"}) {
     CharacterScene scene("Warlock", heroClass);
     scene.floorRecord.tileCreatures[0] = Creature("UNINTERESTING", "WARLOCK", 0);
-    EXPECT_EQ(scene.enter(), "Beginning combat with VERY NORMAL WARLOCK... \nYou have first go. \n[TYPE ANYTHING TO CONTINUE]");
+    EXPECT_EQ(scene.enter(), "Beginning combat with VERY NORMAL WARLOCK... \n"
+                             "You have first go. \n"
+                             "[TYPE ANYTHING TO CONTINUE]");
     EXPECT_EQ(scene.state.combatState, 1);
     EXPECT_EQ(scene.state.currentEnemy.type, "WARLOCK");
   }

@@ -25,7 +25,9 @@ struct ChoiceCase {
 
 std::string offer(const std::string& move) {
   return "The ELITE GOBLIN is choosing to use " + move +
-         ".\nWould you like to dodge? (Y/N or 1/2)\nYou have 3 dodges left.";
+         ".\n"
+         "Would you like to dodge? (Y/N or 1/2)\n"
+         "You have 3 dodges left.";
 }
 
 TEST(EnemyChoice, WeightedDrawOverReadyMoves) {
@@ -59,8 +61,10 @@ TEST(EnemyChoice, WeightedDrawOverReadyMoves) {
     EXPECT_EQ(draws.drawsLeft(), 0u);
     EXPECT_EQ(out.text(), row.trace);
     if (row.chosen < 0) {
-      EXPECT_EQ(reply, "The ELITE GOBLIN hesitates.\nIt is now your turn.\nYou have 3 dodges left.\n['1' = "
-                       "ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]");
+      EXPECT_EQ(reply, "The ELITE GOBLIN hesitates.\n"
+                       "It is now your turn.\n"
+                       "You have 3 dodges left.\n"
+                       "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]");
       EXPECT_EQ(fight.state.combatState, 2);
       EXPECT_EQ(fight.hero.hp, 20);
     } else {
@@ -92,10 +96,12 @@ TEST(EnemyChoice, StunnedEnemyLosesItsTurnWithoutADraw) {
     dice::Script noDraws({});
     CapturedOutput out;
     const std::string reply = fight.state.runEnemyTurn(fight.floor, fight.hero);
-    EXPECT_EQ(reply, inference ? "ELITE GOBLIN is unable to react!\nYour INFERENCE gives you an extra move!\n" +
+    EXPECT_EQ(reply, inference ? "ELITE GOBLIN is unable to react!\n"
+                                 "Your INFERENCE gives you an extra move!\n" +
                                      kYourTurn
-                               : "ELITE GOBLIN is too STUNNED to act!\nThey shake off the confusion and return "
-                                 "to battle.\n" + kYourTurn);
+                               : "ELITE GOBLIN is too STUNNED to act!\n"
+                                 "They shake off the confusion and return to battle.\n" +
+                                     kYourTurn);
     EXPECT_FALSE(fight.enemy().stunned);
     EXPECT_FALSE(fight.state.loopFlag);
     EXPECT_EQ(fight.enemy().actions[0].cooldownLeft, 1);
@@ -120,7 +126,9 @@ struct OfferCase {
 };
 
 TEST(EnemyChoice, DodgeOffersAndTheirWording) {
-  const std::string question = ".\nWould you like to dodge? (Y/N or 1/2)\nYou have ";
+  const std::string question = ".\n"
+                               "Would you like to dodge? (Y/N or 1/2)\n"
+                               "You have ";
   const OfferCase cases[] = {
       {"forced attack", "ELITE", "GOBLIN", "ATTACK", 99, 3, "UNINTERESTING", false, {},
        "The ELITE GOBLIN is choosing to use ATTACK" + question + "3 dodges left.", 4},
@@ -140,10 +148,12 @@ TEST(EnemyChoice, DodgeOffersAndTheirWording) {
        "The ELITE GOBLIN is choosing to use ATTACK" + question + "3 dodges left.", 4},
       {"a starving enemy's eat", "STARVING", "GOBLIN", "EAT", 0, 3, "UNINTERESTING", false, {0},
        "The STARVING GOBLIN is choosing to use EAT" + question +
-           "3 dodges left.\n(WARNING -- BEING EATEN IS INSTANT DEATH)",
+           "3 dodges left.\n"
+           "(WARNING -- BEING EATEN IS INSTANT DEATH)",
        4},
       {"an eat with one reason is not dodgeable", "RAVENOUS", "GOBLIN", "EAT", 0, 3, "UNINTERESTING", false, {0},
-       "RAVENOUS GOBLIN looks at you hungrily...\nThey want to EAT you, but you aren't *quite* tasty enough.\n" +
+       "RAVENOUS GOBLIN looks at you hungrily...\n"
+       "They want to EAT you, but you aren't *quite* tasty enough.\n" +
            kYourTurn,
        2},
   };

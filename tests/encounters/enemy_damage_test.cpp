@@ -44,13 +44,20 @@ TEST(EnemyBlows, DamageRuleAndNarration) {
       {"a killing blow", "ATTACK", "ELITE", 10, 1.0f, 1.0f, "UNINTERESTING", "", 5,
        "The ELITE GOBLIN attacks, dealing 6 damage!\n" + kGameOver, 0},
       {"fire on a highly flammable hero", "ATTACK", "FLAMING", 10, 1.0f, 1.0f, "HIGHLY FLAMMABLE", "", 20,
-       "The FLAMING GOBLIN attacks, dealing 6 damage!\nKA-BOOOOOOOMMMM!!! You explode into a million "
-       "pieces.\n" + kGameOver,
+       "The FLAMING GOBLIN attacks, dealing 6 damage!\n"
+       "KA-BOOOOOOOMMMM!!! You explode into a million pieces.\n" +
+           kGameOver,
        0},
       {"tackle on a damp hero", "BODY TACKLE", "FLAMING", 10, 1.0f, 1.0f, "DAMP", "", 20,
-       "The FLAMING GOBLIN uses a full-body tackle, \ndealing  a weakened 5 damage!\n" + kYourTurn, 15},
+       "The FLAMING GOBLIN uses a full-body tackle, \n"
+       "dealing  a weakened 5 damage!\n" +
+           kYourTurn,
+       15},
       {"tackle half a point over defence", "BODY TACKLE", "ELITE", 3, 1.0f, 1.0f, "UNINTERESTING", "", 20,
-       "The ELITE GOBLIN uses a full-body tackle, \ndealing 0 damage!\n" + kYourTurn, 20},
+       "The ELITE GOBLIN uses a full-body tackle, \n"
+       "dealing 0 damage!\n" +
+           kYourTurn,
+       20},
   };
   for (const BlowCase& row : cases) {
     SCOPED_TRACE(row.label);
@@ -93,7 +100,9 @@ TEST(EnemyBlows, WhatTheEnemysWordDoesAsItLands) {
        "FLAMMABLE"},
       {"oil misses on other rolls", "ATTACK", "OILY", "GOBLIN", "UNINTERESTING", {5}, "", "UNINTERESTING"},
       {"a lustful gaze frightens", "ATTACK", "HORNY", "GOBLIN", "UNINTERESTING", {6},
-       "You notice the enemy gazing at you lustfully...\nYou are now FRIGHTENED!\n", "FRIGHTENED"},
+       "You notice the enemy gazing at you lustfully...\n"
+       "You are now FRIGHTENED!\n",
+       "FRIGHTENED"},
       {"the confident are not even looked at", "ATTACK", "HORNY", "GOBLIN", "CONFIDENT", {}, "", "CONFIDENT"},
       {"poison always takes", "ATTACK", "POISONOUS", "GOBLIN", "UNINTERESTING", {}, "You are now POISONED!\n",
        "UNINTERESTING"},
@@ -121,9 +130,10 @@ TEST(EnemyBlows, WhatTheEnemysWordDoesAsItLands) {
     resolveEnemyTurn(move, fight.hero, fight.state, fight.floor);
     EXPECT_EQ(draws.drawsLeft(), 0u);
     const std::string name = std::string(row.enemyWord) + " " + row.enemyType;
-    const std::string blow = std::string(row.move) == "ATTACK"
-                                 ? "The " + name + " attacks, dealing 6 damage!\n"
-                                 : "The " + name + " uses a full-body tackle, \ndealing 11 damage!\n";
+    const std::string blow = std::string(row.move) == "ATTACK" ? "The " + name + " attacks, dealing 6 damage!\n"
+                                                               : "The " + name +
+                                                                     " uses a full-body tackle, \n"
+                                                                     "dealing 11 damage!\n";
     EXPECT_EQ(fight.state.messageBuffer, blow + row.effectText + kYourTurn);
     EXPECT_EQ(fight.hero.quibblent, row.heroWordAfter);
   }

@@ -9,9 +9,12 @@
 #include "world/game_state.h"
 #include "world/quibblent_tables.h"
 
-inline const std::string kYourTurn = "It is now your turn.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
-inline const std::string kEnemyTurn = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
-inline const std::string kGameOver = "That's it for you. GAME OVER.\n[TYPE ANYTHING TO CONTINUE]";
+inline const std::string kYourTurn = "It is now your turn.\n"
+                                     "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
+inline const std::string kEnemyTurn = "It is now the enemy's turn.\n"
+                                      "[TYPE ANYTHING TO CONTINUE]";
+inline const std::string kGameOver = "That's it for you. GAME OVER.\n"
+                                     "[TYPE ANYTHING TO CONTINUE]";
 
 struct EnemyFight {
   GameState state;

@@ -10,10 +10,17 @@
 
 namespace {
 
-const std::string kMenu3 = "\nYou have 3 dodges left.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
-const std::string kEnemyTurn = "\nIt is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
-const std::string kYourTurn = "\nIt is now your turn." + kMenu3;
-const std::string kContinue = "\n[TYPE ANYTHING TO CONTINUE]";
+const std::string kMenu3 = "\n"
+                           "You have 3 dodges left.\n"
+                           "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
+const std::string kEnemyTurn = "\n"
+                               "It is now the enemy's turn.\n"
+                               "[TYPE ANYTHING TO CONTINUE]";
+const std::string kYourTurn = "\n"
+                              "It is now your turn." +
+                              kMenu3;
+const std::string kContinue = "\n"
+                              "[TYPE ANYTHING TO CONTINUE]";
 
 struct Scene {
   GameState state;
@@ -65,7 +72,8 @@ void runCases(const std::vector<ItemCase>& cases) {
 }
 
 TEST(ItemUse, FrameAndPlainItems) {
-  const std::string potion30 = "You drink the potion. It tastes like a mix of strawberries\nand piss. You are now at ";
+  const std::string potion30 = "You drink the potion. It tastes like a mix of strawberries\n"
+                               "and piss. You are now at ";
   runCases({
       {"potion from the fight's item choice", [](Scene& s) { s.hold("POTION", 2); s.player.hp = 10; s.fight("UNINTERESTING", "GOBLIN", 20); },
        {}, "potion", false, potion30 + "25 / 30 HP!" + kEnemyTurn, false,
@@ -98,28 +106,38 @@ TEST(ItemUse, FrameAndPlainItems) {
        {}, "pebble", false, "Something definitely probably broke here?" + kEnemyTurn, false,
        [](const Scene& s) { EXPECT_EQ(s.player.inventoryCounts[0], 1); }},
       {"calculator attack", [](Scene& s) { s.hold("CALCULATOR", 1); }, {5}, "calculator", false,
-       "You math out your statistics on the CALCULATOR.\nBleep, bloop - hey, what's this!?\nAccording to the inverse "
-       "transitive property, you actually\nhave 3 more attack than you thought! Wow!",
+       "You math out your statistics on the CALCULATOR.\n"
+       "Bleep, bloop - hey, what's this!?\n"
+       "According to the inverse transitive property, you actually\n"
+       "have 3 more attack than you thought! Wow!",
        false, [](const Scene& s) { EXPECT_EQ(s.player.attack, 7); EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"calculator health", [](Scene& s) { s.hold("CALCULATOR", 1); }, {4}, "calculator", false,
-       "You math out your statistics on the CALCULATOR.\nBleep, bloop - hey, what's this!?\nAccording to the pi-root "
-       "function of 3, you actually have\n10 more health than you thought! Sick!",
+       "You math out your statistics on the CALCULATOR.\n"
+       "Bleep, bloop - hey, what's this!?\n"
+       "According to the pi-root function of 3, you actually have\n"
+       "10 more health than you thought! Sick!",
        false, [](const Scene& s) { EXPECT_EQ(s.player.maxHp, 40); EXPECT_EQ(s.player.hp, 40); }},
       {"hat before a chef", [](Scene& s) { s.hold("HAT", 1); s.fight("UNINTERESTING", "CHEF", 20); }, {}, "hat", false,
        "You put on the HAT. The UNINTERESTING CHEF, recognizing \n", true,
        [](const Scene& s) { EXPECT_EQ(s.state.combatState, 6); EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"hat before a goblin", [](Scene& s) { s.hold("HAT", 1); s.fight("UNINTERESTING", "GOBLIN", 20); }, {}, "hat", false,
-       "You can't put on the HAT here, the enemy will think you \nlook stupid! It'd be so embarrassing." + kYourTurn, false,
+       "You can't put on the HAT here, the enemy will think you \n"
+       "look stupid! It'd be so embarrassing." + kYourTurn, false,
        [](const Scene& s) { EXPECT_EQ(s.state.combatState, 2); EXPECT_EQ(s.player.inventoryCounts[0], 1); }},
       {"fifth antibiotics", [](Scene& s) { s.hold("ANTIBIOTICS", 1); s.player.antibioticsUsed = 4; s.player.poisoned = true; },
        {}, "antibiotics", false,
-       "You take some ANTIBIOTICS.\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics do nothing.",
+       "You take some ANTIBIOTICS.\n"
+       "The bacteria in your body have developed ANTIBIOTIC \n"
+       "RESISTANCE! The antibiotics do nothing.",
        false, [](const Scene& s) { EXPECT_TRUE(s.player.poisoned); EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"antibiotics cure poison", [](Scene& s) { s.hold("ANTIBIOTICS", 2); s.player.poisoned = true; }, {}, "antibiotics",
-       false, "You take some ANTIBIOTICS.\nYour POISON has been cured!", false,
+       false, "You take some ANTIBIOTICS.\n"
+              "Your POISON has been cured!", false,
        [](const Scene& s) { EXPECT_FALSE(s.player.poisoned); EXPECT_EQ(s.player.antibioticsUsed, 1); }},
       {"staple remover imbued is kept", [](Scene& s) { s.hold("STAPLE REMOVER", 1); s.player.imbuement = "STAPLE REMOVER"; },
-       {}, "staple remover", false, "You use the STAPLE REMOVER.\nThe dungeon floor is now free of STAPLES.\nHooray!", false,
+       {}, "staple remover", false, "You use the STAPLE REMOVER.\n"
+                                    "The dungeon floor is now free of STAPLES.\n"
+                                    "Hooray!", false,
        [](const Scene& s) { EXPECT_EQ(s.player.inventoryCounts[0], 1); }},
   });
 }
@@ -128,8 +146,12 @@ TEST(ItemUse, FireAndContactItems) {
   runCases({
       {"match blast leaves the hero at 1", [](Scene& s) { s.hold("MATCH", 1); s.player.hp = 10; s.fight("HIGHLY FLAMMABLE", "GOBLIN", 30); s.state.currentEnemy.goldReward = 9; },
        {}, "match", false,
-       "FWOOOOOOSH!!! The GOBLIN explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, the blast also hits you for 9 damage." + kContinue,
-       false, [](const Scene& s) {
+       "FWOOOOOOSH!!! The GOBLIN explodes!!!\n"
+       "Its money disintegrates in the explosion. You win!\n"
+       "However, the blast also hits you for 9 damage." +
+           kContinue,
+       false,
+       [](const Scene& s) {
          EXPECT_EQ(s.player.hp, 1);
          EXPECT_EQ(s.state.combatState, 10);
          EXPECT_EQ(s.state.currentEnemy.hp, 0);
@@ -149,13 +171,22 @@ TEST(ItemUse, FireAndContactItems) {
        }},
       {"match revives a dragon", [](Scene& s) { s.hold("MATCH", 1); s.fight("HIGHLY FLAMMABLE", "DRAGON", 80); s.state.currentEnemy.hp = 5; },
        {}, "match", false,
-       "You light a match and throw it at the enemy.\nFWOOOOOOSH!!! The DRAGON explodes!!!\n...But it rises back out of the ashes, stronger than ever!\nFull enemy health restored!" + kEnemyTurn,
+       "You light a match and throw it at the enemy.\n"
+       "FWOOOOOOSH!!! The DRAGON explodes!!!\n"
+       "...But it rises back out of the ashes, stronger than ever!\n"
+       "Full enemy health restored!" + kEnemyTurn,
        false, [](const Scene& s) { EXPECT_EQ(s.state.currentEnemy.hp, 80); EXPECT_EQ(s.state.currentEnemy.quibblent, "UNINTERESTING"); }},
       {"match bounces off", [](Scene& s) { s.hold("MATCH", 1); s.fight("UNINTERESTING", "GOBLIN", 20); }, {}, "match", false,
-       "You light a match and throw it at the enemy.\nIt bounces right off. No effect!" + kEnemyTurn, false,
+       "You light a match and throw it at the enemy.\n"
+       "It bounces right off. No effect!" +
+           kEnemyTurn,
+       false,
        [](const Scene& s) { EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"match on a highly flammable hero", [](Scene& s) { s.hold("MATCH", 1); s.player.quibblent = "HIGHLY FLAMMABLE"; }, {}, "match", false,
-       "You light the match and instantly burst into hellish flames, \nigniting your body in a horrid nightmare. Your skin melts \noff in seconds, and the rest of you follows soon after. \nYOU DIED. Nice going, smart guy!" + kContinue,
+       "You light the match and instantly burst into hellish flames, \n"
+       "igniting your body in a horrid nightmare. Your skin melts \n"
+       "off in seconds, and the rest of you follows soon after. \n"
+       "YOU DIED. Nice going, smart guy!" + kContinue,
        false, [](const Scene& s) { EXPECT_EQ(s.state.pendingPrompt, 16); EXPECT_EQ(s.state.pendingWord, "match"); }},
       {"pepper at full tolerance", [](Scene& s) { s.hold("GHOST PEPPER", 1); s.player.spicyTolerance = 5; }, {}, "ghost pepper", false,
        "You eat the GHOST PEPPER!\n", true,
@@ -182,10 +213,14 @@ TEST(ItemUse, FireAndContactItems) {
        [](const Scene& s) { EXPECT_EQ(s.state.currentEnemy.hp, 0); EXPECT_EQ(s.state.combatState, 10); }},
       {"starving hero imbued with poison dart eats kerosene", [](Scene& s) { s.hold("KEROSENE", 1); s.player.quibblent = "STARVING"; s.player.imbuement = "POISON DART"; },
        {}, "kerosene", false,
-       "You're so hungry, you start gulping down KEROSENE before you \ncan even think about it. \nLucky for you, with your IMBUENCE you barely even notice.\n",
+       "You're so hungry, you start gulping down KEROSENE before you \n"
+       "can even think about it. \n"
+       "Lucky for you, with your IMBUENCE you barely even notice.\n",
        true, [](const Scene& s) { EXPECT_FALSE(s.player.poisoned); }},
       {"salt on a starving hero", [](Scene& s) { s.hold("SALT SHAKER", 1); s.player.quibblent = "STARVING"; }, {}, "salt shaker", false,
-       "You aggressively wolf down the SALT like a lunatic, but it \nonly makes you hungrier. You need to find something to eat.", false,
+       "You aggressively wolf down the SALT like a lunatic, but it \n"
+       "only makes you hungrier. You need to find something to eat.",
+       false,
        [](const Scene& s) { EXPECT_TRUE(s.player.inventoryNames.empty()); }},
   });
 }
@@ -194,7 +229,12 @@ TEST(ItemUse, LsdAndMorality) {
   runCases({
       {"fourth tab kills with no tail", [](Scene& s) { s.hold("LSD", 1); s.player.lsdLevel = 3; s.fight("UNINTERESTING", "GOBLIN", 20); },
        {}, "lsd", false,
-       "You stick the tab under your tongue and wait...\n...\nReality cracks open. You can see everything. It all makes \nsense. It's all... so... beautiful...\nIt's - it's too much, you can't... you can't take it...\nAw hell. Yeah, you're not getting up from this one.",
+       "You stick the tab under your tongue and wait...\n"
+       "...\n"
+       "Reality cracks open. You can see everything. It all makes \n"
+       "sense. It's all... so... beautiful...\n"
+       "It's - it's too much, you can't... you can't take it...\n"
+       "Aw hell. Yeah, you're not getting up from this one.",
        false, [](const Scene& s) {
          EXPECT_EQ(s.state.pendingPrompt, 16);
          EXPECT_EQ(s.state.pendingWord, "lsd");
@@ -202,10 +242,17 @@ TEST(ItemUse, LsdAndMorality) {
          EXPECT_TRUE(s.player.inventoryNames.empty());
        }},
       {"first tab", [](Scene& s) { s.hold("LSD", 1); }, {}, "lsd", false,
-       "You stick the tab under your tongue and wait...\n...\nDuuuude... like, what even is this dungeon?\n", true,
+       "You stick the tab under your tongue and wait...\n"
+       "...\n"
+       "Duuuude... like, what even is this dungeon?\n",
+       true,
        [](const Scene& s) { EXPECT_EQ(s.player.lsdLevel, 1); }},
       {"morality for a plain hero out of a fight", [](Scene& s) { s.hold("MORALITY", 1); }, {}, "morality", false,
-       "You use the MORALITY...\nHmmm... Well... It doesn't seem to be doing anything.\nDunno, it seems to you that maybe MORALITY isn't all it's\ncracked up to be. Maybe you just don't have the right\nMINDSET for it to have much effect.",
+       "You use the MORALITY...\n"
+       "Hmmm... Well... It doesn't seem to be doing anything.\n"
+       "Dunno, it seems to you that maybe MORALITY isn't all it's\n"
+       "cracked up to be. Maybe you just don't have the right\n"
+       "MINDSET for it to have much effect.",
        false, [](const Scene&) {}},
       {"morality kills a damned hero with a scream",
        [](Scene& s) { s.hold("MORALITY", 1); s.player.quibblent = "DAMNED"; s.state.pendingWord = "combat"; }, {}, "morality", false,
@@ -218,22 +265,31 @@ TEST(ItemUse, LsdAndMorality) {
          EXPECT_TRUE(s.player.inventoryNames.empty());
        }},
       {"morality dropped by a frightened hero", [](Scene& s) { s.hold("MORALITY", 4); s.hold("HAT", 1); s.player.quibblent = "FRIGHTENED"; },
-       {}, "morality", false, "You use the MORALITY...\nWaaaaaaAAAAAAAAAaaaaaaaaa", true,
+       {}, "morality", false, "You use the MORALITY...\n"
+                              "WaaaaaaAAAAAAAAAaaaaaaaaa", true,
        [](const Scene& s) { EXPECT_EQ(s.player.inventoryNames, std::vector<std::string>({"HAT"})); EXPECT_EQ(s.player.inventoryCounts[0], 1); }},
       {"morality on a hellsatan leaves it at 1", [](Scene& s) { s.hold("MORALITY", 1); s.fight("UNINTERESTING", "HELLSATAN", 25); },
-       {}, "morality", true, "You use the MORALITY...\nHELLSATAN screeches in pain, taking 25 damage!", true,
+       {}, "morality", true, "You use the MORALITY...\n"
+                             "HELLSATAN screeches in pain, taking 25 damage!", true,
        [](const Scene& s) { EXPECT_EQ(s.state.currentEnemy.hp, 1); EXPECT_EQ(s.state.combatState, 7); EXPECT_TRUE(s.player.stunned); }},
       {"morality on a demon at exactly 25 wins", [](Scene& s) { s.hold("MORALITY", 1); s.fight("UNINTERESTING", "DEMON", 25); },
-       {}, "morality", true, "You use the MORALITY...\nThe UNINTERESTING DEMON screeches in pain!", true,
+       {}, "morality", true, "You use the MORALITY...\n"
+                             "The UNINTERESTING DEMON screeches in pain!", true,
        [](const Scene& s) { EXPECT_EQ(s.state.currentEnemy.hp, 0); EXPECT_EQ(s.state.combatState, 10); }},
       {"morality on a metalhead at exactly 25 wins", [](Scene& s) { s.hold("MORALITY", 1); s.fight("METALHEAD", "GOBLIN", 25); },
-       {}, "morality", true, "You use the MORALITY...\nThe METALHEAD GOBLIN clutches its chest in pain...", true,
+       {}, "morality", true, "You use the MORALITY...\n"
+                             "The METALHEAD GOBLIN clutches its chest in pain...", true,
        [](const Scene& s) { EXPECT_EQ(s.state.currentEnemy.hp, 0); EXPECT_EQ(s.state.combatState, 10); }},
       {"morality turns an accountant into a chef on its tile",
        [](Scene& s) { s.hold("MORALITY", 1); s.fight("STARVING", "ACCOUNTANT", 25); s.state.moveDirection = 3; },
        {}, "morality", true,
-       "You use the MORALITY...\nAbsorbing the MORALITY, it realizes how sinful its life is!\nIt vows to abandon ACCOUNTANCY and take up baking instead.\nThe enemy is now a STARVING CHEF!" + kEnemyTurn,
-       false, [](const Scene& s) {
+       "You use the MORALITY...\n"
+       "Absorbing the MORALITY, it realizes how sinful its life is!\n"
+       "It vows to abandon ACCOUNTANCY and take up baking instead.\n"
+       "The enemy is now a STARVING CHEF!" +
+           kEnemyTurn,
+       false,
+       [](const Scene& s) {
          const Creature& tile = s.floor.tileCreatures[3];
          EXPECT_EQ(tile.type, "CHEF");
          EXPECT_EQ(tile.attack, 9);
@@ -241,7 +297,8 @@ TEST(ItemUse, LsdAndMorality) {
          EXPECT_EQ(tile.actions[3].name, "EAT");
        }},
       {"morality makes a rogue pay its gold", [](Scene& s) { s.hold("MORALITY", 1); s.fight("UNINTERESTING", "ROGUE", 25); s.state.currentEnemy.goldReward = 14; },
-       {}, "morality", true, "You use the MORALITY...\nAs it sets in, the UNINTERESTING ROGUE's eyes widen.", true,
+       {}, "morality", true, "You use the MORALITY...\n"
+                             "As it sets in, the UNINTERESTING ROGUE's eyes widen.", true,
        [](const Scene& s) {
          EXPECT_EQ(s.player.gold, 14);
          EXPECT_EQ(s.floor.tileCreatures[0].goldReward, 0);
@@ -259,8 +316,9 @@ TEST(ItemUse, SpikedAntibioticsTellThePoisonFirst) {
   std::string poisoned = expected.player.changeQuibblent("POISONED", expected.state, false);
   ASSERT_NE(confused, poisoned);
   EXPECT_EQ(scene.player.useItem("antibiotics?", scene.state, false),
-            "You take some ANTIBIOTICS... You don't feel so good. \nActually, those ANTIBIOTICS made you feel even "
-            "WORSE than \nbefore! That stupid ACADEMIC must have spiked them! \n" +
+            "You take some ANTIBIOTICS... You don't feel so good. \n"
+            "Actually, those ANTIBIOTICS made you feel even WORSE than \n"
+            "before! That stupid ACADEMIC must have spiked them! \n" +
                 poisoned + " " + confused);
   EXPECT_EQ(scene.player.quibblent, expected.player.quibblent);
   EXPECT_EQ(scene.player.antibioticsUsed, 1);
@@ -268,9 +326,9 @@ TEST(ItemUse, SpikedAntibioticsTellThePoisonFirst) {
 }
 
 TEST(ItemUse, MagicalAndOddItems) {
-  const std::string offer =
-      "You hold out the contract, offering the enemy a sum of GOLD\nof their choice should they agree to cease all "
-      "attempts\nat combat with you for the foreseaable future.";
+  const std::string offer = "You hold out the contract, offering the enemy a sum of GOLD\n"
+                            "of their choice should they agree to cease all attempts\n"
+                            "at combat with you for the foreseaable future.";
   struct PriceCase {
     int gold;
     std::uint32_t draw;
@@ -292,25 +350,38 @@ TEST(ItemUse, MagicalAndOddItems) {
     s.player.imbuement = c.imbuement;
     dice::Script script({c.draw});
     std::string reply = s.player.useItem("contract", s.state, false);
-    EXPECT_EQ(reply, offer + "\nThe UNINTERESTING " + c.type +
-                         " thinks your offer over...\nThey are willing to leave you alone if you can give them a "
-                         "\nminimum of " + std::to_string(c.price) + " gold. Will you accept? (Y/N)");
+    EXPECT_EQ(reply, offer +
+                         "\n"
+                         "The UNINTERESTING " +
+                         c.type +
+                         " thinks your offer over...\n"
+                         "They are willing to leave you alone if you can give them a \n"
+                         "minimum of " +
+                         std::to_string(c.price) + " gold. Will you accept? (Y/N)");
     EXPECT_EQ(s.state.combatValue, c.price);
     EXPECT_EQ(s.state.combatState, 8);
   }
   runCases({
       {"contract refused by a zombie", [](Scene& s) { s.hold("CONTRACT", 1); s.fight("UNINTERESTING", "ZOMBIE", 20); }, {}, "contract", false,
-       offer + "\nThe enemy is unwilling to negotiate!!" + kEnemyTurn, false,
+       offer + "\n"
+               "The enemy is unwilling to negotiate!!" + kEnemyTurn, false,
        [](const Scene& s) { EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"airhorn keeps the turn", [](Scene& s) { s.hold("AIRHORN", 1); s.fight("UNINTERESTING", "GOBLIN", 20); }, {}, "airhorn", false,
-       "You use the airhorn. HOOOOOOOOONK!\nThe enemy is momentarily STUNNED by the loud noise!" + kYourTurn, false,
+       "You use the airhorn. HOOOOOOOOONK!\n"
+       "The enemy is momentarily STUNNED by the loud noise!" + kYourTurn, false,
        [](const Scene& s) { EXPECT_TRUE(s.state.currentEnemy.stunned); EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"airhorn scares off a gamer", [](Scene& s) { s.hold("AIRHORN", 1); s.fight("GAMER", "GOBLIN", 20); s.state.currentEnemy.expReward = 30; },
        {}, "airhorn", false,
-       "You use the airhorn. HOOOOOOOOONK!\nThe enemy does a rad triple-kickflip and GAMER-JUMPS far,\nfar away. You win???" + kContinue,
+       "You use the airhorn. HOOOOOOOOONK!\n"
+       "The enemy does a rad triple-kickflip and GAMER-JUMPS far,\n"
+       "far away. You win???" + kContinue,
        false, [](const Scene& s) { EXPECT_EQ(s.state.currentEnemy.expReward, -30); EXPECT_EQ(s.state.combatState, 10); }},
       {"vortex on the last floor", [](Scene& s) { s.hold("VORTEX", 1); s.floor.floorNumber = 16; }, {}, "vortex", false,
-       "You unleash the VORTEX...\nIt begins to expand, consuming all the matter in its path.\n...then, after a few seconds, it begins to contract in on \nitself again. It disappears into nothingness with a tiny \n'pop' sound. What a disappointment!",
+       "You unleash the VORTEX...\n"
+       "It begins to expand, consuming all the matter in its path.\n"
+       "...then, after a few seconds, it begins to contract in on \n"
+       "itself again. It disappears into nothingness with a tiny \n"
+       "'pop' sound. What a disappointment!",
        false, [](const Scene& s) { EXPECT_EQ(s.state.pendingPrompt, 0); EXPECT_TRUE(s.player.inventoryNames.empty()); }},
       {"vortex elsewhere", [](Scene& s) { s.hold("VORTEX", 1); s.floor.floorNumber = 5; }, {}, "vortex", false,
        "You unleash the VORTEX...\n", true, [](const Scene& s) { EXPECT_EQ(s.state.pendingPrompt, 31); }},
@@ -318,16 +389,27 @@ TEST(ItemUse, MagicalAndOddItems) {
        "You cannot use the VORTEX while in-combat!" + kYourTurn, false,
        [](const Scene& s) { EXPECT_EQ(s.player.inventoryCounts[0], 1); }},
       {"teleporometer ends the fight", [](Scene& s) { s.hold("TELEPOROMETER", 1); s.fight("UNINTERESTING", "GOBLIN", 20); }, {}, "teleporometer", false,
-       "You press the big red button on the TELEPOROMETER.\nFWOOOOOOOOSSSHHHHHHH!!\nEverything goes white...\n[TYPE ANYTHING TO CONTINUE]",
+       "You press the big red button on the TELEPOROMETER.\n"
+       "FWOOOOOOOOSSSHHHHHHH!!\n"
+       "Everything goes white...\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        false, [](const Scene& s) { EXPECT_EQ(s.state.combatState, 0); EXPECT_EQ(s.state.pendingPrompt, 32); }},
       {"ghast-buster reaches the next level exactly", [](Scene& s) { s.hold("GHAST-BUSTER", 1); s.player.exp = 50; s.player.expForNextLevel = 75; },
        {50}, "ghast-buster", false,
-       "You unleash the GHAST-BUSTER. A number of spirits that were\nambiently floating around the dungeon are absorbed into the\nGHAST-BUSTER! You gained 25 experience!\n[TYPE ANYTHING TO CONTINUE]",
+       "You unleash the GHAST-BUSTER. A number of spirits that were\n"
+       "ambiently floating around the dungeon are absorbed into the\n"
+       "GHAST-BUSTER! You gained 25 experience!\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        false, [](const Scene& s) { EXPECT_EQ(s.state.pendingPrompt, 40); EXPECT_EQ(s.player.exp, 75); }},
       {"necronomicon raises a zombie on its tile", [](Scene& s) { s.hold("NECRONOMICON", 1); s.fight("UNINTERESTING", "GOBLIN", 20); s.state.moveDirection = 2; },
        {}, "necronomicon", false,
-       "You open the NECRONOMICON and read aloud one of the ANCIENT\nCHANTS OF MADNESS contained inside.\nWhoa, something's happening...\nThe UNINTERESTING GOBLIN transforms into a ZOMBIE!" + kEnemyTurn,
-       false, [](const Scene& s) {
+       "You open the NECRONOMICON and read aloud one of the ANCIENT\n"
+       "CHANTS OF MADNESS contained inside.\n"
+       "Whoa, something's happening...\n"
+       "The UNINTERESTING GOBLIN transforms into a ZOMBIE!" +
+           kEnemyTurn,
+       false,
+       [](const Scene& s) {
          EXPECT_EQ(s.floor.tileCreatures[2].type, "ZOMBIE");
          EXPECT_EQ(s.floor.tileCreatures[2].hp, 50);
          EXPECT_TRUE(s.floor.tileCreatures[2].confident);

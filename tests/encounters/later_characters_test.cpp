@@ -40,9 +40,10 @@ struct Visit {
   }
 };
 
-constexpr const char* kNothing =
-    "You walk over to the tile but there is nothing important \nthere. You stand around twiddling your thumbs for a "
-    "bit, \nbut eventually it starts to feel rather silly. \nYou return to the center.";
+constexpr const char* kNothing = "You walk over to the tile but there is nothing important \n"
+                                 "there. You stand around twiddling your thumbs for a bit, \n"
+                                 "but eventually it starts to feel rather silly. \n"
+                                 "You return to the center.";
 
 TEST(LaterCharacters, AKeyNoGreetingKnowsChangesNothing) {
   for (const std::string key : {"Academic", "Chef", "", "babyghast"}) {
@@ -93,12 +94,14 @@ TEST(LaterCharacters, WhoGreetsTheHeroAndWhatFollows) {
       {"Quibblex", "ZOMBIE", "UNINTERESTING", 0, "", false, "You have no interest in QUIBBLENTAL FRACTALS.", 0,
        "NPC", " stands someone."},
       {"Quibblex", "FIGHTER", "UNINTERESTING", 0, "", false,
-       "You approach the QUIBBLEX. It thrums with QUIBBLENTAL AURAS. \nWould you like to jump in? (Y/N)", 69, "NPC",
-       " stands someone."},
+       "You approach the QUIBBLEX. It thrums with QUIBBLENTAL AURAS. \n"
+       "Would you like to jump in? (Y/N)",
+       69, "NPC", " stands someone."},
       {"Burger", "ZOMBIE", "UNINTERESTING", 0, "", false, "Tastes ok, but not as good as flesh.", 0, "",
        " was once a BURGER, but now there is nothing."},
       {"Burger", "FIGHTER", "UNINTERESTING", 0, "", false,
-       "Hey, someone left a perfectly good CHEESEBURGER lying around \non the dusty dungeon floor! What a waste.\n"
+       "Hey, someone left a perfectly good CHEESEBURGER lying around \n"
+       "on the dusty dungeon floor! What a waste.\n"
        "Would you like to EAT the CHEESEBURGER? (Y/N)",
        71, "NPC", " stands someone."},
       {"?", "ZOMBIE", "UNINTERESTING", 0, "", false, "'You! Come over here. Hah, look at you.", 36, "NPC",
@@ -152,9 +155,11 @@ TEST(LaterCharacters, JohnnyAvengesHisBrotherOrIsDrunk) {
   EXPECT_EQ(fight.floorRecord.tileKinds[Visit::kTile], "Mon");
   EXPECT_EQ(fight.floorRecord.tileCreatures[Visit::kTile].quibblent, "JOHNNY THE");
   EXPECT_EQ(fight.floorRecord.tileCreatures[Visit::kTile].type, "POTION");
-  EXPECT_EQ(fight.state.messageBuffer,
-            "You cautiously approach the POTION. It frowns at you and \nspeaks in a voice as cold as steel. \n'Hello. "
-            "My name is JOHNNY THE POTION. You killed my brother. \nPrepare to die.' \n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(fight.state.messageBuffer, "You cautiously approach the POTION. It frowns at you and \n"
+                                       "speaks in a voice as cold as steel. \n"
+                                       "'Hello. My name is JOHNNY THE POTION. You killed my brother. \n"
+                                       "Prepare to die.' \n"
+                                       "[TYPE ANYTHING TO CONTINUE]");
 
   Visit drink("Johnny");
   drink.player.playerClass = "ZOMBIE";
@@ -183,8 +188,10 @@ TEST(LaterCharacters, TheLostOgre) {
       {"FIGHTER", 1, "MonExit", "The LOST OGRE reminds you that it cannot safely leave unless \n", 0, 0},
       {"FIGHTER", 1, "Mon", "The LOST OGRE reminds you that it cannot safely leave unless \n", 0, 0},
       {"ZOMBIE", 0, "MonExit",
-       "The LOST OGRE freaks out at your approach, becoming \nFRIGHTENED! You will have the upper hand in this combat "
-       "\nencounter.\n[TYPE ANYTHING TO CONTINUE]",
+       "The LOST OGRE freaks out at your approach, becoming \n"
+       "FRIGHTENED! You will have the upper hand in this combat \n"
+       "encounter.\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        0, 1},
   };
   for (const auto& c : cases) {
@@ -206,8 +213,8 @@ TEST(LaterCharacters, TheLostOgre) {
 }
 
 TEST(LaterCharacters, AHungryHeroOrHungryGearEatsTheBurgerAtOnce) {
-  const std::string start =
-      "Hey, someone left a perfectly good CHEESEBURGER lying around \non the dusty dungeon floor! What a waste.\n";
+  const std::string start = "Hey, someone left a perfectly good CHEESEBURGER lying around \n"
+                            "on the dusty dungeon floor! What a waste.\n";
   const struct {
     std::string hero, weapon, armor;
     std::string eater;  // "hero", "weapon" or "armor"
@@ -231,23 +238,26 @@ TEST(LaterCharacters, AHungryHeroOrHungryGearEatsTheBurgerAtOnce) {
     EXPECT_EQ(visit.state.dialogueStage, 0) << c.eater;
     EXPECT_EQ(visit.floorRecord.tileTexts[Visit::kTile], " was once a BURGER, but now there is nothing.");
     if (c.eater == "hero") {
-      const std::string wolfed = start +
-                                 "Your HUNGER outweighs your sense, and you wolf down the \nCHEESEBURGER without even "
-                                 "pausing to wait for a Y/N prompt.\n";
+      const std::string wolfed = start + "Your HUNGER outweighs your sense, and you wolf down the \n"
+                                         "CHEESEBURGER without even pausing to wait for a Y/N prompt.\n";
       EXPECT_EQ(text.substr(0, wolfed.size()), wolfed);
       // The hero's change of quibblent is told after it.
       EXPECT_GT(text.size(), wolfed.size());
       EXPECT_EQ(visit.player.quibblent, "VOLUMINOUS");
       EXPECT_EQ(visit.player.equipment[0].quibblent, "RAVENOUS");
     } else if (c.eater == "weapon") {
-      EXPECT_EQ(text, start + "Your SWORD leaps ahead to chomp it down before you can do \nanything. It seems to find "
-                              "the meal both satisfying and \nfattening! You are now holding a " +
+      EXPECT_EQ(text, start +
+                          "Your SWORD leaps ahead to chomp it down before you can do \n"
+                          "anything. It seems to find the meal both satisfying and \n"
+                          "fattening! You are now holding a " +
                           visit.player.equipment[0].name + ".");
       EXPECT_EQ(visit.player.equipment[0].quibblent, "VOLUMINOUS");
       EXPECT_EQ(visit.player.equipment[1].quibblent, "RAVENOUS");
     } else {
-      EXPECT_EQ(text, start + "Your ARMOR leaps ahead to chomp it down before you can do \nanything. It seems to find "
-                              "the meal both satisfying and \nfattening! You are now wearing a " +
+      EXPECT_EQ(text, start +
+                          "Your ARMOR leaps ahead to chomp it down before you can do \n"
+                          "anything. It seems to find the meal both satisfying and \n"
+                          "fattening! You are now wearing a " +
                           visit.player.equipment[1].name + ".");
       EXPECT_EQ(visit.player.equipment[1].quibblent, "VOLUMINOUS");
     }
@@ -262,13 +272,15 @@ TEST(LaterCharacters, TheFlayerConfusesAZombieAndRefusesASecondLook) {
   zombie.player.playerClass = "ZOMBIE";
   zombie.enter();
   EXPECT_EQ(zombie.player.quibblent, "CONFUSED");
-  EXPECT_EQ(zombie.state.messageBuffer, "Very strange creature. Don't understand. CONFUSING to look \nat. Gruuuuhhh...");
+  EXPECT_EQ(zombie.state.messageBuffer, "Very strange creature. Don't understand. CONFUSING to look \n"
+                                        "at. Gruuuuhhh...");
 
   Visit again("Flayer");
   again.occupant().visitState = 1;
   again.occupant().stateCode = 0;
   again.enter();
-  EXPECT_EQ(again.state.messageBuffer, "Oh hell no. You're just going to leave that MIND FLAYER \nalone from now on.");
+  EXPECT_EQ(again.state.messageBuffer, "Oh hell no. You're just going to leave that MIND FLAYER \n"
+                                       "alone from now on.");
   EXPECT_EQ(again.state.dialogueStage, 0);
 }
 

@@ -17,7 +17,8 @@
 
 namespace {
 
-const std::string kEnemyTurn = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+const std::string kEnemyTurn = "It is now the enemy's turn.\n"
+                               "[TYPE ANYTHING TO CONTINUE]";
 
 class LaterSkills : public ::testing::Test {
  protected:
@@ -70,9 +71,12 @@ TEST_F(LaterSkills, NegotiatedPricesFollowTheRewardTheContractAndTheHerosRecord)
     const Action skill = use(effectNegotiate, "NEGOTIATE", {c.roll});
     EXPECT_EQ(state.combatState, 8) << c.type;
     EXPECT_EQ(state.combatValue, c.price) << c.type << " " << c.goldReward << " " << c.imbuement;
-    EXPECT_EQ(skill.narration, "Zed offers a peaceful solution!\nThe UNINTERESTING " + std::string(c.type) +
-                                   " thinks your offer over...\nThey are willing to leave you alone if you can give "
-                                   "them a \nminimum of " +
+    EXPECT_EQ(skill.narration, "Zed offers a peaceful solution!\n"
+                               "The UNINTERESTING " +
+                                   std::string(c.type) +
+                                   " thinks your offer over...\n"
+                                   "They are willing to leave you alone if you can give them a \n"
+                                   "minimum of " +
                                    std::to_string(c.price) + " gold. Will you accept? (Y/N)");
     EXPECT_EQ(skill.cooldownLeft, 4);
   }
@@ -81,7 +85,9 @@ TEST_F(LaterSkills, NegotiatedPricesFollowTheRewardTheContractAndTheHerosRecord)
 TEST_F(LaterSkills, ATheftStealsAShareAndSpoilsEveryLaterDeal) {
   enemy().goldReward = 100;
   Action skill = use(effectPickpocket, "PICKPOCKET", {7});  // 57%
-  EXPECT_EQ(skill.narration, "Zed attempts to pick the enemy's pocket!\nYou stole 56 gold!!\n" + kEnemyTurn);
+  EXPECT_EQ(skill.narration, "Zed attempts to pick the enemy's pocket!\n"
+                             "You stole 56 gold!!\n" +
+                                 kEnemyTurn);
   EXPECT_EQ(hero.gold, 56);
   EXPECT_EQ(enemy().goldReward, 44);
   EXPECT_EQ(skill.cooldownLeft, 2);
@@ -95,16 +101,17 @@ TEST_F(LaterSkills, ATheftStealsAShareAndSpoilsEveryLaterDeal) {
   EXPECT_EQ(state.combatState, 7);
   enemy().quibblent = "SLEEPING";
   skill = use(effectNegotiate, "NEGOTIATE");
-  EXPECT_EQ(skill.narration,
-            "Zed offers a peaceful solution!\n...The enemy doesn't respond. They're SLEEPING, stupid!\n" + kEnemyTurn);
+  EXPECT_EQ(skill.narration, "Zed offers a peaceful solution!\n"
+                             "...The enemy doesn't respond. They're SLEEPING, stupid!\n" +
+                                 kEnemyTurn);
 }
 
 TEST_F(LaterSkills, PocketsThatCannotBePicked) {
   enemy().goldReward = 0;
-  EXPECT_EQ(use(effectPickpocket, "PICKPOCKET").narration,
-            "Zed attempts to pick the enemy's pocket!\nHey, what's the deal here!? This enemy doesn't even HAVE \nany "
-            "gold! What a waste of time!\n" +
-                kEnemyTurn);
+  EXPECT_EQ(use(effectPickpocket, "PICKPOCKET").narration, "Zed attempts to pick the enemy's pocket!\n"
+                                                           "Hey, what's the deal here!? This enemy doesn't even HAVE \n"
+                                                           "any gold! What a waste of time!\n" +
+                                                               kEnemyTurn);
   enemy().type = "DRAGON";
   enemy().goldReward = 500;
   EXPECT_TRUE(use(effectPickpocket, "PICKPOCKET").narration.find("dragons don't HAVE any pockets!") !=
@@ -120,13 +127,15 @@ TEST_F(LaterSkills, GoadingEnragesAllButTheCalmAndTheMighty) {
   EXPECT_TRUE(use(effectPissOff, "PISS OFF").narration.starts_with("Zed goads the enemy into attacking!\n"));
   EXPECT_EQ(enemy().quibblent, "ENRAGED");
   enemy().quibblent = "HIPPIE";
-  EXPECT_EQ(use(effectPissOff, "PISS OFF").narration,
-            "Zed goads the enemy into attacking!\nThe HIPPIE ORC just laughs at you dumbly.\n" + kEnemyTurn);
+  EXPECT_EQ(use(effectPissOff, "PISS OFF").narration, "Zed goads the enemy into attacking!\n"
+                                                      "The HIPPIE ORC just laughs at you dumbly.\n" +
+                                                          kEnemyTurn);
   enemy().type = "NECROMANCER";
   enemy().quibblent = "UNINTERESTING";
   const Action skill = use(effectPissOff, "PISS OFF");
-  EXPECT_EQ(skill.narration,
-            "Zed goads the enemy into attacking!\nThe UNINTERESTING NECROMANCER doesn't care!!\n" + kEnemyTurn);
+  EXPECT_EQ(skill.narration, "Zed goads the enemy into attacking!\n"
+                             "The UNINTERESTING NECROMANCER doesn't care!!\n" +
+                                 kEnemyTurn);
   EXPECT_EQ(skill.cooldownLeft, 5);
 }
 
@@ -138,13 +147,18 @@ TEST_F(LaterSkills, AntibioticsCureConfusionAndPoisonUntilTheBacteriaResist) {
   EXPECT_EQ(hero.quibblent, "UNINTERESTING");
   EXPECT_FALSE(hero.poisoned);
   EXPECT_TRUE(skill.narration.starts_with("Zed takes some antibiotics.\n"));
-  EXPECT_TRUE(skill.narration.ends_with("\nYour POISON has been cured!\n" + kEnemyTurn)) << skill.narration;
+  EXPECT_TRUE(skill.narration.ends_with("\n"
+                                        "Your POISON has been cured!\n" +
+                                        kEnemyTurn))
+      << skill.narration;
   EXPECT_EQ(skill.cooldownLeft, 6);
 
   hero.quibblent = "CONFUSED";
   skill = use(effectAntibiotics, "ANTIBIOTICS");
-  EXPECT_EQ(skill.narration, "Zed takes some antibiotics.\n\nThe bacteria in your body have developed ANTIBIOTIC "
-                             "\nRESISTANCE! The antibiotics do nothing.\n" +
+  EXPECT_EQ(skill.narration, "Zed takes some antibiotics.\n"
+                             "\n"
+                             "The bacteria in your body have developed ANTIBIOTIC \n"
+                             "RESISTANCE! The antibiotics do nothing.\n" +
                                  kEnemyTurn);
   EXPECT_EQ(hero.quibblent, "CONFUSED");
   EXPECT_EQ(hero.antibioticsUsed, 5);
@@ -153,7 +167,9 @@ TEST_F(LaterSkills, AntibioticsCureConfusionAndPoisonUntilTheBacteriaResist) {
   hero.quibblent = "FLAMING";
   hero.poisoned = true;
   skill = use(effectAntibiotics, "ANTIBIOTICS");
-  EXPECT_EQ(skill.narration, "Zed takes some antibiotics.\nYour POISON has been cured!\n" + kEnemyTurn);
+  EXPECT_EQ(skill.narration, "Zed takes some antibiotics.\n"
+                             "Your POISON has been cured!\n" +
+                                 kEnemyTurn);
   skill = use(effectAntibiotics, "ANTIBIOTICS");
   EXPECT_TRUE(skill.narration.find("The ANTIBIOTICS are powerless against FIRE!") != std::string::npos);
 
@@ -171,11 +187,16 @@ TEST_F(LaterSkills, InferenceDrawsOneOfFiveInsights) {
     const char* line;
   };
   const Case cases[] = {
-      {0, 3.0f, "\nYou infer the enemy's movements... dodge chance is halved!"},
-      {1, 0.0f, "\nYou infer the enemy's attack patterns... +2 dodges!"},
-      {2, 0.0f, "\nYou infer the best way to attack... enemy defense -2!"},
-      {3, 0.0f, "\nYou infer the mechanics of combat... you will get more EXP!"},
-      {4, 0.0f, "\nYou don't infer anything interesting. Aww geez."},
+      {0, 3.0f, "\n"
+                "You infer the enemy's movements... dodge chance is halved!"},
+      {1, 0.0f, "\n"
+                "You infer the enemy's attack patterns... +2 dodges!"},
+      {2, 0.0f, "\n"
+                "You infer the best way to attack... enemy defense -2!"},
+      {3, 0.0f, "\n"
+                "You infer the mechanics of combat... you will get more EXP!"},
+      {4, 0.0f, "\n"
+                "You don't infer anything interesting. Aww geez."},
   };
   for (const Case& c : cases) {
     enemy().dodge = c.dodge;
@@ -201,9 +222,10 @@ TEST_F(LaterSkills, InferenceDrawsOneOfFiveInsights) {
 TEST_F(LaterSkills, InferenceAgainstAnEnemyThatCannotDodgeGivesTwoTurns) {
   enemy().dodge = 0.0f;
   const Action skill = use(effectInference, "INFERENCE", {5});
-  EXPECT_EQ(skill.narration,
-            "Zed makes an inference...\nYou infer the enemy's movements... you get two free turns!\nIt is now your "
-            "turn.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]");
+  EXPECT_EQ(skill.narration, "Zed makes an inference...\n"
+                             "You infer the enemy's movements... you get two free turns!\n"
+                             "It is now your turn.\n"
+                             "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]");
   EXPECT_EQ(state.combatState, 2);
   EXPECT_TRUE(enemy().stunned);
   EXPECT_TRUE(state.loopFlag);
@@ -219,19 +241,31 @@ TEST_F(LaterSkills, ExamineShowsTheFiguresAndAdvice) {
   };
   const Case cases[] = {
       {"GOBLIN", "UNINTERESTING", 0.0f, 0.25f,
-       "\nThe enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP.\nIt seems weak and ineffectual.\nIt seems pretty normal."},
+       "\n"
+       "The enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP.\n"
+       "It seems weak and ineffectual.\n"
+       "It seems pretty normal."},
       {"GOBLIN", "GROGGY", 0.5f, 0.25f,
-       "\nThe enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP. Dodge 5%.\nIt seems weak and ineffectual.\nIt seems "
-       "bleary-eyed, slow, and unable to DODGE."},
+       "\n"
+       "The enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP. Dodge 5%.\n"
+       "It seems weak and ineffectual.\n"
+       "It seems bleary-eyed, slow, and unable to DODGE."},
       {"GOBLIN", "WHIFFLING", 0.0f, 0.25f,
-       "\nThe enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP.\nIt seems weak and ineffectual.\nWhat is this thing???"},
+       "\n"
+       "The enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP.\n"
+       "It seems weak and ineffectual.\n"
+       "What is this thing???"},
       {"BLOB", "SPARKLY", 0.0f, 0.25f,
-       "\nThe enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP.\nIt seems like this enemy is bugged. Or maybe the skill "
-       "is.\nIt seems like this enemy is bugged. Or maybe the skill is."},
+       "\n"
+       "The enemy has: 6 ATK; 12 DEF; 4 gold; 20 EXP.\n"
+       "It seems like this enemy is bugged. Or maybe the skill is.\n"
+       "It seems like this enemy is bugged. Or maybe the skill is."},
       // An enemy that takes no damage shows its plain defence.
       {"GHAST", "GHASTLY", 0.0f, 0.0f,
-       "\nThe enemy has: 6 ATK; 3 DEF; 4 gold; 20 EXP.\nThis enemy is making you shake in your boots!!\nIt's a "
-       "ghost!! It has very high DAMAGE RESISTANCE."},
+       "\n"
+       "The enemy has: 6 ATK; 3 DEF; 4 gold; 20 EXP.\n"
+       "This enemy is making you shake in your boots!!\n"
+       "It's a ghost!! It has very high DAMAGE RESISTANCE."},
   };
   for (const Case& c : cases) {
     enemy().type = c.type;
@@ -259,7 +293,9 @@ TEST_F(LaterSkills, PreachingMovesEachListenerItsOwnWay) {
     int hpAfter;
   };
   const Case cases[] = {
-      {"ACCOUNTANT", "HORNY", 40, "As your words set in, the enemy's eyes widen.\nIt seems horrified with its lecherous",
+      {"ACCOUNTANT", "HORNY", 40,
+       "As your words set in, the enemy's eyes widen.\n"
+       "It seems horrified with its lecherous",
        6, 40},
       {"ORC", "HIPPIE", 40, "The HIPPIE ORC listens with rapt attention.", 7, 40},
       {"ORC", "HIPPIE", 25, "The HIPPIE ORC listens with rapt attention.", 7, 35},
@@ -348,7 +384,9 @@ TEST_F(LaterSkills, PissingOnTheEnemyIsForgottenAtOnceButKeepsItsText) {
   EXPECT_EQ(hero.skills[0].name, "MAGICBOLT");
   EXPECT_EQ(enemy().quibblent, "DAMP");
   EXPECT_TRUE(copy.narration.starts_with("Zed pisses on the enemy! Yeah!\n"));
-  EXPECT_TRUE(copy.narration.ends_with("\nYou feel like you don't need to piss anymore.\n" + kEnemyTurn));
+  EXPECT_TRUE(copy.narration.ends_with("\n"
+                                       "You feel like you don't need to piss anymore.\n" +
+                                       kEnemyTurn));
 }
 
 TEST_F(LaterSkills, EatingNeedsTwoReasonsAndNeverKills) {
@@ -363,10 +401,14 @@ TEST_F(LaterSkills, EatingNeedsTwoReasonsAndNeverKills) {
   };
   const Case cases[] = {
       {"DRAGON", "LIGHTLY SALTED", "STARVING", "ZOMBIE", 1, 2, "There is no way you will be able to EAT this enemy."},
-      {"ORC", "UNINTERESTING", "UNINTERESTING", "CONVICT", 40, 2, "they're still too \nactive and slippery!"},
+      {"ORC", "UNINTERESTING", "UNINTERESTING", "CONVICT", 40, 2,
+       "they're still too \n"
+       "active and slippery!"},
       {"ORC", "UNINTERESTING", "UNINTERESTING", "CONVICT", 20, 2, "not appetizing enough to eat!!"},
       {"ORC", "SLEEPING", "UNINTERESTING", "CONVICT", 21, 2, "not appetizing enough to eat!!"},
-      {"ORC", "LIGHTLY SALTED", "UNINTERESTING", "CONVICT", 21, 2, "too \nactive and slippery!"},
+      {"ORC", "LIGHTLY SALTED", "UNINTERESTING", "CONVICT", 21, 2,
+       "too \n"
+       "active and slippery!"},
       {"ORC", "LIGHTLY SALTED", "UNINTERESTING", "CONVICT", 20, 10, "Mmm... delicious! You gained 10 HP."},
       {"ORC", "UNINTERESTING", "STARVING", "ZOMBIE", 40, 10, "Mmm... delicious! You gained 20 HP."},
       {"ZOMBIE", "UNINTERESTING", "STARVING", "ZOMBIE", 30, 10, "Oof, that doesn't go down easy... you lose 2 HP."},
@@ -387,13 +429,16 @@ TEST_F(LaterSkills, EatingNeedsTwoReasonsAndNeverKills) {
     EXPECT_EQ(state.combatState, c.combatState) << c.type << " " << c.hp;
     EXPECT_NE(skill.narration.find(c.line), std::string::npos) << skill.narration;
     if (c.combatState == 2) {
-      EXPECT_TRUE(skill.narration.ends_with(
-          "\nYou have 2 dodges left.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]"));
+      EXPECT_TRUE(skill.narration.ends_with("\n"
+                                            "You have 2 dodges left.\n"
+                                            "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]"));
       EXPECT_EQ(skill.cooldownLeft, 0);
     } else {
       EXPECT_EQ(enemy().hp, 0);
       EXPECT_GE(hero.hp, 1);
-      EXPECT_TRUE(skill.narration.ends_with("\nYou win the battle!!!\n[TYPE ANYTHING TO CONTINUE]"));
+      EXPECT_TRUE(skill.narration.ends_with("\n"
+                                            "You win the battle!!!\n"
+                                            "[TYPE ANYTHING TO CONTINUE]"));
     }
   }
 }
@@ -414,8 +459,10 @@ TEST_F(LaterSkills, HungerShortensTheMealsCooldown) {
   EXPECT_EQ(hero.quibblent, "RAVENOUS");
   EXPECT_EQ(enemy().quibblent, "UNINTERESTING");
   EXPECT_EQ(skill.cooldownLeft, skill.cooldown - 1);
-  EXPECT_EQ(skill.narration, "Zed attempts to EAT the UNINTERESTING ORC!\nThe attempt was an overwhelming success. "
-                             "Tastes like flesh!\nThe enemy is now much less VOLUMINOUS.\nYou are now RAVENOUS.\n" +
+  EXPECT_EQ(skill.narration, "Zed attempts to EAT the UNINTERESTING ORC!\n"
+                             "The attempt was an overwhelming success. Tastes like flesh!\n"
+                             "The enemy is now much less VOLUMINOUS.\n"
+                             "You are now RAVENOUS.\n" +
                                  kEnemyTurn);
 }
 

@@ -24,7 +24,9 @@ struct ReadinessCase {
 };
 
 TEST(PlayerTurn, ReadinessAndTheExtravagantRecharge) {
-  const std::string bolt = "Hero fires off a MAGICBOLT!\nUNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn;
+  const std::string bolt = "Hero fires off a MAGICBOLT!\n"
+                           "UNINTERESTING GOBLIN took 6 damage. Nice!\n" +
+                           kEnemyTurn;
   const std::vector<ReadinessCase> cases = {
       {"cooling down at 1 is refused and nothing changes", "MAGICBOLT", 1, 0, "UNINTERESTING",
        "You cannot use that skill, it is currently cooling down!\n" + dodgesLeft(3), 2, 1, 0, 20},
@@ -33,7 +35,10 @@ TEST(PlayerTurn, ReadinessAndTheExtravagantRecharge) {
       {"0 lets it run", "MAGICBOLT", 0, 0, "UNINTERESTING", bolt, 7, 3, 1, 14},
       {"a negative count lets it run", "MAGICBOLT", -1, 0, "UNINTERESTING", bolt, 7, 2, 1, 14},
       {"used up runs straight on into the dodges", "PREACH", 0, 1, "UNINTERESTING",
-       "You have already used PREACH too many times recently!\nDo something else.\n" + dodgesLeft(3), 2, 0, 1, 20},
+       "You have already used PREACH too many times recently!\n"
+       "Do something else.\n" +
+           dodgesLeft(3),
+       2, 0, 1, 20},
       {"an EXTRAVAGANT hero recharges 2 faster", "MAGICBOLT", 0, 0, "EXTRAVAGANT", bolt, 7, 1, 1, 14},
       {"an EXTRAVAGANT hero left at 1 ends at 0, not below", "MAGICBOLT", -2, 0, "EXTRAVAGANT", bolt, 7, 0, 1, 14},
       {"a name no skill answers to: empty reply, the enemy's turn, a use spent", "FOO", 0, 0, "UNINTERESTING", "",

@@ -33,8 +33,8 @@ class SecretRooms : public ::testing::Test {
   PlayerRecord hero;
 };
 
-const std::string kNothingLeft =
-    "You enter the secret room but there's nothing in there. \nYou've already been here, remember?";
+const std::string kNothingLeft = "You enter the secret room but there's nothing in there. \n"
+                                 "You've already been here, remember?";
 
 TEST_F(SecretRooms, EachKeyOpensItsRoomAndMovesOn) {
   struct Case {
@@ -44,30 +44,39 @@ TEST_F(SecretRooms, EachKeyOpensItsRoomAndMovesOn) {
     const char* keyAfter;
   };
   const Case cases[] = {
-      {"Scroll", "You enter the secret room... It contains a single ancient \nscroll", 14, "Scroll2"},
-      {"Scroll2", "You enter the secret room... The scroll is lying on the \nground, surrounded by broken glass. You "
-                  "pick it back",
+      {"Scroll", "You enter the secret room... It contains a single ancient \n"
+                 "scroll", 14, "Scroll2"},
+      {"Scroll2", "You enter the secret room... The scroll is lying on the \n"
+                  "ground, surrounded by broken glass. You pick it back",
        14, "Scroll2"},
-      {"Scroll3", "You enter the secret room... The scroll is lying on the \nground, surrounded by broken glass. You "
-                  "feel bad",
+      {"Scroll3", "You enter the secret room... The scroll is lying on the \n"
+                  "ground, surrounded by broken glass. You feel bad",
        2, "Scroll3"},
-      {"Fountain", "You enter the secret room... Whoa, it's the mythical \nFOUNTAIN OF RESTORATION!", 34, "Fountain"},
-      {"Barrel", "You enter the secret room... Holy shit, it's a highly \npowerful (and anachronistic) PLASMA BARREL!",
+      {"Fountain", "You enter the secret room... Whoa, it's the mythical \n"
+                   "FOUNTAIN OF RESTORATION!", 34, "Fountain"},
+      {"Barrel", "You enter the secret room... Holy shit, it's a highly \n"
+                 "powerful (and anachronistic) PLASMA BARREL!",
        38, "Barrel"},
       {"Wizard", "You enter the secret room, and it is pitch black.", 21, "Wizard"},
       {"Wizard2", "You return to GARGLEFLOXX's study.", 23, "Wizard2"},
       {"WizardStop", "The secret room is held shut with powerful magic.", 2, "WizardStop"},
       {"GoblinUsed", "You enter GARY's empty shop.", 2, "GoblinUsed"},
-      {"Secret", "I'm going to be honest here: I have no idea what to put in \nthis secret room.", 2, "Secret"},
-      {"Vortex", "The secret room appears to have been sucked up in the \nVORTEX. There is nothing left there.", 2,
+      {"Secret", "I'm going to be honest here: I have no idea what to put in \n"
+                 "this secret room.", 2, "Secret"},
+      {"Vortex", "The secret room appears to have been sucked up in the \n"
+                 "VORTEX. There is nothing left there.", 2,
        "Vortex"},
-      {"Goblin", "You enter the secret room to find a garish but well-stocked \nshop inside.", 19, "Goblin1"},
-      {"Goblin1", "You return to the secret room. GARY is still there.\n'Oh oh oh!! Hallo again, good friend!", 19,
+      {"Goblin", "You enter the secret room to find a garish but well-stocked \n"
+                 "shop inside.", 19, "Goblin1"},
+      {"Goblin1", "You return to the secret room. GARY is still there.\n"
+                  "'Oh oh oh!! Hallo again, good friend!", 19,
        "Goblin2"},
-      {"Goblin10", "You return to the secret room. GARY is still there.\n'Ahhh, hallo again. The behavorel economic "
-                   "was not working.",
+      {"Goblin10", "You return to the secret room. GARY is still there.\n"
+                   "'Ahhh, hallo again. The behavorel economic was not working.",
        19, "Goblin11"},
-      {"Goblin11", "You return to the secret room. GARY is still there.\n'Hallo, friendy! GARY has more more deals",
+      {"Goblin11",
+       "You return to the secret room. GARY is still there.\n"
+       "'Hallo, friendy! GARY has more more deals",
        19, "Goblin11"},
       {"TrapUsed", kNothingLeft.c_str(), 2, "TrapUsed"},
       {"FountUsed", kNothingLeft.c_str(), 2, "FountUsed"},
@@ -89,7 +98,8 @@ TEST_F(SecretRooms, EachKeyOpensItsRoomAndMovesOn) {
 TEST_F(SecretRooms, AZombieCaresForNoRoomAtAll) {
   hero.playerClass = "ZOMBIE";
   for (const char* key : {"Treasure", "Curse", "Goblin", "Trap"}) {
-    EXPECT_EQ(enter(key), "You have no interest in secret rooms. All you desire \nis flesh. Gruuuuuhhhhh...");
+    EXPECT_EQ(enter(key), "You have no interest in secret rooms. All you desire \n"
+                          "is flesh. Gruuuuuhhhhh...");
     EXPECT_EQ(floorRecord.secretRoomKind, key);
     EXPECT_EQ(state.pendingPrompt, 2);
   }
@@ -97,8 +107,8 @@ TEST_F(SecretRooms, AZombieCaresForNoRoomAtAll) {
 
 TEST_F(SecretRooms, TheTrapPoisonsOnceAndTheCurseRoomSparesTheCursed) {
   const std::string trap = enter("Trap");
-  EXPECT_TRUE(trap.starts_with("You enter the secret room, but the second you step in, a \npoison dart shoots out and "
-                               "hits you! Damn, it was a trap! \n"));
+  EXPECT_TRUE(trap.starts_with("You enter the secret room, but the second you step in, a \n"
+                               "poison dart shoots out and hits you! Damn, it was a trap! \n"));
   EXPECT_TRUE(hero.poisoned);
   state.handleSecretRoom(floorRecord.secretRoomKind, floorRecord, hero);
   EXPECT_EQ(state.messageBuffer, kNothingLeft) << "the key moved on to TrapUsed";
@@ -107,22 +117,28 @@ TEST_F(SecretRooms, TheTrapPoisonsOnceAndTheCurseRoomSparesTheCursed) {
   EXPECT_EQ(state.pendingPrompt, 29);
   hero.quibblent = "CURSED";
   state.pendingPrompt = 2;
-  EXPECT_EQ(enter("Curse"), "Even thinking about that horribly cursed room makes you \nfeel weak. You cannot bring "
-                            "yourself to go back there.");
+  EXPECT_EQ(enter("Curse"), "Even thinking about that horribly cursed room makes you \n"
+                            "feel weak. You cannot bring yourself to go back there.");
   EXPECT_EQ(state.pendingPrompt, 2);
 }
 
 TEST_F(SecretRooms, ThePlunderedRoomLeavesAFewCoins) {
   dice::Script script({3});
-  EXPECT_TRUE(enter("Abandoned").ends_with("Better than nothing! \nYou got 8 GOLD."));
+  EXPECT_TRUE(enter("Abandoned")
+                  .ends_with("Better than nothing! \n"
+                             "You got 8 GOLD."));
   EXPECT_EQ(hero.gold, 8);
   EXPECT_EQ(floorRecord.secretRoomKind, "AbandonedUsed");
 }
 
 TEST_F(SecretRooms, TheCorpsesWearAnArmorOnOffer) {
   const std::string reply = enter("Special");
-  EXPECT_TRUE(reply.find("One of them is \nwearing a " + state.offeredItem.name + "... Would you like to \nreplace your "
-                         "current armor, the SHIRT,\nwith it? (Y/N)") != std::string::npos)
+  EXPECT_TRUE(reply.find("One of them is \n"
+                         "wearing a " +
+                         state.offeredItem.name +
+                         "... Would you like to \n"
+                         "replace your current armor, the SHIRT,\n"
+                         "with it? (Y/N)") != std::string::npos)
       << reply;
   EXPECT_EQ(state.offeredItem.lootKind, "Armor");
   EXPECT_EQ(state.pendingPrompt, 5);
@@ -130,8 +146,8 @@ TEST_F(SecretRooms, TheCorpsesWearAnArmorOnOffer) {
 }
 
 TEST_F(SecretRooms, TreasureGivesGoldItemsAndAWeaponOrArmor) {
-  const std::string jackpot =
-      "You enter the secret room... JACKPOT!! It's \nfull of sweet TREASURE!! Let's see what you got...\n";
+  const std::string jackpot = "You enter the secret room... JACKPOT!! It's \n"
+                              "full of sweet TREASURE!! Let's see what you got...\n";
   for (unsigned seed = 1; seed <= 60; ++seed) {
     dice::useSeed(seed);
     floorRecord.floorNumber = seed % 2 == 0 ? 2 : 9;
@@ -148,7 +164,8 @@ TEST_F(SecretRooms, TreasureGivesGoldItemsAndAWeaponOrArmor) {
       EXPECT_EQ(state.pendingPrompt, 4) << "always a weapon on the first floors";
     }
     const std::string offer = state.pendingPrompt == 4 ? "!! (ATK: " : "!! (DEF: ";
-    EXPECT_NE(reply.find("\nAnd a " + state.offeredItem.name + offer), std::string::npos) << reply;
+    EXPECT_NE(reply.find("\n"
+                         "And a " + state.offeredItem.name + offer), std::string::npos) << reply;
   }
   dice::useDevice();
 }
@@ -161,7 +178,9 @@ TEST_F(SecretRooms, AFullInventoryStillGetsTheGoldAndTheOffer) {
     hero.gold = 0;
     const std::string reply = enter("Treasure");
     const std::string afterGold = reply.substr(reply.find(" gold! ") + 7);
-    EXPECT_TRUE(afterGold.starts_with("\nAnd a ")) << "nothing fits in the pockets: " << reply;
+    EXPECT_TRUE(afterGold.starts_with("\n"
+                                      "And a "))
+        << "nothing fits in the pockets: " << reply;
   }
   dice::useDevice();
 }
@@ -186,7 +205,8 @@ TEST_F(SecretRooms, TreasurePotionsJoinAHeldStackEvenWithFullPocketsAndLeaveTheS
     EXPECT_EQ(state.potionsForSale, 10 - stacks) << "one fewer for sale per stack, whatever its size: " << reply;
     EXPECT_EQ(hero.inventoryCounts[0], 1 + units) << reply;
     EXPECT_EQ(hero.inventoryNames.size(), 6u) << reply;
-    const std::string finds = reply.substr(0, reply.find("\nAnd a "));
+    const std::string finds = reply.substr(0, reply.find("\n"
+                                                         "And a "));
     EXPECT_EQ(finds.find("! A "), std::string::npos) << "no slot for a large find: " << reply;
     stacksWon += stacks;
   }

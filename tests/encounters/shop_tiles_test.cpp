@@ -11,45 +11,66 @@
 namespace {
 
 const std::string kHintShopGreeting =
-    "You approach HINTLY MCGEE's HINT EMPORIUM. He waves at you.\n'Hullo lad! If'n yer lookin' fer a HINT, yer at "
-    "the \nright place, right here, right with me, right right! \nIt's only 2 GOLD fer each hint! What do ya "
-    "say? (Y/N)'";
+    "You approach HINTLY MCGEE's HINT EMPORIUM. He waves at you.\n"
+    "'Hullo lad! If'n yer lookin' fer a HINT, yer at the \n"
+    "right place, right here, right with me, right right! \n"
+    "It's only 2 GOLD fer each hint! What do ya say? (Y/N)'";
 const std::string kHintShopLocked =
-    "Smells like flesh inside the hint shop. But the door is \nlocked tight. Must find flesh elsewhere.";
+    "Smells like flesh inside the hint shop. But the door is \n"
+    "locked tight. Must find flesh elsewhere.";
 const std::string kHellGreeting =
-    "You cautiously approach HINT HELL WITH FL'GARHH.\nThe place smells strongly of dead bodies. You try to look "
-    "\nat FL'GARHH, but your eyes keep slipping away from it.\n'ALL THINGS WILL END. DEATH IS INEVITABLE. "
-    "EMBRACE ROT.'\nA sign on the front reads: '20 GOLD PER HINT', with a \nshrine to place your gold. Pay 20 "
-    "gold? (Y/N)";
+    "You cautiously approach HINT HELL WITH FL'GARHH.\n"
+    "The place smells strongly of dead bodies. You try to look \n"
+    "at FL'GARHH, but your eyes keep slipping away from it.\n"
+    "'ALL THINGS WILL END. DEATH IS INEVITABLE. EMBRACE ROT.'\n"
+    "A sign on the front reads: '20 GOLD PER HINT', with a \n"
+    "shrine to place your gold. Pay 20 gold? (Y/N)";
 const std::string kHellDoomed =
-    "You attempt to approach HINT HELL WITH FL'GARHH, but you \njust... can't. A voice speaks into your "
-    "mind.\n'YOU ARE DOOMED ALREADY. THERE IS NOTHING TO BE SAID FOR \nYOU. DO NOT TRY TO FIGHT DEFEAT.'\nGuess "
-    "you're not getting any more HINTS this run!";
+    "You attempt to approach HINT HELL WITH FL'GARHH, but you \n"
+    "just... can't. A voice speaks into your mind.\n"
+    "'YOU ARE DOOMED ALREADY. THERE IS NOTHING TO BE SAID FOR \n"
+    "YOU. DO NOT TRY TO FIGHT DEFEAT.'\n"
+    "Guess you're not getting any more HINTS this run!";
 const std::string kGerardGreeting =
-    "You approach the MAN... He quickly grabs you roughly, \nshushes you, and pulls you to a secluded corner of "
-    "the room.\n'Listen here, kid. I'm SNEAKFUL GERARD, and here at SNEAKFUL\nGERARD'S SHOPPERY, we ain't got "
-    "time for games. I got items, \nyou got money, let's make a deal. Let's see here...'\n[TYPE ANYTHING TO "
-    "CONTINUE]";
+    "You approach the MAN... He quickly grabs you roughly, \n"
+    "shushes you, and pulls you to a secluded corner of the room.\n"
+    "'Listen here, kid. I'm SNEAKFUL GERARD, and here at SNEAKFUL\n"
+    "GERARD'S SHOPPERY, we ain't got time for games. I got items, \n"
+    "you got money, let's make a deal. Let's see here...'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kGerardGone =
-    "You approach the - hey, wasn't there a MAN here a second \nago? Damn. You were hoping to CONSUME HIS FLESH.";
+    "You approach the - hey, wasn't there a MAN here a second \n"
+    "ago? Damn. You were hoping to CONSUME HIS FLESH.";
 const std::string kWombletonGreeting =
-    "You approach WOMBLETON WAMBLEFLUMP THE SHOP THING. Without\nspeaking a word, he unhinges his jaw and a "
-    "stockpile of\nitems come flying out. He points at each one individually \nand holds up some of his many "
-    "fingers to show how\nmuch each one is worth. Let's see...\n[TYPE ANYTHING TO CONTINUE]";
+    "You approach WOMBLETON WAMBLEFLUMP THE SHOP THING. Without\n"
+    "speaking a word, he unhinges his jaw and a stockpile of\n"
+    "items come flying out. He points at each one individually \n"
+    "and holds up some of his many fingers to show how\n"
+    "much each one is worth. Let's see...\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kWombletonCousin =
-    "You approach WOMBLETON WAMBLEFLUMP THE SHOP THING, and tell \nhim his cousin is looking for him elsewhere in "
-    "the dungeon. \nWombleton shrieks discontentedly, and waves several tentacles \nin a dismissive motion. "
-    "Seems he is unhappy with this news.\n[TYPE ANYTHING TO CONTINUE]";
+    "You approach WOMBLETON WAMBLEFLUMP THE SHOP THING, and tell \n"
+    "him his cousin is looking for him elsewhere in the dungeon. \n"
+    "Wombleton shrieks discontentedly, and waves several tentacles \n"
+    "in a dismissive motion. Seems he is unhappy with this news.\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kWombletonInedible = "This thing smells horrible. Not good to eat.";
 const std::string kJimmyFirst =
-    "You cautiously approach the POTION. It smiles up at you and \nspeaks in a squeaky, high-pitched voice. 'Hi, "
-    "friend! My \nname is JIMMY! It's so nice to meet you! Boy, you sure look \nthirsty, huh? You could use some "
-    "water!'\n\n(Drink the potion? Y/N)";
+    "You cautiously approach the POTION. It smiles up at you and \n"
+    "speaks in a squeaky, high-pitched voice. 'Hi, friend! My \n"
+    "name is JIMMY! It's so nice to meet you! Boy, you sure look \n"
+    "thirsty, huh? You could use some water!'\n"
+    "\n"
+    "(Drink the potion? Y/N)";
 const std::string kJimmyAgain =
-    "'Well, hi again, buddy! Nice to see you! Don't mind me, I'm \njust sittin' around, having a great time! "
-    "Say, you STILL \nlook thirsty. Make sure not to get dehydrated, friend!'\n\n(Drink the potion? Y/N)";
+    "'Well, hi again, buddy! Nice to see you! Don't mind me, I'm \n"
+    "just sittin' around, having a great time! Say, you STILL \n"
+    "look thirsty. Make sure not to get dehydrated, friend!'\n"
+    "\n"
+    "(Drink the potion? Y/N)";
 const std::string kJimmyByZombie =
-    "You drink the POTION. Full HP restored. Doesn't taste like \nflesh, though.";
+    "You drink the POTION. Full HP restored. Doesn't taste like \n"
+    "flesh, though.";
 
 using ShopEntry = void (*)(GameState&, Floor&, PlayerRecord&, int);
 

@@ -31,14 +31,19 @@ class ShopVisits : public PromptPlay {
 };
 
 TEST_F(ShopVisits, GerardHagglesThenRunsFromAHeroWhoCannotPay) {
-  EXPECT_TRUE(enter(enterGerardShop, "Shop").ends_with("Let's see here...'\n[TYPE ANYTHING TO CONTINUE]"));
+  EXPECT_TRUE(enter(enterGerardShop, "Shop")
+                  .ends_with("Let's see here...'\n"
+                             "[TYPE ANYTHING TO CONTINUE]"));
   const std::string offer = type("look");
   EXPECT_TRUE(startsWith(offer, "'OK kid, I got ")) << offer;
-  EXPECT_TRUE(offer.ends_with(" GOLD, though. \nAre you in or not?' (Y/N)")) << offer;
-  EXPECT_TRUE(startsWith(type("what?"), "'I don't have time for your games, kid. You want it or not?'\nPurchase the "));
-  EXPECT_EQ(type("n"),
-            "'Fair enough. See you around, kid.' GERARD shoos you away, \nand goes back to counting his money. "
-            "\n(You can talk to him again for a new, different offer.)");
+  EXPECT_TRUE(offer.ends_with(" GOLD, though. \n"
+                              "Are you in or not?' (Y/N)"))
+      << offer;
+  EXPECT_TRUE(startsWith(type("what?"), "'I don't have time for your games, kid. You want it or not?'\n"
+                                        "Purchase the "));
+  EXPECT_EQ(type("n"), "'Fair enough. See you around, kid.' GERARD shoos you away, \n"
+                       "and goes back to counting his money. \n"
+                       "(You can talk to him again for a new, different offer.)");
   EXPECT_EQ(floorRecord.tileKinds[kEast], "Shop");
 
   enter(enterGerardShop, "Shop");
@@ -56,15 +61,21 @@ TEST_F(ShopVisits, WombletonSellsUntilHeHasNoMoreToOffer) {
   player.gold = 100000;
   player.inventoryNames = {};
   player.inventoryCounts = {0, 0, 0, 0, 0, 0};
-  EXPECT_TRUE(enter(enterWombletonShop, "Shop2").ends_with("Let's see...\n[TYPE ANYTHING TO CONTINUE]"));
+  EXPECT_TRUE(enter(enterWombletonShop, "Shop2")
+                  .ends_with("Let's see...\n"
+                             "[TYPE ANYTHING TO CONTINUE]"));
   for (int sale = 1; sale <= 2; ++sale) {
     SCOPED_TRACE(sale);
     const std::string offer = type("");
-    EXPECT_TRUE(startsWith(offer, "Through a series of inscrutable gestures and noises,\nWOMBLETON")) << offer;
+    EXPECT_TRUE(startsWith(offer, "Through a series of inscrutable gestures and noises,\n"
+                                  "WOMBLETON"))
+        << offer;
     const int gold = player.gold;
     const int price = state.offeredItem.price;
     const std::string bought = type("y");
-    EXPECT_TRUE(startsWith(bought, "WOMBLETON absorbs your gold into one of its many tentacles.\nYou got ")) << bought;
+    EXPECT_TRUE(startsWith(bought, "WOMBLETON absorbs your gold into one of its many tentacles.\n"
+                                   "You got "))
+        << bought;
     EXPECT_EQ(player.gold, gold - price);
     EXPECT_TRUE(bought.ends_with(sale == 1 ? "[TYPE ANYTHING TO CONTINUE]" : "Seems he has no more to offer you."));
   }
@@ -95,8 +106,10 @@ TEST_F(ShopVisits, HintsAreBoughtUntilTheHeroWalksAwayOrRunsOutOfGold) {
 
   player.gold = 45;
   EXPECT_TRUE(enter(enterHintHell, "Doom").ends_with("Pay 20 gold? (Y/N)"));
-  EXPECT_TRUE(type("y").ends_with("\nWill you place another 20 gold in the shrine? (Y/N)"));
-  EXPECT_TRUE(type("y").ends_with("\nWill you place another 20 gold in the shrine? (Y/N)"));
+  EXPECT_TRUE(type("y").ends_with("\n"
+                                  "Will you place another 20 gold in the shrine? (Y/N)"));
+  EXPECT_TRUE(type("y").ends_with("\n"
+                                  "Will you place another 20 gold in the shrine? (Y/N)"));
   EXPECT_TRUE(type("y").ends_with("Ouch! You take 2 damage."));
   EXPECT_EQ(player.gold, 5);
   EXPECT_EQ(state.pendingPrompt, 2);

@@ -13,7 +13,8 @@
 #include "world/game_state.h"
 #include "world/player_record.h"
 
-inline const std::string kEnemyTurn = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+inline const std::string kEnemyTurn = "It is now the enemy's turn.\n"
+                                      "[TYPE ANYTHING TO CONTINUE]";
 inline const std::string kMenu = "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
 inline const std::string kYourTurn = "It is now your turn.\n" + kMenu;
 inline std::string dodgesLeft(int dodges) { return "You have " + std::to_string(dodges) + " dodges left.\n" + kMenu; }

@@ -23,14 +23,17 @@ TEST(Firebolt, BurnsByLevelAndSetsFuelAlight) {
       f.enemy().maxHp = maxHp;
     };
   };
-  const std::string risingText =
-      "FWOOOOOOSH!!! The DRAGON explodes!!!\n...But it rises back out of the ashes, stronger than ever!\n"
-      "Full enemy health restored! Oh no!!\n" +
-      kEnemyTurn;
+  const std::string risingText = "FWOOOOOOSH!!! The DRAGON explodes!!!\n"
+                                 "...But it rises back out of the ashes, stronger than ever!\n"
+                                 "Full enemy health restored! Oh no!!\n" +
+                                 kEnemyTurn;
   const auto explosionText = [](int blast) {
-    return "FWOOOOOOSH!!! The GOBLIN explodes!!!\nIts money disintegrates in the explosion. You win!\n"
+    return "FWOOOOOOSH!!! The GOBLIN explodes!!!\n"
+           "Its money disintegrates in the explosion. You win!\n"
            "However, the blast also hits you for " +
-           std::to_string(blast) + " damage.\n[TYPE ANYTHING TO CONTINUE]";
+           std::to_string(blast) +
+           " damage.\n"
+           "[TYPE ANYTHING TO CONTINUE]";
   };
   playSkillCases({
       {"level 3 deals 14 whatever the defence or factors", "FIREBOLT", level3, {}, {},
@@ -59,10 +62,12 @@ TEST(Firebolt, BurnsByLevelAndSetsFuelAlight) {
        },
        {}, {}, kFirebolt + explosionText(14), 0, 10, 4, 1, 3, "HIGHLY FLAMMABLE", false, false, 0},
       {"a SLEEPING MASS is set alight, not woken", "FIREBOLT", level3Against("MASS", "SLEEPING", 20, 20), {}, {},
-       kFirebolt + "SLEEPING MASS took 14 damage. Rad!\nThe SLEEPING MASS is now FLAMING!\n" + kEnemyTurn,
+       kFirebolt + "SLEEPING MASS took 14 damage. Rad!\n"
+                   "The SLEEPING MASS is now FLAMING!\n" + kEnemyTurn,
        6, 7, 4, 30, 3, "FLAMING"},
       {"a SLEEPING GOBLIN wakes ENRAGED", "FIREBOLT", level3Against("GOBLIN", "SLEEPING", 20, 20), {}, {},
-       kFirebolt + "SLEEPING GOBLIN took 14 damage. Rad!\nYour attack woke the enemy up!! It's ENRAGED now!!\n" +
+       kFirebolt + "SLEEPING GOBLIN took 14 damage. Rad!\n"
+                   "Your attack woke the enemy up!! It's ENRAGED now!!\n" +
            kEnemyTurn,
        6, 7, 4, 30, 3, "ENRAGED"},
       {"KEROSENE on the hero sets any enemy alight", "FIREBOLT",
@@ -70,8 +75,11 @@ TEST(Firebolt, BurnsByLevelAndSetsFuelAlight) {
          level3(f);
          f.player.imbuement = "KEROSENE";
        },
-       {}, {},
-       kFirebolt + "UNINTERESTING GOBLIN took 14 damage. Rad!\nThe UNINTERESTING GOBLIN is now FLAMING!\n" +
+       {},
+       {},
+       kFirebolt +
+           "UNINTERESTING GOBLIN took 14 damage. Rad!\n"
+           "The UNINTERESTING GOBLIN is now FLAMING!\n" +
            kEnemyTurn,
        6, 7, 4, 30, 3, "FLAMING"},
       {"a CONFUSED hero cannot cast it", "FIREBOLT", [](SkillFight& f) { f.player.quibblent = "CONFUSED"; }, {}, {},
@@ -82,13 +90,16 @@ TEST(Firebolt, BurnsByLevelAndSetsFuelAlight) {
 TEST(Stunbolt, StunsTheEnemyOrIsTurnedBack) {
   playSkillCases({
       {"the enemy is stunned and the hero moves again", "STUNBOLT", nullptr, {}, {},
-       kStunbolt + "UNINTERESTING GOBLIN has been STUNNED!!\nIt is now your turn.\n" + dodgesLeft(3),
+       kStunbolt + "UNINTERESTING GOBLIN has been STUNNED!!\n"
+                   "It is now your turn.\n" + dodgesLeft(3),
        20, 2, 8, 30, 3, "UNINTERESTING", true},
       {"a CTHULOID turns it back on the hero", "STUNBOLT", [](SkillFight& f) { f.enemy().type = "CTHULOID"; }, {}, {},
-       kStunbolt + "UNINTERESTING CTHULOID reflects the attack back at you!!\nYou are now STUNNED! " + kEnemyTurn,
+       kStunbolt + "UNINTERESTING CTHULOID reflects the attack back at you!!\n"
+                   "You are now STUNNED! " + kEnemyTurn,
        20, 7, 8, 30, 3, "UNINTERESTING", false, true},
       {"a HELLFUCKER too", "STUNBOLT", [](SkillFight& f) { f.enemy().type = "HELLFUCKER"; }, {}, {},
-       kStunbolt + "UNINTERESTING HELLFUCKER reflects the attack back at you!!\nYou are now STUNNED! " + kEnemyTurn,
+       kStunbolt + "UNINTERESTING HELLFUCKER reflects the attack back at you!!\n"
+                   "You are now STUNNED! " + kEnemyTurn,
        20, 7, 8, 30, 3, "UNINTERESTING", false, true},
       {"a CONFUSED hero cannot cast it", "STUNBOLT", [](SkillFight& f) { f.player.quibblent = "CONFUSED"; }, {}, {},
        "Hero is too CONFUSED to cast STUNBOLT!!\n" + kEnemyTurn, 20, 7, 0, 30, 3, "UNINTERESTING"},
@@ -122,17 +133,20 @@ TEST(Heal, RestoresAThirdOfTheMaximumUpTo25) {
 TEST(ApplySalt, SaltsTheEnemyAndAlwaysTakesItsCooldown) {
   playSkillCases({
       {"the enemy becomes LIGHTLY SALTED", "APPLY SALT", nullptr, {}, {},
-       "Hero applies a light dose of salt!\nThe UNINTERESTING GOBLIN is now LIGHTLY SALTED!\n" + kEnemyTurn,
+       "Hero applies a light dose of salt!\n"
+       "The UNINTERESTING GOBLIN is now LIGHTLY SALTED!\n" + kEnemyTurn,
        20, 7, 3, 30, 3, "LIGHTLY SALTED"},
       {"a GHAST refuses the change, the cooldown is still taken", "APPLY SALT",
        [](SkillFight& f) {
          f.enemy().type = "GHAST";
          f.enemy().quibblent = "GHASTLY";
        },
-       {}, {}, "Hero applies a light dose of salt!\nThe GHAST is too GHASTLY to change quibblent!\n" + kEnemyTurn,
+       {}, {}, "Hero applies a light dose of salt!\n"
+               "The GHAST is too GHASTLY to change quibblent!\n" + kEnemyTurn,
        20, 7, 3, 30, 3, "GHASTLY"},
       {"a CONFUSED hero can still salt", "APPLY SALT", [](SkillFight& f) { f.player.quibblent = "CONFUSED"; }, {}, {},
-       "Hero applies a light dose of salt!\nThe UNINTERESTING GOBLIN is now LIGHTLY SALTED!\n" + kEnemyTurn,
+       "Hero applies a light dose of salt!\n"
+       "The UNINTERESTING GOBLIN is now LIGHTLY SALTED!\n" + kEnemyTurn,
        20, 7, 3, 30, 3, "LIGHTLY SALTED"},
   });
 }

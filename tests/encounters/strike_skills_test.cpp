@@ -13,33 +13,49 @@ const std::string kWoke = "Your attack woke the enemy up!! It's ENRAGED now!!\n"
 
 std::string explosion(const std::string& type, int blast) {
   return "FWOOOOOOSH!!! The " + type +
-         " explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, the blast also hits you for " +
-         std::to_string(blast) + " damage.\n[TYPE ANYTHING TO CONTINUE]";
+         " explodes!!!\n"
+         "Its money disintegrates in the explosion. You win!\n"
+         "However, the blast also hits you for " +
+         std::to_string(blast) +
+         " damage.\n"
+         "[TYPE ANYTHING TO CONTINUE]";
 }
 
 std::string rising(const std::string& type) {
   return "FWOOOOOOSH!!! The " + type +
-         " explodes!!!\n...But it rises back out of the ashes, stronger than ever!\nFull enemy health restored!\n" +
+         " explodes!!!\n"
+         "...But it rises back out of the ashes, stronger than ever!\n"
+         "Full enemy health restored!\n" +
          kEnemyTurn;
 }
 
 const std::string kSwordSneak =
-    "Your SWORD OF KINGS blocks the skill!\n'Such poor sportmanship! It's not very *gentlemanly* of you \nto attack "
-    "without giving your opponent their proper warning, \nyou know. I'll be damned if I allow such dishonorable "
-    "tactics \non MY watch. Fight properly!'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'Such poor sportmanship! It's not very *gentlemanly* of you \n"
+    "to attack without giving your opponent their proper warning, \n"
+    "you know. I'll be damned if I allow such dishonorable tactics \n"
+    "on MY watch. Fight properly!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kSwordPunch =
-    "Your SWORD OF KINGS blocks the skill!\n'A punch? A PUNCH!?! You have a fine and estimable weapon \nsuch as "
-    "myself on hand, and instead you choose to throw a \nPUNCH?!?!?! I am insulted beyond the ability of words to "
-    "\ncapture, sirrah!'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'A punch? A PUNCH!?! You have a fine and estimable weapon \n"
+    "such as myself on hand, and instead you choose to throw a \n"
+    "PUNCH?!?!?! I am insulted beyond the ability of words to \n"
+    "capture, sirrah!'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kSwordTackle =
-    "Your SWORD OF KINGS blocks the skill!\n'What, you think you're going to attack the enemy with your \n*body*, "
-    "do you? Like some kind of low-class wrestleman or \nbooze-addled ruffian? Cease this tomfoolery and attack "
-    "\nthe opponent *properly* next time.'\n[TYPE ANYTHING TO CONTINUE]";
+    "Your SWORD OF KINGS blocks the skill!\n"
+    "'What, you think you're going to attack the enemy with your \n"
+    "*body*, do you? Like some kind of low-class wrestleman or \n"
+    "booze-addled ruffian? Cease this tomfoolery and attack \n"
+    "the opponent *properly* next time.'\n"
+    "[TYPE ANYTHING TO CONTINUE]";
 
 TEST(Magicbolt, GrowsWithLevelAndIgnoresDefenceAndFactors) {
   playSkillCases({
       {"level 1 deals 6", "MAGICBOLT", nullptr, {}, {},
-       "Hero fires off a MAGICBOLT!\nUNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn,
+       "Hero fires off a MAGICBOLT!\n"
+       "UNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn,
        14, 7, 3, 30, 3, "UNINTERESTING"},
       {"level 10 deals 24 through defence, factors and a stun", "MAGICBOLT",
        [](SkillFight& f) {
@@ -50,13 +66,16 @@ TEST(Magicbolt, GrowsWithLevelAndIgnoresDefenceAndFactors) {
          f.enemy().damageTakenFactor = 0.25f;
          f.enemy().stunned = true;
        },
-       {}, {}, "Hero fires off a MAGICBOLT!\nUNINTERESTING GOBLIN took 24 damage. Nice!\n" + kEnemyTurn,
+       {}, {}, "Hero fires off a MAGICBOLT!\n"
+               "UNINTERESTING GOBLIN took 24 damage. Nice!\n" + kEnemyTurn,
        6, 7, 3, 30, 3, "UNINTERESTING", true},
       {"an enemy left at exactly 0 is defeated", "MAGICBOLT", [](SkillFight& f) { f.enemy().hp = 6; }, {}, {},
-       "Hero fires off a MAGICBOLT!\nUNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn,
+       "Hero fires off a MAGICBOLT!\n"
+       "UNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn,
        0, 10, 3, 30, 3, "UNINTERESTING"},
       {"an enemy left at 1 fights on", "MAGICBOLT", [](SkillFight& f) { f.enemy().hp = 7; }, {}, {},
-       "Hero fires off a MAGICBOLT!\nUNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn,
+       "Hero fires off a MAGICBOLT!\n"
+       "UNINTERESTING GOBLIN took 6 damage. Nice!\n" + kEnemyTurn,
        1, 7, 3, 30, 3, "UNINTERESTING"},
       {"a CONFUSED hero spends the use but no cooldown", "MAGICBOLT",
        [](SkillFight& f) { f.player.quibblent = "CONFUSED"; }, {}, {},
@@ -66,7 +85,8 @@ TEST(Magicbolt, GrowsWithLevelAndIgnoresDefenceAndFactors) {
          f.enemy().quibblent = "SLEEPING";
          f.enemy().hp = 6;
        },
-       {}, {}, "Hero fires off a MAGICBOLT!\nSLEEPING GOBLIN took 6 damage. Nice!\n" + kWoke + kEnemyTurn,
+       {}, {}, "Hero fires off a MAGICBOLT!\n"
+               "SLEEPING GOBLIN took 6 damage. Nice!\n" + kWoke + kEnemyTurn,
        0, 10, 3, 30, 3, "ENRAGED"},
   });
 }
@@ -181,7 +201,8 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
   };
   playSkillCases({
       {"attack 10 against defence 5 deals 20 and recoils 10", "MEGATON PUNCH", strongHero, {5}, {},
-       kPunch + "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\nUnfortunately, you take 10 damage as well.\n" +
+       kPunch + "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\n"
+                "Unfortunately, you take 10 damage as well.\n" +
            kEnemyTurn,
        30, 7, 5, 20, 3, "UNINTERESTING"},
       {"hit points equal to the recoil are not enough", "MEGATON PUNCH",
@@ -195,8 +216,11 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
          strongHero(f);
          f.player.hp = 11;
        },
-       {0}, {},
-       kPunch + "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\nUnfortunately, you take 10 damage as well.\n" +
+       {0},
+       {},
+       kPunch +
+           "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\n"
+           "Unfortunately, you take 10 damage as well.\n" +
            kEnemyTurn,
        30, 7, 5, 1, 3, "UNINTERESTING"},
       {"the sword speaks before the hit points are looked at", "MEGATON PUNCH",
@@ -212,7 +236,8 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
          f.enemy().dodge = 10.0f;
        },
        {9}, {},
-       kPunch + "The enemy dodged, taking 0 damage!!\nYou kept going and hit a wall, taking 10 damage.\n" + kEnemyTurn,
+       kPunch + "The enemy dodged, taking 0 damage!!\n"
+                "You kept going and hit a wall, taking 10 damage.\n" + kEnemyTurn,
        50, 7, 5, 20, 3, "UNINTERESTING"},
       {"a stunned enemy cannot dodge", "MEGATON PUNCH",
        [&](SkillFight& f) {
@@ -220,8 +245,11 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
          f.enemy().dodge = 10.0f;
          f.enemy().stunned = true;
        },
-       {0}, {},
-       kPunch + "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\nUnfortunately, you take 10 damage as well.\n" +
+       {0},
+       {},
+       kPunch +
+           "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\n"
+           "Unfortunately, you take 10 damage as well.\n" +
            kEnemyTurn,
        30, 7, 5, 20, 3, "UNINTERESTING", true},
       {"a SLEEPING enemy cannot dodge and wakes", "MEGATON PUNCH",
@@ -241,17 +269,20 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
          f.enemy().quibblent = "GROGGY";
        },
        {0}, {},
-       kPunch + "GROGGY GOBLIN took 20 damage. Fuck yeah!\nUnfortunately, you take 10 damage as well.\n" + kEnemyTurn,
+       kPunch + "GROGGY GOBLIN took 20 damage. Fuck yeah!\n"
+                "Unfortunately, you take 10 damage as well.\n" + kEnemyTurn,
        30, 7, 5, 20, 3, "GROGGY"},
       {"the attack factor multiplies in single precision: 10 x 0.7 is 7, the recoil 4 x 0.7 is 2", "MEGATON PUNCH",
        [](SkillFight& f) { f.player.attackFactor = 0.7f; }, {0}, {},
-       kPunch + "UNINTERESTING GOBLIN took 7 damage. Fuck yeah!\nUnfortunately, you take 2 damage as well.\n" +
+       kPunch + "UNINTERESTING GOBLIN took 7 damage. Fuck yeah!\n"
+                "Unfortunately, you take 2 damage as well.\n" +
            kEnemyTurn,
        13, 7, 5, 28, 3, "UNINTERESTING"},
       // A DAMNED weapon lost from a low base attack leaves the hero at -3.
       {"an attack below 0 punches for 0 and the recoil is 0, never a heal", "MEGATON PUNCH",
        [](SkillFight& f) { f.player.attack = -3; }, {0}, {},
-       kPunch + "UNINTERESTING GOBLIN took 0 damage. Fuck yeah!\nUnfortunately, you take 0 damage as well.\n" +
+       kPunch + "UNINTERESTING GOBLIN took 0 damage. Fuck yeah!\n"
+                "Unfortunately, you take 0 damage as well.\n" +
            kEnemyTurn,
        20, 7, 5, 30, 3, "UNINTERESTING"},
       {"an attack below 0 hits the wall for 0 when the enemy dodges", "MEGATON PUNCH",
@@ -260,15 +291,19 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
          f.enemy().dodge = 10.0f;
        },
        {9}, {},
-       kPunch + "The enemy dodged, taking 0 damage!!\nYou kept going and hit a wall, taking 0 damage.\n" + kEnemyTurn,
+       kPunch + "The enemy dodged, taking 0 damage!!\n"
+                "You kept going and hit a wall, taking 0 damage.\n" + kEnemyTurn,
        20, 7, 5, 30, 3, "UNINTERESTING"},
       {"a punch to exactly 0 defeats the enemy", "MEGATON PUNCH",
        [&](SkillFight& f) {
          strongHero(f);
          f.enemy().hp = 20;
        },
-       {0}, {},
-       kPunch + "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\nUnfortunately, you take 10 damage as well.\n" +
+       {0},
+       {},
+       kPunch +
+           "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\n"
+           "Unfortunately, you take 10 damage as well.\n" +
            kEnemyTurn,
        0, 10, 5, 20, 3, "UNINTERESTING"},
       {"an OILY weapon's oil roll of 1 makes the enemy FLAMMABLE", "MEGATON PUNCH",
@@ -276,8 +311,11 @@ TEST(MegatonPunch, HitsHardAndHurtsTheHero) {
          strongHero(f);
          f.player.equipment[0].quibblent = "OILY";
        },
-       {0}, {4},
-       kPunch + "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\nThe UNINTERESTING GOBLIN is now FLAMMABLE!\n" +
+       {0},
+       {4},
+       kPunch +
+           "UNINTERESTING GOBLIN took 20 damage. Fuck yeah!\n"
+           "The UNINTERESTING GOBLIN is now FLAMMABLE!\n" +
            "Unfortunately, you take 10 damage as well.\n" + kEnemyTurn,
        30, 7, 5, 20, 3, "FLAMMABLE"},
   });
@@ -292,7 +330,8 @@ TEST(BodyTackle, CostsADodgeAndMayFrightenTheEnemy) {
     strongHero(f);
     f.player.quibblent = "FLAMING";
   };
-  const std::string hit14 = kTackle + "UNINTERESTING GOBLIN took 14 damage. Hell yeah!\nYou lost 1 dodge.\n";
+  const std::string hit14 = kTackle + "UNINTERESTING GOBLIN took 14 damage. Hell yeah!\n"
+                                      "You lost 1 dodge.\n";
   playSkillCases({
       {"attack 10 against defence 1 deals 14; a fear roll of 0 does nothing", "BODY TACKLE", strongHero, {0, 0},
        {}, hit14 + kEnemyTurn, 6, 7, 2, 30, 2, "UNINTERESTING"},
@@ -304,14 +343,16 @@ TEST(BodyTackle, CostsADodgeAndMayFrightenTheEnemy) {
          f.enemy().type = "DEEP GOBLIN";
        },
        {0, 1}, {},
-       kTackle + "UNINTERESTING DEEP GOBLIN took 14 damage. Hell yeah!\nYou lost 1 dodge.\n" + kEnemyTurn,
+       kTackle + "UNINTERESTING DEEP GOBLIN took 14 damage. Hell yeah!\n"
+                 "You lost 1 dodge.\n" + kEnemyTurn,
        6, 7, 2, 30, 2, "UNINTERESTING"},
       {"a dodge of 10 always dodges, the dodge still spent", "BODY TACKLE",
        [&](SkillFight& f) {
          strongHero(f);
          f.enemy().dodge = 10.0f;
        },
-       {9}, {}, kTackle + "The enemy dodged, taking 0 damage!!\nYou lost 1 dodge.\n" + kEnemyTurn,
+       {9}, {}, kTackle + "The enemy dodged, taking 0 damage!!\n"
+                          "You lost 1 dodge.\n" + kEnemyTurn,
        20, 7, 2, 30, 2, "UNINTERESTING"},
       {"no dodges is refused before the sword speaks", "BODY TACKLE",
        [](SkillFight& f) {
@@ -344,7 +385,8 @@ TEST(BodyTackle, CostsADodgeAndMayFrightenTheEnemy) {
          f.enemy().quibblent = "SLEEPING";
        },
        {0, 0}, {},
-       kTackle + "SLEEPING GOBLIN took 14 damage. Hell yeah!\nYou lost 1 dodge.\n" + kWoke + kEnemyTurn,
+       kTackle + "SLEEPING GOBLIN took 14 damage. Hell yeah!\n"
+                 "You lost 1 dodge.\n" + kWoke + kEnemyTurn,
        6, 7, 2, 30, 2, "ENRAGED"},
       {"a MATCH sets a FLAMMABLE enemy alight", "BODY TACKLE",
        [&](SkillFight& f) {
@@ -352,8 +394,11 @@ TEST(BodyTackle, CostsADodgeAndMayFrightenTheEnemy) {
          f.player.imbuement = "MATCH";
          f.enemy().quibblent = "FLAMMABLE";
        },
-       {0, 0}, {},
-       kTackle + "FLAMMABLE GOBLIN took 14 damage. Hell yeah!\nYou lost 1 dodge.\n" +
+       {0, 0},
+       {},
+       kTackle +
+           "FLAMMABLE GOBLIN took 14 damage. Hell yeah!\n"
+           "You lost 1 dodge.\n" +
            "The FLAMMABLE GOBLIN is now FLAMING!\n" + kEnemyTurn,
        6, 7, 2, 30, 2, "FLAMING"},
       {"fire that finds no fuel still takes the place of the fear", "BODY TACKLE", withFire, {0, 1}, {},

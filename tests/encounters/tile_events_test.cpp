@@ -16,24 +16,32 @@
 
 namespace {
 
-const std::string kNoInterest = "You have no interest in material objects. All you desire \nis flesh. Gruuuuuhhhhh...";
-const std::string kNothing =
-    "You walk over to the tile but there is nothing important \nthere. You stand around twiddling your thumbs for a "
-    "bit, \nbut eventually it starts to feel rather silly. \nYou return to the center.";
+const std::string kNoInterest = "You have no interest in material objects. All you desire \n"
+                                "is flesh. Gruuuuuhhhhh...";
+const std::string kNothing = "You walk over to the tile but there is nothing important \n"
+                             "there. You stand around twiddling your thumbs for a bit, \n"
+                             "but eventually it starts to feel rather silly. \n"
+                             "You return to the center.";
 const std::string kEmptiedItem = " was once an ITEM, but now there is nothing.";
 const std::string kFallsOut =
-    "\n...Almost immediately, it falls out of your pockets and \ninto a crack in the floor, where you can't reach it "
-    "anymore. \nDammit. Your INVENTORY must be full.";
+    "\n"
+    "...Almost immediately, it falls out of your pockets and \n"
+    "into a crack in the floor, where you can't reach it anymore. \n"
+    "Dammit. Your INVENTORY must be full.";
 const std::string kScared =
-    "You WANT to enter combat with this enemy, b-but, see, it's \nreally sc-sc-scary! You are simply too FRIGHTENED "
-    "to \napproach it.";
-const std::string kWeaponQuestion = "Would you like to replace your current weapon, the \nRUSTY SPOON, with it? (Y/N)";
-const std::string kArmorQuestion = "Would you like to replace your current armor, the \nOLD SOCK, with it? (Y/N)";
-const std::string kDoor =
-    "The door creaks as you open it. It is a beautiful day out.\nYou step out and feel the warm summer air.\n";
-const std::string kFinalStairs = "The stairs are tall and winding. What seem like hours pass \nby, walking up and up... ";
-const std::string kFountain =
-    ". Its powerful \naura is nearly overwhelming, but also somehow calming. \n";
+    "You WANT to enter combat with this enemy, b-but, see, it's \n"
+    "really sc-sc-scary! You are simply too FRIGHTENED to \n"
+    "approach it.";
+const std::string kWeaponQuestion = "Would you like to replace your current weapon, the \n"
+                                    "RUSTY SPOON, with it? (Y/N)";
+const std::string kArmorQuestion = "Would you like to replace your current armor, the \n"
+                                   "OLD SOCK, with it? (Y/N)";
+const std::string kDoor = "The door creaks as you open it. It is a beautiful day out.\n"
+                          "You step out and feel the warm summer air.\n";
+const std::string kFinalStairs = "The stairs are tall and winding. What seem like hours pass \n"
+                                 "by, walking up and up... ";
+const std::string kFountain = ". Its powerful \n"
+                              "aura is nearly overwhelming, but also somehow calming. \n";
 
 // Six held names, none of them MATCH, KEROSENE or a large find the rolls give.
 const std::vector<std::string> kFullPockets = {"POTION", "LSD", "AIRHORN", "HAT", "SPECIAL POTION", "VORTEX"};
@@ -104,14 +112,18 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
       {"an emptied tile", "", "CONVICT", kNone, {}, kNothing, 0, 0, "", "old text", kNoCheck},
       {"an unknown kind", "Pond", "CONVICT", kNone, {}, kNothing, 0, 0, "Pond", "old text", kNoCheck},
       {"a monster", "Mon", "CONVICT", [](World& w) { w.floor.tileCreatures[tile] = creature("HAIRY", "GOBLIN"); },
-       {}, "Beginning combat with HAIRY GOBLIN...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]", 0, 1, "Mon",
+       {}, "Beginning combat with HAIRY GOBLIN...\n"
+           "You have first go.\n"
+           "[TYPE ANYTHING TO CONTINUE]", 0, 1, "Mon",
        "old text", [](const World& w) { EXPECT_EQ(w.state.currentEnemy.type, "GOBLIN"); }},
       {"a frightened hero and a goblin", "Mon", "CONVICT",
        [](World& w) {
          w.hero.quibblent = "FRIGHTENED";
          w.floor.tileCreatures[tile] = creature("HAIRY", "GOBLIN");
        },
-       {}, "Beginning combat with HAIRY GOBLIN...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]", 0, 1, "Mon",
+       {}, "Beginning combat with HAIRY GOBLIN...\n"
+           "You have first go.\n"
+           "[TYPE ANYTHING TO CONTINUE]", 0, 1, "Mon",
        "old text", kNoCheck},
       {"a frightened hero and a liche", "Mon", "CONVICT",
        [](World& w) {
@@ -124,7 +136,9 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.hero.quibblent = "FRIGHTENED";
          w.floor.tileCreatures[tile] = creature("SPOOKY", "LICHE");
        },
-       {}, "Beginning combat with SPOOKY LICHE...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]", 0, 1, "MonExit",
+       {}, "Beginning combat with SPOOKY LICHE...\n"
+           "You have first go.\n"
+           "[TYPE ANYTHING TO CONTINUE]", 0, 1, "MonExit",
        "old text", kNoCheck},
       {"the final monster, whatever the direction", "FinalMon", "CONVICT",
        [](World& w) {
@@ -132,33 +146,46 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.floor.tileCreatures[0] = creature("ANCIENT", "GHAST");
          w.floor.tileCreatures[tile] = creature("HAIRY", "GOBLIN");
        },
-       {}, "Beginning combat with ANCIENT GHAST...\nYou have first go.\n[TYPE ANYTHING TO CONTINUE]", 0, 1,
+       {}, "Beginning combat with ANCIENT GHAST...\n"
+           "You have first go.\n"
+           "[TYPE ANYTHING TO CONTINUE]", 0, 1,
        "FinalMon", "old text", [](const World& w) { EXPECT_EQ(w.state.currentEnemy.type, "GHAST"); }},
       {"a zombie and an item", "Item", "ZOMBIE", kNone, {}, kNoInterest, 0, 0, "Item", "old text", kNoCheck},
       {"an item that is a weapon", "Item", "CONVICT", kNone, firstThenZeros(4),
-       "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (ATK: {atk})\n\n" + kWeaponQuestion, 4, 0,
-       "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.state.offeredItem.lootKind, "Weapon"); }},
+       "Looking closer, it seems the ITEM you saw was actually a \n"
+       "{name}!! (ATK: {atk})\n"
+       "\n" +
+           kWeaponQuestion,
+       4, 0, "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.state.offeredItem.lootKind, "Weapon"); }},
       {"an item that is armor", "Item", "CONVICT", kNone, firstThenZeros(11),
-       "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (DEF: {def})\n\n" + kArmorQuestion, 5, 0,
-       "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.state.offeredItem.lootKind, "Armor"); }},
+       "Looking closer, it seems the ITEM you saw was actually a \n"
+       "{name}!! (DEF: {def})\n"
+       "\n" +
+           kArmorQuestion,
+       5, 0, "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.state.offeredItem.lootKind, "Armor"); }},
       {"an item that is a small find", "Item", "CONVICT", kNone, firstThenZeros(10),
-       "Looking closer, it seems the ITEM you saw was actually\n1 MATCH!! You pocket the loot with a gleeful smile.", 0,
-       0, "", kEmptiedItem, [](const World& w) { EXPECT_TRUE(w.hero.hasItem("MATCH", 1)); }},
+       "Looking closer, it seems the ITEM you saw was actually\n"
+       "1 MATCH!! You pocket the loot with a gleeful smile.",
+       0, 0, "", kEmptiedItem, [](const World& w) { EXPECT_TRUE(w.hero.hasItem("MATCH", 1)); }},
       {"a small find with full pockets", "Item", "CONVICT", holdSixOthers, firstThenZeros(5),
-       "Looking closer, it seems the ITEM you saw was actually\n1 MATCH!! You pocket the loot with a gleeful smile." +
+       "Looking closer, it seems the ITEM you saw was actually\n"
+       "1 MATCH!! You pocket the loot with a gleeful smile." +
            kFallsOut,
        2, 0, "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.hero.inventoryNames, kFullPockets); }},
       {"a first-floor item rolls by thirteen", "Item", "CONVICT", kNone, firstThenZeros(16),
-       "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (ATK: {atk})\n\n" + kWeaponQuestion, 4, 0,
-       "", kEmptiedItem, kNoCheck},
+       "Looking closer, it seems the ITEM you saw was actually a \n"
+       "{name}!! (ATK: {atk})\n"
+       "\n" +
+           kWeaponQuestion,
+       4, 0, "", kEmptiedItem, kNoCheck},
       {"a deep item that is a large find", "Item", "CONVICT",
        [](World& w) {
          w.floor.floorNumber = 5;
          w.state.potionsForSale = 4;
        },
        firstThenZeros(16),
-       "Looking closer, it seems the ITEM you saw was actually a\nCALCULATOR!! You pocket the loot with a gleeful "
-       "smile.",
+       "Looking closer, it seems the ITEM you saw was actually a\n"
+       "CALCULATOR!! You pocket the loot with a gleeful smile.",
        0, 0, "", kEmptiedItem,
        [](const World& w) {
          EXPECT_TRUE(w.hero.hasItem("CALCULATOR", 1));
@@ -170,17 +197,21 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          holdSixOthers(w);
        },
        firstThenZeros(19),
-       "Looking closer, it seems the ITEM you saw was actually\n1 CALCULATOR!! You pocket the loot with a gleeful "
-       "smile." + kFallsOut,
+       "Looking closer, it seems the ITEM you saw was actually\n"
+       "1 CALCULATOR!! You pocket the loot with a gleeful smile." +
+           kFallsOut,
        2, 0, "", kEmptiedItem, kNoCheck},
       {"a first-floor bonus item rolls by thirteen, its weapon a floor deeper", "BonusItem", "CONVICT", kNone,
        // 16 by thirteen is a weapon; the type draw of 1 is a SWORD only among the second floor's weapons.
        {16, 0, 0, 1, 0},
-       "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (ATK: {atk})\n\n" + kWeaponQuestion, 4, 0,
+       "Looking closer, it seems the ITEM you saw was actually a \n"
+       "{name}!! (ATK: {atk})\n"
+       "\n" + kWeaponQuestion, 4, 0,
        "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.state.offeredItem.type, "SWORD"); }},
       {"a small find of potions lowers the potions still to come", "Item", "CONVICT",
        [](World& w) { w.state.potionsForSale = 4; }, firstThenZeros(5),
-       "Looking closer, it seems the ITEM you saw was actually\n1 POTION!! You pocket the loot with a gleeful smile.",
+       "Looking closer, it seems the ITEM you saw was actually\n"
+       "1 POTION!! You pocket the loot with a gleeful smile.",
        0, 0, "", kEmptiedItem,
        [](const World& w) {
          EXPECT_TRUE(w.hero.hasItem("POTION", 1));
@@ -188,10 +219,13 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        }},
       {"a third-floor bonus item rolls by twenty, armor a floor deeper", "BonusItem", "CONVICT",
        [](World& w) { w.floor.floorNumber = 3; }, firstThenZeros(33),
-       "Looking closer, it seems the ITEM you saw was actually a \n{name}!! (DEF: {def})\n\n" + kArmorQuestion, 5, 0,
+       "Looking closer, it seems the ITEM you saw was actually a \n"
+       "{name}!! (DEF: {def})\n"
+       "\n" + kArmorQuestion, 5, 0,
        "", kEmptiedItem, kNoCheck},
       {"a hat", "Hat", "ZOMBIE", kNone, {},
-       "Looking closer, it seems the ITEM was actually a HAT!! \nYou pocket the loot with a gleeful smile.", 0, 0, "",
+       "Looking closer, it seems the ITEM was actually a HAT!! \n"
+       "You pocket the loot with a gleeful smile.", 0, 0, "",
        kEmptiedItem, [](const World& w) { EXPECT_TRUE(w.hero.hasItem("HAT", 1)); }},
       {"a hat on a full stack of hats", "Hat", "CONVICT",
        [](World& w) {
@@ -199,23 +233,28 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.hero.inventoryCounts = {10, 0, 0, 0, 0, 0};
        },
        {},
-       "Looking closer, it seems the ITEM was actually a HAT!! \nYou pocket the loot with a gleeful smile." + kFallsOut,
+       "Looking closer, it seems the ITEM was actually a HAT!! \n"
+       "You pocket the loot with a gleeful smile." + kFallsOut,
        2, 0, "", kEmptiedItem, [](const World& w) { EXPECT_EQ(w.hero.inventoryCounts[0], 10); }},
       {"a special potion with full pockets", "S.Potion", "CONVICT",
        [](World& w) {
          holdSixOthers(w);
          w.hero.inventoryNames[4] = "MATCH";
        },
-       {}, "It seems the ITEM was actually a SPECIAL POTION!! \nYou pocket the loot with a gleeful smile." + kFallsOut,
+       {}, "It seems the ITEM was actually a SPECIAL POTION!! \n"
+           "You pocket the loot with a gleeful smile." + kFallsOut,
        2, 0, "", kEmptiedItem, [](const World& w) { EXPECT_FALSE(w.hero.hasItem("SPECIAL POTION", 1)); }},
       {"gold a barrel left", "Gold", "CONVICT", [](World& w) { w.floor.tileCreatures[tile] = creature("X", "Y", 37); },
        {},
-       "Looks like some gold was left un-disintegrated after that \nmonster was destroyed by the explosive barrel. You "
-       "greedily \npocket the money. You got 37 gold!",
+       "Looks like some gold was left un-disintegrated after that \n"
+       "monster was destroyed by the explosive barrel. You greedily \n"
+       "pocket the money. You got 37 gold!",
        0, 0, "", " are the ashes of a vaporized enemy.", [](const World& w) { EXPECT_EQ(w.hero.gold, 137); }},
       {"a chest on a shallow floor", "Treasure", "CONVICT", kNone, repeated(1),
-       "You look inside the TREASURE CHEST...\n11 gold!! 2 KEROSENE! 2 KEROSENE! 2 KEROSENE! \nAnd a {name}!! (ATK: "
-       "{atk})\n" + kWeaponQuestion,
+       "You look inside the TREASURE CHEST...\n"
+       "11 gold!! 2 KEROSENE! 2 KEROSENE! 2 KEROSENE! \n"
+       "And a {name}!! (ATK: {atk})\n" +
+           kWeaponQuestion,
        4, 0, "", " lies a looted TREASURE CHEST.",
        [](const World& w) {
          EXPECT_EQ(w.hero.gold, 111);
@@ -226,23 +265,30 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.floor.floorNumber = 4;
          holdSixOthers(w);
        },
-       repeated(1), "You look inside the TREASURE CHEST...\n11 gold!! \nAnd a {name}!! (DEF: {def})\n" + kArmorQuestion,
+       repeated(1), "You look inside the TREASURE CHEST...\n"
+                    "11 gold!! \n"
+                    "And a {name}!! (DEF: {def})\n" + kArmorQuestion,
        5, 0, "", " lies a looted TREASURE CHEST.", [](const World& w) { EXPECT_EQ(w.hero.inventoryNames, kFullPockets); }},
       {"a chest on the fourth floor that rolls a weapon", "Treasure", "CONVICT",
        [](World& w) { w.floor.floorNumber = 4; }, repeated(0),
-       "You look inside the TREASURE CHEST...\n10 gold!! 1 MATCH! 1 MATCH! \nAnd a {name}!! (ATK: {atk})\n" +
+       "You look inside the TREASURE CHEST...\n"
+       "10 gold!! 1 MATCH! 1 MATCH! \n"
+       "And a {name}!! (ATK: {atk})\n" +
            kWeaponQuestion,
        4, 0, "", " lies a looted TREASURE CHEST.", [](const World& w) { EXPECT_TRUE(w.hero.hasItem("MATCH", 2)); }},
       {"a chest's potions lower the potions still to come", "Treasure", "CONVICT",
        [](World& w) { w.state.potionsForSale = 4; }, repeated(1),
-       "You look inside the TREASURE CHEST...\n11 gold!! 2 POTION! 2 KEROSENE! 2 KEROSENE! \nAnd a {name}!! (ATK: "
-       "{atk})\n" + kWeaponQuestion,
+       "You look inside the TREASURE CHEST...\n"
+       "11 gold!! 2 POTION! 2 KEROSENE! 2 KEROSENE! \n"
+       "And a {name}!! (ATK: {atk})\n" +
+           kWeaponQuestion,
        4, 0, "", " lies a looted TREASURE CHEST.", [](const World& w) { EXPECT_EQ(w.state.potionsForSale, 3); }},
       {"a zombie and a chest", "Treasure", "ZOMBIE", kNone, {}, kNoInterest, 0, 0, "Treasure", "old text", kNoCheck},
       {"the dragon's hoard", "DragTreasure", "CONVICT", kNone, {},
-       "Look at all this treasure! You greedily pocket the many \ngold coins the DRAGON was hoarding. You count one "
-       "\nhundred... two hundred... ONE THOUSAND gold here! You take \nit all, leaving a lone artifact lying on the "
-       "ground.",
+       "Look at all this treasure! You greedily pocket the many \n"
+       "gold coins the DRAGON was hoarding. You count one \n"
+       "hundred... two hundred... ONE THOUSAND gold here! You take \n"
+       "it all, leaving a lone artifact lying on the ground.",
        0, 0, "DragTreasure", "old text",
        [](const World& w) {
          EXPECT_EQ(w.hero.gold, 1100);
@@ -250,8 +296,10 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          EXPECT_EQ(w.floor.tileTexts[4], " lies a powerful artifact.");
        }},
       {"the dragon's artifact", "DragTreasure2", "ZOMBIE", kNone, repeated(0),
-       "Looking closer, it seems this artifact is the legendary \nweapon, the FLAMING DRAGON-TONGUE! (ATK: {atk})\nWould "
-       "you like to replace your current weapon, the \nRUSTY SPOON with it? (Y/N)",
+       "Looking closer, it seems this artifact is the legendary \n"
+       "weapon, the FLAMING DRAGON-TONGUE! (ATK: {atk})\n"
+       "Would you like to replace your current weapon, the \n"
+       "RUSTY SPOON with it? (Y/N)",
        4, 0, "DragTreasure2", "old text",
        [](const World& w) {
          EXPECT_EQ(w.floor.tileKinds[4], "");
@@ -260,7 +308,8 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        }},
       {"a fountain", "Fount", "CONVICT", [](World& w) { w.floor.tileOffers[tile].word = "FLAMING"; }, {},
        "You approach the FOUNTAIN OF FLAMING" + kFountain +
-           "You can dip your ARMOR, your WEAPON, or your SELF \ninto the fountain.",
+           "You can dip your ARMOR, your WEAPON, or your SELF \n"
+           "into the fountain.",
        6, 0, "Fount", "old text", [](const World& w) { EXPECT_EQ(w.state.currentOffer.word, "FLAMING"); }},
       {"a fountain of cleansing used twice", "Fount", "CONVICT",
        [](World& w) {
@@ -271,15 +320,16 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        "You approach the FOUNTAIN OF CLEANSING" + kFountain + "Bathe in the fountain to be cleansed of all ailments? (Y/N)",
        6, 0, "Fount", "old text", kNoCheck},
       {"a fountain used three times", "Fount", "CONVICT", [](World& w) { w.floor.tileOffers[tile].timesUsed = 3; }, {},
-       "This fountain has been used too much!! It's all dried up. \nYou'll need to look elsewhere to find a place to "
-       "bathe.",
+       "This fountain has been used too much!! It's all dried up. \n"
+       "You'll need to look elsewhere to find a place to bathe.",
        0, 0, "Fount", "old text", kNoCheck},
       {"a zombie and a fountain", "Fount", "ZOMBIE", [](World& w) { w.floor.tileOffers[tile].word = "SHINY"; }, {},
        kNoInterest, 0, 0, "Fount", "old text",
        [](const World& w) { EXPECT_EQ(w.state.currentOffer.word, "SHINY"); }},
       {"a barrel and a hero imbued with a match", "Barrel", "CONVICT", [](World& w) { w.hero.imbuement = "MATCH"; }, {},
-       "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. You \ncould probably blow it up just by touching it, "
-       "damaging \nall your enemies. Blow up the barrel? (Y/N)",
+       "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. You \n"
+       "could probably blow it up just by touching it, damaging \n"
+       "all your enemies. Blow up the barrel? (Y/N)",
        7, 0, "Barrel", "old text", kNoCheck},
       {"a barrel and a hero holding a match", "Barrel", "CONVICT",
        [](World& w) {
@@ -287,8 +337,9 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.hero.inventoryCounts = {2, 1, 0, 0, 0, 0};
        },
        {},
-       "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. If \nyou used a MATCH, you could probably blow it up, "
-       "damaging\nyou... And all your enemies. Blow up the barrel? (Y/N)",
+       "The EXPLOSIVE BARREL appears to be an EXPLOSIVE BARREL. If \n"
+       "you used a MATCH, you could probably blow it up, damaging\n"
+       "you... And all your enemies. Blow up the barrel? (Y/N)",
        7, 0, "Barrel", "old text", kNoCheck},
       {"a zombie imbued with a match and a barrel", "Barrel", "ZOMBIE",
        [](World& w) {
@@ -298,12 +349,15 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        },
        {}, kNoInterest, 0, 0, "Barrel", "old text", kNoCheck},
       {"a barrel and no match", "Barrel", "CONVICT", kNone, {},
-       "You examine the BARREL. It sure looks EXPLOSIVE!\nYou don't have a MATCH though so you can't actually do "
-       "\nanything with it.",
+       "You examine the BARREL. It sure looks EXPLOSIVE!\n"
+       "You don't have a MATCH though so you can't actually do \n"
+       "anything with it.",
        0, 0, "Barrel", "old text", kNoCheck},
       {"a scroll", "Scroll", "CONVICT", kNone, {},
-       "You read the SCROLL. It is clearly quite old, and the \nedges are frayed. It gives a sense of timeless power, "
-       "even \nafter all these years...\n[TYPE ANYTHING TO CONTINUE]",
+       "You read the SCROLL. It is clearly quite old, and the \n"
+       "edges are frayed. It gives a sense of timeless power, even \n"
+       "after all these years...\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        8, 0, "Scroll", "old text", kNoCheck},
       {"a zombie and a scroll", "Scroll", "ZOMBIE", kNone, {}, kNoInterest, 0, 0, "Scroll", "old text", kNoCheck},
       {"a statue below the final monster", "Statue", "CONVICT",
@@ -312,24 +366,32 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.floor.tileCreatures[0] = creature("ANCIENT", "GHAST");
        },
        {},
-       "You stare at the statue. A large, tentacled beast, crafted \nfrom finely polished granite, stares back. You are "
-       "unnerved \nby its piercing eyes, which seem to follow your movements... \nBut your attention soon shifts to "
-       "the north, where the \nANCIENT GHAST awaits.",
+       "You stare at the statue. A large, tentacled beast, crafted \n"
+       "from finely polished granite, stares back. You are unnerved \n"
+       "by its piercing eyes, which seem to follow your movements... \n"
+       "But your attention soon shifts to the north, where the \n"
+       "ANCIENT GHAST awaits.",
        0, 0, "Statue", "old text", kNoCheck},
       {"a statue", "Statue", "CONVICT", [](World& w) { w.floor.tileCreatures[0] = creature("ANCIENT", "GHAST"); }, {},
-       "You stare at the statue. A large, tentacled beast, crafted \nfrom finely polished granite, stares back. You are "
-       "unnerved \nby its piercing eyes, which seem to follow your movements... ",
+       "You stare at the statue. A large, tentacled beast, crafted \n"
+       "from finely polished granite, stares back. You are unnerved \n"
+       "by its piercing eyes, which seem to follow your movements... ",
        0, 0, "Statue", "old text", kNoCheck},
       {"a zombie and a statue", "Statue", "ZOMBIE", kNone, {},
-       "Looks like it should be flesh. But the thing is made of \nstone. Horrible lies. Makes you hungry.", 0, 0,
+       "Looks like it should be flesh. But the thing is made of \n"
+       "stone. Horrible lies. Makes you hungry.", 0, 0,
        "Statue", "old text", kNoCheck},
       {"a wall", "Wall", "ZOMBIE", kNone, {}, "...there's nothing there...", 0, 0, "Wall", "old text", kNoCheck},
       {"the stairs on the seventh floor", "Exit", "ZOMBIE", [](World& w) { w.floor.floorNumber = 7; }, {},
-       "These stairs will lead you to floor 8 of the QUIBBLENT \nDUNGEONS. Would you like to progress? (Y/N)\n\n"
-       "[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \nFLOORS AFTER DESCENDING]",
+       "These stairs will lead you to floor 8 of the QUIBBLENT \n"
+       "DUNGEONS. Would you like to progress? (Y/N)\n"
+       "\n"
+       "[WARNING: YOU WILL NOT BE ABLE TO GO BACK UP TO PREVIOUS \n"
+       "FLOORS AFTER DESCENDING]",
        43, 0, "Exit", "old text", kNoCheck},
       {"the stairs back down", "ReturnStairs", "CONVICT", kNone, {},
-       "What? No, you can't go back down there. Victory is right in\nfront of you, what the hell are you thinking?", 0,
+       "What? No, you can't go back down there. Victory is right in\n"
+       "front of you, what the hell are you thinking?", 0,
        0, "ReturnStairs", "old text", [](const World& w) { EXPECT_EQ(w.hero.quibblent, "UNINTERESTING"); }},
       {"a zombie takes the stairs back down", "ReturnStairs", "ZOMBIE",
        [](World& w) {
@@ -337,25 +399,36 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
          w.floor.goblinShopKnown = true;
        },
        {},
-       "Disappointed to find a lack of flesh in this part of the \ndungeons, you shamble right back down the stairs to "
-       "seek \nout more. You grin, imagining a long, hungry future down \nhere in your proper home, the QUIBBLENT "
-       "RUDIRUVU.\nMaybe you can get your hands on that creepy WIZARD...\n[TYPE ANYTHING TO COMPLETE THE GAME]",
+       "Disappointed to find a lack of flesh in this part of the \n"
+       "dungeons, you shamble right back down the stairs to seek \n"
+       "out more. You grin, imagining a long, hungry future down \n"
+       "here in your proper home, the QUIBBLENT RUDIRUVU.\n"
+       "Maybe you can get your hands on that creepy WIZARD...\n"
+       "[TYPE ANYTHING TO COMPLETE THE GAME]",
        54, 0, "ReturnStairs", "old text", [](const World& w) { EXPECT_EQ(w.hero.quibblent, "VICTORIOUS"); }},
       {"a zombie who knows the goblin takes the stairs back down", "ReturnStairs", "ZOMBIE",
        [](World& w) { w.floor.goblinShopKnown = true; }, {},
-       "Disappointed to find a lack of flesh in this part of the \ndungeons, you shamble right back down the stairs to "
-       "seek \nout more. You grin, imagining a long, hungry future down \nhere in your proper home, the QUIBBLENT "
-       "RUDIRUVU.\nWasn't there a juicy-looking GOBLIN somewhere around here?\n[TYPE ANYTHING TO COMPLETE THE GAME]",
+       "Disappointed to find a lack of flesh in this part of the \n"
+       "dungeons, you shamble right back down the stairs to seek \n"
+       "out more. You grin, imagining a long, hungry future down \n"
+       "here in your proper home, the QUIBBLENT RUDIRUVU.\n"
+       "Wasn't there a juicy-looking GOBLIN somewhere around here?\n"
+       "[TYPE ANYTHING TO COMPLETE THE GAME]",
        54, 0, "ReturnStairs", "old text", kNoCheck},
       {"a zombie who knows no one takes the stairs back down", "ReturnStairs", "ZOMBIE", kNone, {},
-       "Disappointed to find a lack of flesh in this part of the \ndungeons, you shamble right back down the stairs to "
-       "seek \nout more. You grin, imagining a long, hungry future down \nhere in your proper home, the QUIBBLENT "
-       "RUDIRUVU.\nMaybe you'll even encounter some ADVENTURERS to eat...\n[TYPE ANYTHING TO COMPLETE THE GAME]",
+       "Disappointed to find a lack of flesh in this part of the \n"
+       "dungeons, you shamble right back down the stairs to seek \n"
+       "out more. You grin, imagining a long, hungry future down \n"
+       "here in your proper home, the QUIBBLENT RUDIRUVU.\n"
+       "Maybe you'll even encounter some ADVENTURERS to eat...\n"
+       "[TYPE ANYTHING TO COMPLETE THE GAME]",
        54, 0, "ReturnStairs", "old text", kNoCheck},
       {"the stairs out", "FinalExit", "CONVICT", [](World& w) { w.state.musicTrack = 7; }, {},
        kFinalStairs +
-           "You reflect on your journey as you \nprogress, and as the realization that this is it, that the \ndungeon "
-           "is over, begins to slowly dawn on you.\n[TYPE ANYTHING TO CONTINUE]",
+           "You reflect on your journey as you \n"
+           "progress, and as the realization that this is it, that the \n"
+           "dungeon is over, begins to slowly dawn on you.\n"
+           "[TYPE ANYTHING TO CONTINUE]",
        50, 0, "FinalExit", "old text",
        [](const World& w) {
          EXPECT_EQ(w.state.musicTrack, -12);
@@ -364,9 +437,12 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        }},
       {"the stairs out with a full bladder", "FinalExit", "CONVICT",
        [](World& w) { w.hero.skills = {Action("SLAP", 1, true), Action("PISS ON", 1, true)}; }, {},
-       "(You take a moment to relieve yourself on one of the statues \nbefore proceeding. Ahhh, sweet relief...) \nYou "
-       "walk up the stairs, reflecting on your journey as you \nprogress, and as the realization that this is it, that "
-       "the \ndungeon is over, begins to slowly dawn on you.\n[TYPE ANYTHING TO CONTINUE]",
+       "(You take a moment to relieve yourself on one of the statues \n"
+       "before proceeding. Ahhh, sweet relief...) \n"
+       "You walk up the stairs, reflecting on your journey as you \n"
+       "progress, and as the realization that this is it, that the \n"
+       "dungeon is over, begins to slowly dawn on you.\n"
+       "[TYPE ANYTHING TO CONTINUE]",
        50, 0, "FinalExit", "old text",
        [](const World& w) {
          EXPECT_TRUE(w.state.loopFlag);
@@ -375,16 +451,20 @@ TEST(TileEvents, EachKindPlaysOutItsOwnOutcome) {
        }},
       {"a zombie climbs the stairs out", "FinalExit", "ZOMBIE", [](World& w) { w.state.musicTrack = 3; }, {},
        kFinalStairs +
-           "You shamble up the stairs slowly, \ndesperate for more flesh to consume. You have no other \nthoughts. "
-           "Need more flesh.\n[TYPE ANYTHING TO CONTINUE]",
+           "You shamble up the stairs slowly, \n"
+           "desperate for more flesh to consume. You have no other \n"
+           "thoughts. Need more flesh.\n"
+           "[TYPE ANYTHING TO CONTINUE]",
        53, 0, "FinalExit", "old text", [](const World& w) { EXPECT_EQ(w.state.musicTrack, -12); }},
       {"a cursed hero opens the door out", "ExitDoor", "CONVICT", [](World& w) { w.hero.quibblent = "CURSED"; }, {},
-       kDoor + "You are now VICTORIOUS.\n[TYPE ANYTHING TO COMPLETE THE GAME]", 54, 0, "ExitDoor", "old text",
+       kDoor + "You are now VICTORIOUS.\n"
+               "[TYPE ANYTHING TO COMPLETE THE GAME]", 54, 0, "ExitDoor", "old text",
        [](const World& w) { EXPECT_EQ(w.hero.quibblent, "VICTORIOUS"); }},
       {"a zombie opens the door out", "ExitDoor", "ZOMBIE", kNone, {},
        kDoor +
-           "It's - woah, it's *way* too bright. You quickly run back \ninside and shut the door. That world has nothing "
-           "to offer \nyou anymore. Better to stay in the RUDIRUVU.",
+           "It's - woah, it's *way* too bright. You quickly run back \n"
+           "inside and shut the door. That world has nothing to offer \n"
+           "you anymore. Better to stay in the RUDIRUVU.",
        0, 0, "ExitDoor", "old text", [](const World& w) { EXPECT_EQ(w.hero.quibblent, "UNINTERESTING"); }},
   };
   for (const TileCase& c : cases) {

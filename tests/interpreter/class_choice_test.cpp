@@ -8,9 +8,11 @@
 
 namespace {
 
-const char kPickAgain[] =
-    "Very funny.\nPick one of *these*:\n(1) ACADEMIC: Intelligent; recommended for beginners.\n(2) CONVICT: "
-    "Strong but simple; easy to win with.\n(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
+const char kPickAgain[] = "Very funny.\n"
+                          "Pick one of *these*:\n"
+                          "(1) ACADEMIC: Intelligent; recommended for beginners.\n"
+                          "(2) CONVICT: Strong but simple; easy to win with.\n"
+                          "(3) OPPORTUNIST: Cunning; supports an advanced playstyle.";
 
 std::vector<std::string> skillNames(const PlayerRecord& player) {
   std::vector<std::string> names;
@@ -29,17 +31,26 @@ TEST_F(PromptPlay, EachClassIsPickedByNumberOrWordInAnyCase) {
     std::string reply;
   };
   const std::string academic =
-      "You are an ACADEMIC.\nYou can EXAMINE enemies to learn about them, or INFER\nsolutions to help you in "
-      "combat. You enter the dungeon with\ndisease-curing ANTIBIOTICS and knowledge of how to read\nobscure "
-      "scrolls. You can find secrets other classes cannot.\n[TYPE ANYTHING TO CONTINUE]";
+      "You are an ACADEMIC.\n"
+      "You can EXAMINE enemies to learn about them, or INFER\n"
+      "solutions to help you in combat. You enter the dungeon with\n"
+      "disease-curing ANTIBIOTICS and knowledge of how to read\n"
+      "obscure scrolls. You can find secrets other classes cannot.\n"
+      "[TYPE ANYTHING TO CONTINUE]";
   const std::string convict =
-      "You are a CONVICT.\nYou can use a dodge to TACKLE enemies, or PUNCH them at the\nexpense of your own "
-      "health. Your crass demeanor can ENRAGE\nenemies, but they cannot escape combat with you. You deal\nextra "
-      "damage, and may even survive your own death... once.\n[TYPE ANYTHING TO CONTINUE]";
+      "You are a CONVICT.\n"
+      "You can use a dodge to TACKLE enemies, or PUNCH them at the\n"
+      "expense of your own health. Your crass demeanor can ENRAGE\n"
+      "enemies, but they cannot escape combat with you. You deal\n"
+      "extra damage, and may even survive your own death... once.\n"
+      "[TYPE ANYTHING TO CONTINUE]";
   const std::string opportunist =
-      "You are an OPPORTUNIST.\nYou may steal money from enemies, or bribe them to get out\nof combat. You are "
-      "thrifty, getting better deals in shops.\nYour agility allows you to use a dodge to stun your "
-      "enemies,\nor sneak down the stairs without alerting your foes.\n[TYPE ANYTHING TO CONTINUE]";
+      "You are an OPPORTUNIST.\n"
+      "You may steal money from enemies, or bribe them to get out\n"
+      "of combat. You are thrifty, getting better deals in shops.\n"
+      "Your agility allows you to use a dodge to stun your enemies,\n"
+      "or sneak down the stairs without alerting your foes.\n"
+      "[TYPE ANYTHING TO CONTINUE]";
   const std::vector<std::string> academicSkills = {"EXAMINE", "INFERENCE", "ANTIBIOTICS"};
   const std::vector<std::string> convictSkills = {"BODY TACKLE", "PISS OFF", "MEGATON PUNCH"};
   const std::vector<std::string> opportunistSkills = {"PICKPOCKET", "NEGOTIATE", "SNEAK ATTACK"};

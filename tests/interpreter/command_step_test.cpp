@@ -91,8 +91,8 @@ TEST(CommandStep, ATimedPageClosesAndTheLineGoesOn) {
 // commands, and sees the lowered, mapped line; with no prompt open the same
 // words are free commands.
 TEST(CommandStep, AnOpenPromptTakesTheLineBeforeTheFreeCommands) {
-  const std::string quitQuestion =
-      "Would you like to save before quitting? (Y/N)\nType nothing to cancel and return to the game.";
+  const std::string quitQuestion = "Would you like to save before quitting? (Y/N)\n"
+                                   "Type nothing to cancel and return to the game.";
   const std::string quitScold = "ExCUSE me. Will you save before quitting, Y or N?";
   const struct {
     int prompt, combatState, dialogueStage;

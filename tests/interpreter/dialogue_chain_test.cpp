@@ -25,7 +25,9 @@ TEST(DialogueChain, RiddleAnswersAreJudgedWholeAndOnce) {
       {"Wise1", "north", 4, 0, 30, 0, 0, "'Wrong."},
       {"Wise1", "", 4, 0, 30, 8, 0, "WHAT WALKS ON FOUR LEGS"},
       {"Wise1", "your mom", 5, 0, 30, 0, 0, "Ol' Many-Legs Joan"},
-      {"Wise2", "taters", 4, 1, 30, 0, 0, "BOON OF \nRESILIENCE"},
+      {"Wise2", "taters", 4, 1, 30, 0, 0,
+       "BOON OF \n"
+       "RESILIENCE"},
       {"Wise2", "your mom", 4, 1, 30, 0, 0, "blind since birth"},
       {"Wise3", "1.5456 m/s^2", 4, 0, 60, 0, 0, "You gained 30 maximum HP!"},
       {"Wise3", "your mom", 4, 0, 30, 0, 1, "ENRAGED TROLL attacks you!!"},
@@ -107,7 +109,8 @@ TEST(DialogueChain, SurveyGiftIsAnnouncedOnlyWhenTaken) {
     const std::string reply = scene.say("");
     const std::string label = std::string(row.price) + (row.full ? " full" : "") + " held " + std::to_string(row.heldAlready);
     EXPECT_EQ(contains(reply, "You got some ANTIBIOTICS!\n"), !row.heldBack && *row.gift != '\0') << label << ": " << reply;
-    EXPECT_EQ(contains(reply, "'...Actually, it looks like your inventory is full. \nOh well, nevermind then!'\n"),
+    EXPECT_EQ(contains(reply, "'...Actually, it looks like your inventory is full. \n"
+                              "Oh well, nevermind then!'\n"),
               row.heldBack)
         << label << ": " << reply;
     EXPECT_TRUE(contains(reply, "The BORING GUY wanders off to study some nearby bricks.")) << label;
@@ -241,7 +244,9 @@ TEST(DialogueChain, SeerReadsForThirtyGold) {
     scene.enter();
     const std::string paid = scene.say("y");
     const std::string reply = row.gold < 30 ? paid : scene.say("");
-    if (row.gold < 30) EXPECT_TRUE(contains(reply, "That is \nnot enough gold."));
+    if (row.gold < 30)
+      EXPECT_TRUE(contains(reply, "That is \n"
+                                  "not enough gold."));
     else EXPECT_TRUE(contains(reply, row.replyPart)) << row.word << ": " << reply;
     EXPECT_EQ(scene.hero.gold, row.goldLeft) << row.word;
     EXPECT_EQ(scene.state.dialogueStage, row.stage) << row.word;
@@ -355,7 +360,9 @@ TEST(DialogueChain, PeanutYieldsItsTreasureOnlyToTheCured) {
       dice::useDevice();
       EXPECT_EQ(scene.state.dialogueStage, 0);
       if (!row.cured) {
-        EXPECT_TRUE(contains(reply, "All the monsters think \nit's really sad.")) << reply;
+        EXPECT_TRUE(contains(reply, "All the monsters think \n"
+                                    "it's really sad."))
+            << reply;
         EXPECT_EQ(scene.hero.gold, 0);
         EXPECT_EQ(scene.floorRecord.tileKinds[0], "NPC");
         continue;
@@ -369,12 +376,16 @@ TEST(DialogueChain, PeanutYieldsItsTreasureOnlyToTheCured) {
       if (scene.state.pendingPrompt == 4) {
         weaponSeen = true;
         EXPECT_TRUE(contains(reply, "(ATK: " + std::to_string(scene.state.offeredItem.attack) +
-                                        ")\nWould you like to replace your current weapon, the \nSTICK, with it? (Y/N)"));
+                                        ")\n"
+                                        "Would you like to replace your current weapon, the \n"
+                                        "STICK, with it? (Y/N)"));
       } else {
         armorSeen = true;
         EXPECT_EQ(scene.state.pendingPrompt, 5);
         EXPECT_TRUE(contains(reply, "(DEF: " + std::to_string(scene.state.offeredItem.defence) +
-                                        ")\nWould you like to replace your current armor, the \nRAGS, with it? (Y/N)"));
+                                        ")\n"
+                                        "Would you like to replace your current armor, the \n"
+                                        "RAGS, with it? (Y/N)"));
       }
     }
     EXPECT_EQ(weaponSeen, row.weaponSeen) << row.floor;

@@ -53,15 +53,18 @@ TEST_F(PlainAttack, DamageFollowsDodgeFactorsCriticalsAndTruncation) {
       {"stunned enemy never dodges", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 9.0f, true, 1.0f, 30, {0},
        swing + "It took 10 damage. Nice!\n" + kEnemyTurnTail, 20, 7},
       {"extravagant critical", 10, 1.0f, "EXTRAVAGANT", "UNINTERESTING", 3, 0.0f, false, 1.0f, 30, {5, 20},
-       "Your STICK performs a critical EXTRAVAGANT HIT!\nThe enemy took a boosted 21 damage. Nice!\n" +
+       "Your STICK performs a critical EXTRAVAGANT HIT!\n"
+       "The enemy took a boosted 21 damage. Nice!\n" +
            kEnemyTurnTail,
        9, 7},
       {"extravagant miss of the critical", 10, 1.0f, "UNINTERESTING", "EXTRAVAGANT", 3, 0.0f, false, 1.0f, 30,
        {5, 16}, swing + "It took 7 damage. Nice!\n" + kEnemyTurnTail, 23, 7},
       {"a kill ends the turn without the enemy's", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false,
-       1.0f, 4, {5}, swing + "It took 10 damage. Nice!\n[TYPE ANYTHING TO CONTINUE]", 0, 10},
+       1.0f, 4, {5}, swing + "It took 10 damage. Nice!\n"
+                             "[TYPE ANYTHING TO CONTINUE]", 0, 10},
       {"exactly 0 hp is dead", 10, 1.0f, "UNINTERESTING", "UNINTERESTING", 0, 0.0f, false, 1.0f, 10, {5},
-       swing + "It took 10 damage. Nice!\n[TYPE ANYTHING TO CONTINUE]", 0, 10},
+       swing + "It took 10 damage. Nice!\n"
+               "[TYPE ANYTHING TO CONTINUE]", 0, 10},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.shows);
@@ -95,9 +98,10 @@ TEST_F(PlainAttack, AFireBlastKillsAnOrdinaryFoeButABossRisesFromItsAshes) {
   beginFight(enemy);
   {
     dice::Script script({5});
-    EXPECT_EQ(type("1"),
-              "FWOOOOOOSH!!! The GOBLIN explodes!!!\nIts money disintegrates in the explosion. You win!\nHowever, "
-              "the blast also hits you for 4 damage.\n[TYPE ANYTHING TO CONTINUE]");
+    EXPECT_EQ(type("1"), "FWOOOOOOSH!!! The GOBLIN explodes!!!\n"
+                         "Its money disintegrates in the explosion. You win!\n"
+                         "However, the blast also hits you for 4 damage.\n"
+                         "[TYPE ANYTHING TO CONTINUE]");
   }
   EXPECT_EQ(player.hp, 1);  // half the 20 hp left, but never the hero's last point
   EXPECT_EQ(state.currentEnemy.goldReward, 0);
@@ -112,9 +116,10 @@ TEST_F(PlainAttack, AFireBlastKillsAnOrdinaryFoeButABossRisesFromItsAshes) {
   player.hp = 40;
   {
     dice::Script script({5});
-    EXPECT_EQ(type("1"),
-              "FWOOOOOOSH!!! The DRAGON explodes!!!\n...But it rises back out of the ashes, stronger than "
-              "ever!\nFull enemy health restored!\n" + kEnemyTurnTail);
+    EXPECT_EQ(type("1"), "FWOOOOOOSH!!! The DRAGON explodes!!!\n"
+                         "...But it rises back out of the ashes, stronger than ever!\n"
+                         "Full enemy health restored!\n" +
+                             kEnemyTurnTail);
   }
   EXPECT_EQ(state.currentEnemy.hp, 30);
   EXPECT_EQ(state.combatState, 7);
@@ -161,8 +166,9 @@ TEST_F(PlainAttack, MatchupsScaleTheHitBeforeTheFactorsAndMarkIt) {
     enemy.hp = 100;
     beginFight(enemy);
     dice::Script script({5});
-    EXPECT_EQ(type("1"), "You swing your UNINTERESTING STICK at the enemy.\nIt took " + row.damage + " damage. Nice!\n" +
-                             kEnemyTurnTail);
+    EXPECT_EQ(type("1"), "You swing your UNINTERESTING STICK at the enemy.\n"
+                         "It took " +
+                             row.damage + " damage. Nice!\n" + kEnemyTurnTail);
   }
 }
 
@@ -181,13 +187,16 @@ TEST_F(PlainAttack, AHeroAndAFoeAtTheSaveBoundsTradeBlowsWithoutLeavingInt) {
     std::string reply;
     int hpAfter;
   };
-  const std::string swing = "You swing your UNINTERESTING STICK at the enemy.\nIt took ";
-  const std::string won = " damage. Nice!\n[TYPE ANYTHING TO CONTINUE]";
+  const std::string swing = "You swing your UNINTERESTING STICK at the enemy.\n"
+                            "It took ";
+  const std::string won = " damage. Nice!\n"
+                          "[TYPE ANYTHING TO CONTINUE]";
   const Row rows[] = {
       {"the matchup and both factors stop at the bound", 10'000'000, -10'000'000, {5, 16},
        swing + std::to_string(kLargestProduct) + won, 0},
       {"a critical triples the bound", 10'000'000, -10'000'000, {5, 20},
-       "Your STICK performs a critical EXTRAVAGANT HIT!\nThe enemy took " +
+       "Your STICK performs a critical EXTRAVAGANT HIT!\n"
+       "The enemy took " +
            std::to_string(3 * kLargestProduct) + won,
        0},
       {"a blow below the bound counts as 0", -10'000'000, 10'000'000, {5, 16},
@@ -226,7 +235,9 @@ TEST_F(PlainAttack, AHeroAndAFoeAtTheSaveBoundsTradeBlowsWithoutLeavingInt) {
   beginFight(enemy, 7);
   dice::Script script({0});
   EXPECT_EQ(type("x"), "The UNINTERESTING GOBLIN attacks, dealing " + std::to_string(kLargestProduct) +
-                           " damage!\nThat's it for you. GAME OVER.\n[TYPE ANYTHING TO CONTINUE]");
+                           " damage!\n"
+                           "That's it for you. GAME OVER.\n"
+                           "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(player.hp, 0);
 }
 
@@ -286,7 +297,9 @@ TEST_F(AttackFollowUps, TheHerosAndTheWeaponsWordsActOnceTheBlowLands) {
     beginFight(enemy);
     dice::Script script(row.draws);
     const std::string reply = type("1");
-    const std::string hit = "You swing your " + row.weaponWord + " STICK at the enemy.\nIt took 10 damage. Nice!\n";
+    const std::string hit = "You swing your " + row.weaponWord +
+                            " STICK at the enemy.\n"
+                            "It took 10 damage. Nice!\n";
     ASSERT_EQ(reply.rfind(hit + row.after, 0), 0u) << reply;
     EXPECT_EQ(state.currentEnemy.quibblent, row.wordAfter);
     EXPECT_EQ(state.currentEnemy.poisoned, row.poisonedAfter);

@@ -26,32 +26,41 @@ TEST_F(FightEndings, DealsPricesFlightAndDatesEndTheFightOrGoOn) {
   const std::string menu = "You have 3" + kMenuTail;
   const Row rows[] = {
       {5, "y", 1, 6, "Mon", {},
-       "The UNINTERESTING GOBLIN nods, pleased, and hands over\nthe 6 gold. They skip off whistling a jaunty "
-       "tune.\nYou win!", 0, 7, ""},
-      {5, "n", 1, 6, "Mon", {}, "The UNINTERESTING GOBLIN gulps, but nods and returns \nto combat stance.\n" + menu, 2,
+       "The UNINTERESTING GOBLIN nods, pleased, and hands over\n"
+       "the 6 gold. They skip off whistling a jaunty tune.\n"
+       "You win!", 0, 7, ""},
+      {5, "n", 1, 6, "Mon", {}, "The UNINTERESTING GOBLIN gulps, but nods and returns \n"
+                                "to combat stance.\n" + menu, 2,
        1, "Mon"},
       {5, "maybe", 1, 6, "Mon", {},
-       "The UNINTERESTING GOBLIN looks confused, and asks \nyou to repeat yourself. 'Please', they say. 'Y or N?'",
+       "The UNINTERESTING GOBLIN looks confused, and asks \n"
+       "you to repeat yourself. 'Please', they say. 'Y or N?'",
        5, 1, "Mon"},
       {8, "y", 10, 8, "MonExit", {},
-       "You begrudgingly give the UNINTERESTING GOBLIN 8 gold.\nThey wander over somewhere which isn't visible on "
-       "the map.\nYou win!", 0, 2, "Exit"},
+       "You begrudgingly give the UNINTERESTING GOBLIN 8 gold.\n"
+       "They wander over somewhere which isn't visible on the map.\n"
+       "You win!", 0, 2, "Exit"},
       {8, "1", 5, 8, "Mon", {},
-       "The enemy squints and mumbles under its breath as it tries\nto count the gold you offer it... and realizes "
-       "you aren't \noffering it enough!! It sees right through your scam and \nreturns to attacking you without "
-       "missing a beat.\n[TYPE ANYTHING TO CONTINUE]", 3, 5, "Mon"},
+       "The enemy squints and mumbles under its breath as it tries\n"
+       "to count the gold you offer it... and realizes you aren't \n"
+       "offering it enough!! It sees right through your scam and \n"
+       "returns to attacking you without missing a beat.\n"
+       "[TYPE ANYTHING TO CONTINUE]", 3, 5, "Mon"},
       {8, "n", 10, 8, "Mon", {},
-       "The UNINTERESTING GOBLIN shrugs and continues attacking.\nOh well. Their price was unreasonably steep "
-       "anyways.\n[TYPE ANYTHING TO CONTINUE]", 3, 10, "Mon"},
+       "The UNINTERESTING GOBLIN shrugs and continues attacking.\n"
+       "Oh well. Their price was unreasonably steep anyways.\n"
+       "[TYPE ANYTHING TO CONTINUE]", 3, 10, "Mon"},
       // What the goblin carries falls to the ground.
       {6, "x", 0, 0, "Mon", {},
-       "In their haste, the enemy dropped 4 GOLD on the ground.\nYou hastily scrounge it up. Better than nothing, I "
-       "guess.", 0, 4, ""},
+       "In their haste, the enemy dropped 4 GOLD on the ground.\n"
+       "You hastily scrounge it up. Better than nothing, I guess.", 0, 4, ""},
       {9, "x", 0, 0, "Mon", {},
-       "Well, long story short, the two of you agree that it would \nbe pretty silly to continue fighting to the "
-       "death. You \nexplain that you're a little busy exploring the QUIBBLENT \nDUNGEONS to go on a date right "
-       "now, and they say that it's \nfine and you can come back to floor 2 if you ever want to, \nyou know, hang "
-       "out. You win???", 0, 0, ""},
+       "Well, long story short, the two of you agree that it would \n"
+       "be pretty silly to continue fighting to the death. You \n"
+       "explain that you're a little busy exploring the QUIBBLENT \n"
+       "DUNGEONS to go on a date right now, and they say that it's \n"
+       "fine and you can come back to floor 2 if you ever want to, \n"
+       "you know, hang out. You win???", 0, 0, ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::to_string(row.fightState) + " " + row.line);
@@ -117,8 +126,12 @@ TEST_F(FightEndings, AWinAnnouncedWithTheEnemyUnhurtStandsAndPays) {
 
     dice::Script draws({1});  // no snicker-snack
     const std::string rewards = type("x");
-    EXPECT_EQ(rewards, "You defeated the " + std::string(state.currentEnemy.quibblent) + " GOBLIN handily!!\nYou gained " +
-                           std::to_string(row.exp) + " experience and 4 gold.\n[TYPE ANYTHING TO CONTINUE]");
+    EXPECT_EQ(rewards, "You defeated the " + std::string(state.currentEnemy.quibblent) +
+                           " GOBLIN handily!!\n"
+                           "You gained " +
+                           std::to_string(row.exp) +
+                           " experience and 4 gold.\n"
+                           "[TYPE ANYTHING TO CONTINUE]");
     EXPECT_EQ(player.exp, 50 + row.exp);
     EXPECT_EQ(player.gold, 4);
     EXPECT_EQ(player.killScore, 1);
@@ -191,15 +204,21 @@ TEST_F(FightEndings, TheWrapUpFreesStairsAndTheWayOut) {
     std::string textAfter;
   };
   const Row rows[] = {
-      {"MonExit", "GOBLIN", 40, "The stairs the enemy was guarding are now open for the\nexplorin'.", "Exit",
-       " are the dungeon stairs, now free to enter."},
+      {"MonExit", "GOBLIN", 40,
+       "The stairs the enemy was guarding are now open for the\n"
+       "explorin'.",
+       "Exit", " are the dungeon stairs, now free to enter."},
       {"FinalMon", "HELLSATAN", 40,
-       "HELLSATAN vaporizes into nothingness, revealing the stairs\nthat will lead you out of the QUIBBLENT DUNGEON "
-       "for good!", "FinalExit", " holds the exit to the dungeon!!"},
+       "HELLSATAN vaporizes into nothingness, revealing the stairs\n"
+       "that will lead you out of the QUIBBLENT DUNGEON for good!",
+       "FinalExit", " holds the exit to the dungeon!!"},
       {"Mon", "DRAGON", 3,
-       "You take a little breather after the encounter to catch your \nbreath. Fighting to the death is really "
-       "hard!", "DragTreasure", " lies a pile of dragon's treasure! Huzzah!"},
-      {"Mon", "GOBLIN", 20, "You take a deep breath and dust yourself off. Boy, combat \nsure is tiring sometimes!",
+       "You take a little breather after the encounter to catch your \n"
+       "breath. Fighting to the death is really hard!",
+       "DragTreasure", " lies a pile of dragon's treasure! Huzzah!"},
+      {"Mon", "GOBLIN", 20,
+       "You take a deep breath and dust yourself off. Boy, combat \n"
+       "sure is tiring sometimes!",
        "", " lies the corpse of an enemy you killed."},
   };
   for (const Row& row : rows) {
@@ -234,21 +253,26 @@ TEST_F(FightEndings, SomeFoesLeaveSomethingBehindWhenTheyFall) {
   };
   const Row rows[] = {
       {"a knowing foe tells a secret", "KNOWLEDGEABLE", "UNINTERESTING", 0, {}, {1},
-       "You feel a flash of insight after killing the enemy...\nType 'secret' to access this floor's secret room!\n",
+       "You feel a flash of insight after killing the enemy...\n"
+       "Type 'secret' to access this floor's secret room!\n",
        40},
       {"a metalhead goes out in a blaze", "METALHEAD", "UNINTERESTING", 0, {}, {1},
-       "The enemy goes out in a totally METAL blaze of glory, \ndealing 16 damage to you!! You are now at 24 / 40 "
-       "HP.\n",
+       "The enemy goes out in a totally METAL blaze of glory, \n"
+       "dealing 16 damage to you!! You are now at 24 / 40 HP.\n",
        24},
       {"a vorpal sword snicker-snacks", "UNINTERESTING", "VORPAL", 700, {}, {0},
-       "One two, one two! Your VORPAL SWORD goes snicker-snack!\nThe UNINTERESTING GOBLIN is soundly bested!\nYou "
-       "gained a boosted 18 experience",
+       "One two, one two! Your VORPAL SWORD goes snicker-snack!\n"
+       "The UNINTERESTING GOBLIN is soundly bested!\n"
+       "You gained a boosted 18 experience",
        40},
       {"but only after a plain attack", "UNINTERESTING", "VORPAL", 0, {}, {0}, "You gained 12 experience", 40},
       {"a vorpal foe bursts in two", "VORPAL", "UNINTERESTING", 0, {3, 5}, {},
-       "The enemy gyres, and gimbles... POP! \nIt bursts into a FRUMIOUS and a WHIFFLING GOBLIN!!\n", 40},
+       "The enemy gyres, and gimbles... POP! \n"
+       "It bursts into a FRUMIOUS and a WHIFFLING GOBLIN!!\n", 40},
       {"or one, with one tile free", "VORPAL", "UNINTERESTING", 0, {6}, {},
-       "The enemy gyres, and gimbles... POP!\nIt bursts, spawning a FRUMIOUS GOBLIN!!\n", 40},
+       "The enemy gyres, and gimbles... POP!\n"
+       "It bursts, spawning a FRUMIOUS GOBLIN!!\n",
+       40},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.shows);

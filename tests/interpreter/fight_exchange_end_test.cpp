@@ -27,8 +27,8 @@ TEST_F(ExchangeEnd, AnEnemyWordThatRunsOutTurnsIntoTheNextOrEndsTheEnemy) {
       {"GAMER", "MLG", 3, 30, "The GOBLIN has reached the MAJOR LEAGUE of GAMING!\n"},
       {"SLEEPING", "GROGGY", 3, 30, "The SLEEPING GOBLIN wakes up!\n"},
       {"DAMNED", "DAMNED", 10, 0,
-       "The DAMNED GOBLIN disintegrates before your eyes!\nTheir DAMNED nature has caught up with them, "
-       "evidently.\n"},
+       "The DAMNED GOBLIN disintegrates before your eyes!\n"
+       "Their DAMNED nature has caught up with them, evidently.\n"},
       {"STARVING", "STARVING", 10, 0, "The STARVING GOBLIN starves to death!!!\n"},
   };
   for (const Row& row : rows) {
@@ -59,13 +59,19 @@ TEST_F(ExchangeEnd, AHeroWordThatRunsOutTurnsIntoTheNextOrKillsTheHero) {
   };
   const Row rows[] = {
       {"DAMNED", 1, "DAMNED", true,
-       "You feel your soul slipping away from your body.\nYour DAMNED nature has caught up with you...\nYou are "
-       "going to HELL!\n[TYPE ANYTHING TO CONTINUE]"},
+       "You feel your soul slipping away from your body.\n"
+       "Your DAMNED nature has caught up with you...\n"
+       "You are going to HELL!\n"
+       "[TYPE ANYTHING TO CONTINUE]"},
       {"DAMNED", 2, "DAMNED", false, "You feel a premonition of doom... you will die in ONE TURN!\n"},
-      {"STARVING", 1, "STARVING", true, "You starve to death! GAME OVER.\n[TYPE ANYTHING TO CONTINUE]"},
+      {"STARVING", 1, "STARVING", true,
+       "You starve to death! GAME OVER.\n"
+       "[TYPE ANYTHING TO CONTINUE]"},
       {"CURSED", 1, "CURSED", true,
-       "You fall to the ground clutching your chest...\nThe CURSE has finally done you in.\nYour skin deliquesces "
-       "off your bones. This is the end.\n[TYPE ANYTHING TO CONTINUE]"},
+       "You fall to the ground clutching your chest...\n"
+       "The CURSE has finally done you in.\n"
+       "Your skin deliquesces off your bones. This is the end.\n"
+       "[TYPE ANYTHING TO CONTINUE]"},
       {"RAVENOUS", 1, "STARVING", false, ""},
       {"FLAMING", 1, "CHARRED", false, ""},
       {"CONFUSED", 1, "UNINTERESTING", false, ""},
@@ -139,14 +145,16 @@ TEST_F(ExchangeEnd, AFlamingDemonHealsWhereOthersBurn) {
   demon.quibblent = "FLAMING";
   demon.hp = 20;
   beginFight(demon, 7);
-  EXPECT_EQ(type("x"), "The FLAMING DEMON heals 5 HP from its FLAMES...\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(type("x"), "The FLAMING DEMON heals 5 HP from its FLAMES...\n"
+                       "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(state.currentEnemy.hp, 25);
 
   Creature burning = goblin;
   burning.quibblent = "FLAMING";
   burning.hp = 3;
   beginFight(burning, 7);
-  EXPECT_EQ(type("x"), "The FLAMING GOBLIN takes 5 damage from FLAMING!\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(type("x"), "The FLAMING GOBLIN takes 5 damage from FLAMING!\n"
+                       "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(state.currentEnemy.hp, 1);  // flames alone never finish it
 }
 
@@ -231,7 +239,8 @@ TEST_F(ExchangeEndGear, GearWhoseWordRunsOutOrTakesFrightIsReplacedByFistsOrNudi
       std::vector<std::uint32_t> draws = row.draws;
       draws.insert(draws.end(), 12, 17u);
       dice::Script script(draws);
-      EXPECT_EQ(type("x"), row.page + "The FLAMING GOBLIN takes 5 damage from FLAMING!\n[TYPE ANYTHING TO CONTINUE]");
+      EXPECT_EQ(type("x"), row.page + "The FLAMING GOBLIN takes 5 damage from FLAMING!\n"
+                                      "[TYPE ANYTHING TO CONTINUE]");
       if (row.page.empty()) {
         EXPECT_EQ(script.drawsLeft(), 12u);
       }

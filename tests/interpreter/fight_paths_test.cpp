@@ -12,19 +12,26 @@ TEST_F(FightPaths, AGoblinFelledInOneBlowPaysAndLeavesItsCorpse) {
   Creature weak = goblin;
   weak.hp = 5;
   beginFight(weak, 1);
-  EXPECT_EQ(type("x"), "It's your move.\nYou have 3" + kMenuTail);
+  EXPECT_EQ(type("x"), "It's your move.\n"
+                       "You have 3" +
+                           kMenuTail);
   {
     dice::Script script({5});
-    EXPECT_EQ(type("attack"), "You swing your UNINTERESTING STICK at the enemy.\nIt took 10 damage. Nice!\n" + kContinue);
+    EXPECT_EQ(type("attack"), "You swing your UNINTERESTING STICK at the enemy.\n"
+                              "It took 10 damage. Nice!\n" +
+                                  kContinue);
   }
   {
     dice::Script script({1});  // the VORPAL roll is made whatever the weapon
-    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN handily!!\nYou gained 12 experience and 4 gold.\n" + kContinue);
+    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN handily!!\n"
+                         "You gained 12 experience and 4 gold.\n" +
+                             kContinue);
   }
   EXPECT_EQ(player.exp, 12);
   EXPECT_EQ(player.gold, 4);
   EXPECT_EQ(player.killScore, 1);
-  EXPECT_EQ(type("x"), "You crack your knuckles, satisfied. These combat encounters\nare going great!");
+  EXPECT_EQ(type("x"), "You crack your knuckles, satisfied. These combat encounters\n"
+                       "are going great!");
   EXPECT_EQ(state.combatState, 0);
   EXPECT_EQ(floorRecord.tileKinds[0], "");
   EXPECT_EQ(floorRecord.tileTexts[0], " lies the corpse of an enemy you killed.");
@@ -60,7 +67,9 @@ TEST_F(FightPaths, DefeatsEarnDodgesByCountClassAndWord) {
     fallen.hp = 0;
     beginFight(fallen, 10);
     dice::Script script({1});
-    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN handily!!\nYou gained 12 experience" + row.goldLine + kContinue);
+    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN handily!!\n"
+                         "You gained 12 experience" +
+                             row.goldLine + kContinue);
     EXPECT_EQ(player.dodges, 3 + row.dodgesGained);
   }
 }
@@ -125,9 +134,9 @@ TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
   skeleton.type = "SKELETON";
   skeleton.hp = 17;
   beginFight(skeleton);
-  EXPECT_EQ(type("4"),
-            "You run away like a coward. The UNINTERESTING SKELETON \nwatches you suspiciously, but makes no move to "
-            "attack. \nYou are now out of combat.");
+  EXPECT_EQ(type("4"), "You run away like a coward. The UNINTERESTING SKELETON \n"
+                       "watches you suspiciously, but makes no move to attack. \n"
+                       "You are now out of combat.");
   EXPECT_EQ(state.combatState, 0);
   EXPECT_EQ(floorRecord.tileCreatures[0].hp, 17);
   EXPECT_TRUE(floorRecord.tileCreatures[0].confident);
@@ -135,9 +144,9 @@ TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
   Creature longName = goblin;
   longName.quibblent = "INCREDIBLY LONG-WINDED";  // 22 + 6 = 28 letters
   beginFight(longName);
-  EXPECT_EQ(type("flee"),
-            "You run away like a coward. The GOBLIN\nwatches you suspiciously, but makes no move to attack. \nYou are "
-            "now out of combat.");
+  EXPECT_EQ(type("flee"), "You run away like a coward. The GOBLIN\n"
+                          "watches you suspiciously, but makes no move to attack. \n"
+                          "You are now out of combat.");
   EXPECT_FALSE(floorRecord.tileCreatures[0].confident);  // goblins never are
 
   // A sleeper is left as it was: no braver, and still stunned if it was.
@@ -146,8 +155,9 @@ TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
   sleeper.stunned = true;
   sleeper.hp = 12;
   beginFight(sleeper);
-  EXPECT_EQ(type("4"),
-            "You sneak away from the SLEEPING GOBLIN.\nIt continues dozing obliviously... \nYou are now out of combat.");
+  EXPECT_EQ(type("4"), "You sneak away from the SLEEPING GOBLIN.\n"
+                       "It continues dozing obliviously... \n"
+                       "You are now out of combat.");
   EXPECT_EQ(state.combatState, 0);
   EXPECT_EQ(floorRecord.tileCreatures[0].hp, 12);
   EXPECT_TRUE(floorRecord.tileCreatures[0].stunned);
@@ -161,17 +171,20 @@ TEST_F(FightPaths, FleeingLeavesTheEnemyOnItsTileReadyToAmbush) {
 
 TEST_F(FightPaths, TheMenuWaitsScoldsAndTurnsAStunnedHeroAway) {
   beginFight(goblin);
-  EXPECT_EQ(type("dance"), "Nope.\nYou have 3" + kMenuTail);
+  EXPECT_EQ(type("dance"), "Nope.\n"
+                           "You have 3" +
+                               kMenuTail);
   EXPECT_EQ(state.combatState, 2);
-  EXPECT_EQ(type("wait"),
-            "You stand around twiddling your thumbs like a chump.\nNothing happened!\n" + kEnemyTurnTail);
+  EXPECT_EQ(type("wait"), "You stand around twiddling your thumbs like a chump.\n"
+                          "Nothing happened!\n" +
+                              kEnemyTurnTail);
   EXPECT_EQ(state.combatState, 7);
 
   beginFight(goblin, 1);
   player.stunned = true;
-  EXPECT_EQ(type("1"),
-            "You attempt to do something but you are STUNNED!!\nYou shake off your daze and return to battle.\n" +
-                kEnemyTurnTail);
+  EXPECT_EQ(type("1"), "You attempt to do something but you are STUNNED!!\n"
+                       "You shake off your daze and return to battle.\n" +
+                           kEnemyTurnTail);
   EXPECT_FALSE(player.stunned);
   EXPECT_EQ(state.combatState, 7);
 }
@@ -184,9 +197,10 @@ TEST_F(FightPaths, ADeathInAFightIsTheMonstersDoingNotAnEarlierBarrels) {
   beginFight(goblin, 1);
   type("x");
   type("wait");
-  EXPECT_EQ(type("x"),
-            "You feel your soul slipping away from your body.\nYour DAMNED nature has caught up with you...\nYou are "
-            "going to HELL!\n" + kContinue);
+  EXPECT_EQ(type("x"), "You feel your soul slipping away from your body.\n"
+                       "Your DAMNED nature has caught up with you...\n"
+                       "You are going to HELL!\n" +
+                           kContinue);
   EXPECT_EQ(state.pendingPrompt, 16);
   const std::string page = type("x");
   EXPECT_EQ(page.rfind("You died on floor 2. GAME OVER!", 0), 0u) << page;
@@ -238,13 +252,15 @@ TEST_F(FightPaths, ADodgedMoveCostsADodgeAndCoolsTheMoveDown) {
   enemy.actions.back().cooldown = 2;
   beginFight(enemy, 4);
   state.enemyActionIndex = 0;
-  EXPECT_EQ(type("maybe"),
-            "Ok, your answer was very clever and all, but how about \nyou type Y or N this time instead?\nYou have 3 "
-            "dodges left.");
+  EXPECT_EQ(type("maybe"), "Ok, your answer was very clever and all, but how about \n"
+                           "you type Y or N this time instead?\n"
+                           "You have 3 dodges left.");
   dice::Script script({2});
-  EXPECT_EQ(type("y"),
-            "You casually sidestep the attack like some kind of \nstone-cold badass. You take 0 damage!! \nIt is now "
-            "your turn.\nYou have 2" + kMenuTail);
+  EXPECT_EQ(type("y"), "You casually sidestep the attack like some kind of \n"
+                       "stone-cold badass. You take 0 damage!! \n"
+                       "It is now your turn.\n"
+                       "You have 2" +
+                           kMenuTail);
   EXPECT_EQ(state.combatState, 2);
   ASSERT_EQ(state.currentEnemy.actions.size(), 1u);
   EXPECT_EQ(state.currentEnemy.actions[0].name, "WIND UP");
@@ -262,16 +278,25 @@ TEST_F(FightPaths, TheDodgeQuestionShufflesDodgesOrTakesTheBlowOnAFreshPage) {
   };
   const Row rows[] = {
       {"ZOMBIE", "1", {4},
-       "You shuffle lazily out of the way of the attack.\nYou take 0 damage.\nIt is now your turn.\nYou have 2" +
+       "You shuffle lazily out of the way of the attack.\n"
+       "You take 0 damage.\n"
+       "It is now your turn.\n"
+       "You have 2" +
            kMenuTail,
        2},
       {"CONVICT", "y", {0},
-       "You dodge the attack swiftly, and strike a cool pose while\ndoing it. You take 0 damage!! \nIt is now your "
-       "turn.\nYou have 2" + kMenuTail,
+       "You dodge the attack swiftly, and strike a cool pose while\n"
+       "doing it. You take 0 damage!! \n"
+       "It is now your turn.\n"
+       "You have 2" +
+           kMenuTail,
        2},
       {"CONVICT", "y", {4},
-       "You don't even move, and the attack misses anyway. You're \njust that good at dodging. You take 0 damage!! "
-       "\nIt is now your turn.\nYou have 2" + kMenuTail,
+       "You don't even move, and the attack misses anyway. You're \n"
+       "just that good at dodging. You take 0 damage!! \n"
+       "It is now your turn.\n"
+       "You have 2" +
+           kMenuTail,
        2},
       {"CONVICT", "2", {}, "", 3},
   };
@@ -308,14 +333,19 @@ TEST_F(FightPaths, ALevelUpInAFightComesBeforeTheWrapUp) {
   beginFight(fallen, 10);
   {
     dice::Script script({1});
-    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN!!\nYou gained 100 experience and 4 gold.\n" + kContinue);
+    EXPECT_EQ(type("x"), "You defeated the UNINTERESTING GOBLIN!!\n"
+                         "You gained 100 experience and 4 gold.\n" +
+                             kContinue);
   }
   EXPECT_EQ(state.combatState, 12);
-  EXPECT_EQ(type("x"),
-            "LEVEL UP!! You are now level 2!\nYou have been fully healed and gained 1 dodge.\nYou now have 55 HP, 13 "
-            "ATK, and 1 DEF.\n300 EXP to next level.\n" + kContinue);
+  EXPECT_EQ(type("x"), "LEVEL UP!! You are now level 2!\n"
+                       "You have been fully healed and gained 1 dodge.\n"
+                       "You now have 55 HP, 13 ATK, and 1 DEF.\n"
+                       "300 EXP to next level.\n" +
+                           kContinue);
   EXPECT_EQ(state.combatState, 13);
-  EXPECT_EQ(type("x"), "You crack your knuckles, satisfied. These combat encounters\nare going great!");
+  EXPECT_EQ(type("x"), "You crack your knuckles, satisfied. These combat encounters\n"
+                       "are going great!");
 }
 
 TEST_F(FightPaths, AHeroWithSixSkillsReplacesTheChosenOneWithQblSwap) {
@@ -326,11 +356,17 @@ TEST_F(FightPaths, AHeroWithSixSkillsReplacesTheChosenOneWithQblSwap) {
   player.expForNextLevel = 1600;
   beginFight(goblin, 12);
   const std::string page = type("x");
-  EXPECT_TRUE(page.ends_with("\nYou could gain permanent access to the QBL.SWAP skill, but \nyou have 6 skills "
-                             "already. Do you want to replace one? (Y/N)")) << page;
+  EXPECT_TRUE(page.ends_with("\n"
+                             "You could gain permanent access to the QBL.SWAP skill, but \n"
+                             "you have 6 skills already. Do you want to replace one? (Y/N)"))
+      << page;
   EXPECT_EQ(state.pendingPrompt, 48);
-  EXPECT_EQ(type("y"),
-            "Select a skill to replace - (1): EAT\n(2): EAT\n(3): EAT\n(4): HEAL\n(5): FIREBOLT\n(6): STUNBOLT\n");
+  EXPECT_EQ(type("y"), "Select a skill to replace - (1): EAT\n"
+                       "(2): EAT\n"
+                       "(3): EAT\n"
+                       "(4): HEAL\n"
+                       "(5): FIREBOLT\n"
+                       "(6): STUNBOLT\n");
   EXPECT_EQ(type("2"), "You successfully replaced EAT with QBL.SWAP!\n" + kContinue);
   std::vector<std::string> names;
   for (const Action& skill : player.skills) names.push_back(skill.name);

@@ -3,8 +3,10 @@
 // command step: a hero with a plain weapon beside a GOBLIN on the north tile.
 #include "tests/interpreter/prompt_play.h"
 
-inline const std::string kEnemyTurnTail = "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
-inline const std::string kMenuTail = " dodges left.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
+inline const std::string kEnemyTurnTail = "It is now the enemy's turn.\n"
+                                          "[TYPE ANYTHING TO CONTINUE]";
+inline const std::string kMenuTail = " dodges left.\n"
+                                     "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]";
 
 class FightPlay : public PromptPlay {
  protected:

@@ -123,13 +123,17 @@ TEST(FreeCommands, LookDescribesMonstersAsTheyAreNowOnTwoPages) {
   walk.floorRecord.tileKinds[5] = "FinalMon";
   walk.floorRecord.tileCreatures[5].quibblent = "ANGRY";
   walk.floorRecord.tileCreatures[5].type = "DRAGON";
-  EXPECT_EQ(walk("LOOK"),
-            "To the NORTH stands a SLEEPING GOBLIN.\nTo the NORTHEAST is a wall 1.\nTo the EAST is a wall 2.\n"
-            "To the SOUTHEAST is a wall 3.\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(walk("LOOK"), "To the NORTH stands a SLEEPING GOBLIN.\n"
+                          "To the NORTHEAST is a wall 1.\n"
+                          "To the EAST is a wall 2.\n"
+                          "To the SOUTHEAST is a wall 3.\n"
+                          "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(walk.state.lastReplyKind, kLookFirstPageShown);
-  EXPECT_EQ(walk(""),
-            "To the SOUTH is a wall 4.\nTo the SOUTHWEST stands the fearsome ANGRY DRAGON, \nblocking your one exit "
-            "out of the dungeon!!\nTo the WEST is a wall 6.\nTo the NORTHWEST is a wall 7.");
+  EXPECT_EQ(walk(""), "To the SOUTH is a wall 4.\n"
+                      "To the SOUTHWEST stands the fearsome ANGRY DRAGON, \n"
+                      "blocking your one exit out of the dungeon!!\n"
+                      "To the WEST is a wall 6.\n"
+                      "To the NORTHWEST is a wall 7.");
   EXPECT_EQ(walk(""), "...");
   EXPECT_EQ(walk("xyzzy"), "Nope. Sorry bucko. Try again.");
 }
@@ -147,8 +151,9 @@ TEST(FreeCommands, BlockedStairsBreakTheLineByTheOldTextsLength) {
     walk.floorRecord.tileCreatures[c.tile].quibblent = "WET";
     walk.floorRecord.tileCreatures[c.tile].type = "RAT";
     walk("l");
-    EXPECT_EQ(walk.floorRecord.tileTexts[c.tile],
-              c.broken ? ", a WET RAT blocks\nthe stairs." : ", a WET RAT blocks the stairs.")
+    EXPECT_EQ(walk.floorRecord.tileTexts[c.tile], c.broken ? ", a WET RAT blocks\n"
+                                                             "the stairs."
+                                                           : ", a WET RAT blocks the stairs.")
         << c.tile << " " << c.oldLength;
   }
 }
@@ -157,16 +162,16 @@ TEST(FreeCommands, LookOnTheLastFloorKeepsTheReplyKind) {
   Walk walk;
   walk.floorRecord.floorNumber = 16;
   walk("help");
-  EXPECT_EQ(walk("look"),
-            "To the NORTH is where you're going.\nTo the SOUTH is where you came from.\nThere is nothing else.");
+  EXPECT_EQ(walk("look"), "To the NORTH is where you're going.\n"
+                          "To the SOUTH is where you came from.\n"
+                          "There is nothing else.");
   EXPECT_EQ(walk("anything"), kHelpSecondPage);
 }
 
 TEST(FreeCommands, SecretRoomsAreEnteredOnlyWhenKnownAndCountedOncePerFloor) {
   Walk walk;
-  EXPECT_EQ(walk("secret"),
-            "Secret? What secret? I have no idea what you're \ntalking about... There are no secrets in this "
-            "dungeon!");
+  EXPECT_EQ(walk("secret"), "Secret? What secret? I have no idea what you're \n"
+                            "talking about... There are no secrets in this dungeon!");
   EXPECT_EQ(walk("secret2"), "Don't be ridiculous.");
   walk.floorRecord.secretRoomKnown = true;
   walk.floorRecord.secretRoomKind = "Treasure";
@@ -202,16 +207,20 @@ TEST(InformationCommands, StatusOfANewAndOfAStrongHero) {
   walk.hero.attackFactor = 1.5f;
   walk.hero.defence = 1;
   walk.hero.damageTakenFactor = 2.0f;
-  EXPECT_EQ(walk("status"),
-            "You are BOB the level 1 UNINTERESTING FIGHTER.\nWEAPON: STICK (ATK: 2).\nARMOR: RAG (DEF: 1).\n"
-            "HP: 30 / 30, ATK: 4, DEF: 0, Dodges: 3.\nYou have 0 XP and 0 gold, needing 100 XP to level up.\n");
+  EXPECT_EQ(walk("status"), "You are BOB the level 1 UNINTERESTING FIGHTER.\n"
+                            "WEAPON: STICK (ATK: 2).\n"
+                            "ARMOR: RAG (DEF: 1).\n"
+                            "HP: 30 / 30, ATK: 4, DEF: 0, Dodges: 3.\n"
+                            "You have 0 XP and 0 gold, needing 100 XP to level up.\n");
   walk.hero.level = 10;
   walk.hero.wieldsSwordOfKings = true;
   walk.hero.imbuement = "HAT";
-  EXPECT_EQ(walk("stats"),
-            "You are BOB the level 10 UNINTERESTING FIGHTER.\nWEAPON: SWORD OF KINGS (ATK: ?" "?).\nARMOR: RAG (DEF: 1).\n"
-            "HP: 30 / 30, ATK: ?" "?, DEF: 0, Dodges: 3.\nYou have 0 XP and 0 gold.\n"
-            "You have been imbued with the power of HAT.\n");
+  EXPECT_EQ(walk("stats"), "You are BOB the level 10 UNINTERESTING FIGHTER.\n"
+                           "WEAPON: SWORD OF KINGS (ATK: ??).\n"
+                           "ARMOR: RAG (DEF: 1).\n"
+                           "HP: 30 / 30, ATK: ??, DEF: 0, Dodges: 3.\n"
+                           "You have 0 XP and 0 gold.\n"
+                           "You have been imbued with the power of HAT.\n");
 }
 
 TEST(InformationCommands, InfoTellsTheRunsOddities) {
@@ -222,25 +231,28 @@ TEST(InformationCommands, InfoTellsTheRunsOddities) {
   walk.hero.lsdLevel = 3;
   walk.hero.quibblent = "CURSED";
   walk.hero.quibblentTurnsLeft = 80;
-  EXPECT_EQ(walk("info"),
-            "You are currently on floor 3 of 15.\nYou have killed 13 monsters.\nYou have used 2 ANTIBIOTICS.\n"
-            "You have developed a LEVEL 1 SPICY TOLERANCE!\nYou have taken a *lot* of LSD. You should be careful.\n"
-            "You have been CURSED for 1 turns...");
+  EXPECT_EQ(walk("info"), "You are currently on floor 3 of 15.\n"
+                          "You have killed 13 monsters.\n"
+                          "You have used 2 ANTIBIOTICS.\n"
+                          "You have developed a LEVEL 1 SPICY TOLERANCE!\n"
+                          "You have taken a *lot* of LSD. You should be careful.\n"
+                          "You have been CURSED for 1 turns...");
 }
 
 TEST(InformationCommands, ListsAndTheirFollowUps) {
   Walk walk;
   walk.hero.inventoryNames = {"POTION", "GROG"};
   walk.hero.inventoryCounts = {2, 1, 0, 0, 0, 0};
-  EXPECT_EQ(walk("inv"), "1: POTION (2) - Heals 50% HP.\n2: GROG (1) - A pint of GROG from GROGGUM JOHN.\n");
+  EXPECT_EQ(walk("inv"), "1: POTION (2) - Heals 50% HP.\n"
+                         "2: GROG (1) - A pint of GROG from GROGGUM JOHN.\n");
   EXPECT_EQ(walk.state.lastReplyKind, kInventoryListShown);
 
   walk.hero.maxHp = 90;
   walk.hero.skills = {Action("HEAL", 0, true), Action("FIREBOLT", 0, true), Action("BODY TACKLE", 0, true)};
   walk.hero.skills[1].cooldownLeft = 3;
-  EXPECT_EQ(walk("skills"),
-            "1: HEAL (-) - Heals 25 HP, limited uses per battle.\n2: FIREBOLT (3) - Deals 10 damage, may cause "
-            "FLAMING.\n3: BODY TACKLE (-) - 1.5x damage; -1 dodge; frightening.\n");
+  EXPECT_EQ(walk("skills"), "1: HEAL (-) - Heals 25 HP, limited uses per battle.\n"
+                            "2: FIREBOLT (3) - Deals 10 damage, may cause FLAMING.\n"
+                            "3: BODY TACKLE (-) - 1.5x damage; -1 dodge; frightening.\n");
   EXPECT_EQ(walk("4"), "That's not a real skill...");
   walk("skills");
   EXPECT_EQ(walk("3"), "You cannot use that skill outside of combat!");
@@ -266,11 +278,13 @@ TEST(InformationCommands, HallOfFameCountsVictories) {
     walk.state.deepestFloor = 7;
     walk.state.victoryCount = c.victories;
     EXPECT_EQ(walk("achievements"),
-              std::string("Welcome to the HALL OF FAME! In this place, your great feats \nare preserved forever. "
-                          "Isn't that nice? \n\n") +
+              std::string("Welcome to the HALL OF FAME! In this place, your great feats \n"
+                          "are preserved forever. Isn't that nice? \n"
+                          "\n") +
                   c.middle +
-                  "\nType a number (1-18) to read the achievement description, or \n'exit' to return to the main "
-                  "game.");
+                  "\n"
+                  "Type a number (1-18) to read the achievement description, or \n"
+                  "'exit' to return to the main game.");
     EXPECT_EQ(walk.state.achievementsViewerOpen, 1);
   }
 }
@@ -287,11 +301,18 @@ TEST(UnrecognisedInput, TheAcademicsAntibioticsChosenFromTheSkillsList) {
     const char* middle;
   } cases[] = {
       {"UNINTERESTING", false, 0,
-       "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n"},
-      {"FLAMING", false, 0, "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n"},
+       "\n"
+       "You are already perfectly healthy.\n"
+       "You shouldn't waste antibiotics like that, you know.\n"},
+      {"FLAMING", false, 0,
+       "\n"
+       "You are already perfectly healthy.\n"
+       "You shouldn't waste antibiotics like that, you know.\n"},
       {"UNINTERESTING", true, 0, " Your POISON has been cured!\n"},
       {"UNINTERESTING", true, 4,
-       "\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics do nothing.\n"},
+       "\n"
+       "The bacteria in your body have developed ANTIBIOTIC \n"
+       "RESISTANCE! The antibiotics do nothing.\n"},
   };
   for (const auto& c : cases) {
     Walk walk;

@@ -15,9 +15,35 @@ namespace {
 
 // Far larger than a meta save can be, so the game refuses to read it; its
 // first lines are a real profile's.
-const std::string kUnreadableMeta =
-    "[META]\n0\n0\n1\n2\n0\n[ACHIEVEMENTS]\nAnn\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n7\n2\n1" +
-    std::string(200000, ' ');
+const std::string kUnreadableMeta = "[META]\n"
+                                    "0\n"
+                                    "0\n"
+                                    "1\n"
+                                    "2\n"
+                                    "0\n"
+                                    "[ACHIEVEMENTS]\n"
+                                    "Ann\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "\n"
+                                    "7\n"
+                                    "2\n"
+                                    "1" +
+                                    std::string(200000, ' ');
 
 class HeldMetaSave : public PromptPlay {
  protected:
@@ -95,7 +121,10 @@ TEST_F(HeldMetaSave, TheWinPageTellsInItsOwnWordsOnly) {
   player.quibblent = "VICTORIOUS";
   openPrompt(54);
   const std::string win = type("anything");
-  EXPECT_NE(win.find("\nYour achievements could NOT be saved.\n"), std::string::npos) << win;
+  EXPECT_NE(win.find("\n"
+                     "Your achievements could NOT be saved.\n"),
+            std::string::npos)
+      << win;
   EXPECT_TRUE(win.ends_with("[TYPE ANYTHING TO CLOSE GAME WINDOW]")) << win;
   EXPECT_EQ(state.victoryCount, 1);
   EXPECT_EQ(slurp("saves/meta-save.txt"), kUnreadableMeta);

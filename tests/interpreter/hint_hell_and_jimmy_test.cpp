@@ -9,22 +9,28 @@
 
 namespace {
 
-const std::string kInsufficient =
-    "'CEASE YOUR DECEPTION. THIS PAYMENT IS INSUFFICIENT.'\nYour gold is shot back out of the shrine at high "
-    "velocity, \nhitting you in the head. Ouch! You take 2 damage.";
+const std::string kInsufficient = "'CEASE YOUR DECEPTION. THIS PAYMENT IS INSUFFICIENT.'\n"
+                                  "Your gold is shot back out of the shrine at high velocity, \n"
+                                  "hitting you in the head. Ouch! You take 2 damage.";
 const std::string kShrineLead = "Your gold dissolves in the shrine. A booming voice speaks:\n";
 const std::string kHintFour = "'YOU ARE PATHETIC AND USELESS. YOU SHOULD GIVE UP.'";
-const std::string kAnother = "\nWill you place another 20 gold in the shrine? (Y/N)";
+const std::string kAnother = "\n"
+                             "Will you place another 20 gold in the shrine? (Y/N)";
 const std::string kExhausted =
-    "'YOU DISPLAY A DEGENERATE OVER-ENTHUSIASM FOR EMPTY ADVICE. \nTHERE WILL BE NO SAVING YOU. YOU WILL DIE, AS "
-    "WILL ALL ELSE. \nIT IS INEVITABLE. LEAVE THIS PLACE AND DO NOT RETURN.'\nYour legs move of their own accord, "
-    "taking you away from \nHINT HELL. Probably for the best.";
+    "'YOU DISPLAY A DEGENERATE OVER-ENTHUSIASM FOR EMPTY ADVICE. \n"
+    "THERE WILL BE NO SAVING YOU. YOU WILL DIE, AS WILL ALL ELSE. \n"
+    "IT IS INEVITABLE. LEAVE THIS PLACE AND DO NOT RETURN.'\n"
+    "Your legs move of their own accord, taking you away from \n"
+    "HINT HELL. Probably for the best.";
 const std::string kLeave =
-    "You leave HINT HELL as quickly as possible. You didn't \nrealize it earlier, but your heart is pounding and "
-    "your \nhead aches terribly... after a moment, your head clears \nand you return to the center.";
+    "You leave HINT HELL as quickly as possible. You didn't \n"
+    "realize it earlier, but your heart is pounding and your \n"
+    "head aches terribly... after a moment, your head clears \n"
+    "and you return to the center.";
 const std::string kLoiter =
-    "Standing near FL'GARHH is giving you a headache... you \nshouldn't loiter here. Do you place 20 gold in the "
-    "shrine, \nY or N?";
+    "Standing near FL'GARHH is giving you a headache... you \n"
+    "shouldn't loiter here. Do you place 20 gold in the shrine, \n"
+    "Y or N?";
 
 class HintHellAndJimmy : public PromptPlay {};
 
@@ -44,7 +50,8 @@ TEST_F(HintHellAndJimmy, ShrineTakesTwentyGoldForEachHintAndPunishesTheShort) {
   };
   const Row rows[] = {
       {"short, survives", "y", 19, 3, false, {}, kInsufficient, 19, 1, 2, ""},
-      {"short, dies", "1", 19, 2, false, {}, kInsufficient + "\n[TYPE ANYTHING TO CONTINUE]", 19, 0, 16,
+      {"short, dies", "1", 19, 2, false, {}, kInsufficient + "\n"
+                                                             "[TYPE ANYTHING TO CONTINUE]", 19, 0, 16,
        "doomhint"},
       {"a hint", "y", 25, 9, false, {15}, kShrineLead + kHintFour + kAnother, 5, 9, 35, ""},
       {"every hint given", "y", 20, 9, true, {0}, kShrineLead + kExhausted, 0, 9, 2, ""},
@@ -99,30 +106,37 @@ TEST_F(HintHellAndJimmy, EatingSaltedEquipmentHealsAThirdAndLeavesFistsOrNudity)
     const char* quibblentAfter;
   };
   const std::string ateSword =
-      "You greedily wolf down your LIGHTLY SALTED SWORD.\nIt tastes horrible, but you hardly notice.\nYou "
-      "recovered 10 HP!!\n";
+      "You greedily wolf down your LIGHTLY SALTED SWORD.\n"
+      "It tastes horrible, but you hardly notice.\n"
+      "You recovered 10 HP!!\n";
   const std::string ateMail =
-      "You greedily wolf down your LIGHTLY SALTED MAIL.\nIt tastes horrible, but you hardly notice.\nYou "
-      "recovered 10 HP!!\n";
-  const std::string fists = "\nYou must now fight with your bare FISTS.";
-  const std::string nude = "\nYou are now NUDE, and will take extra damage.";
+      "You greedily wolf down your LIGHTLY SALTED MAIL.\n"
+      "It tastes horrible, but you hardly notice.\n"
+      "You recovered 10 HP!!\n";
+  const std::string fists = "\n"
+                            "You must now fight with your bare FISTS.";
+  const std::string nude = "\n"
+                           "You are now NUDE, and will take extra damage.";
   const Row rows[] = {
       {"the weapon, an ELITE hero", 36, true, false, "ELITE", "y", ateSword + fists, 2, "FISTS",
        "LIGHTLY SALTED MAIL", "ELITE"},
       {"the armor", 36, false, true, "ELITE", "1", ateMail + nude, 2, "LIGHTLY SALTED SWORD", "NUDITY", "ELITE"},
       {"resisted", 36, false, true, "ELITE", "no",
-       "You barely resist the temptation to EAT your \nLIGHTLY SALTED MAIL...", 2, "LIGHTLY SALTED SWORD",
-       "LIGHTLY SALTED MAIL", "ELITE"},
+       "You barely resist the temptation to EAT your \n"
+       "LIGHTLY SALTED MAIL...",
+       2, "LIGHTLY SALTED SWORD", "LIGHTLY SALTED MAIL", "ELITE"},
       {"unclear", 36, true, false, "ELITE", "eat",
-       "You're so hungry, you can barely think...\nWill you EAT the LIGHTLY SALTED SWORD, Y or N?", 36,
-       "LIGHTLY SALTED SWORD", "LIGHTLY SALTED MAIL", "ELITE"},
+       "You're so hungry, you can barely think...\n"
+       "Will you EAT the LIGHTLY SALTED SWORD, Y or N?",
+       36, "LIGHTLY SALTED SWORD", "LIGHTLY SALTED MAIL", "ELITE"},
       {"both: the armor", 37, true, true, "ELITE", "armor", ateMail + nude, 2, "LIGHTLY SALTED SWORD", "NUDITY",
        "ELITE"},
       {"both: cancelled", 37, true, true, "ELITE", "", "You barely resist the temptation to EAT your own items...",
        2, "LIGHTLY SALTED SWORD", "LIGHTLY SALTED MAIL", "ELITE"},
       {"both: unclear", 37, true, true, "ELITE", "y",
-       "You're so hungry, you can barely think...\nWill you eat your WEAPON, or your ARMOR? \n(Type nothing to "
-       "cancel.)",
+       "You're so hungry, you can barely think...\n"
+       "Will you eat your WEAPON, or your ARMOR? \n"
+       "(Type nothing to cancel.)",
        37, "LIGHTLY SALTED SWORD", "LIGHTLY SALTED MAIL", "ELITE"},
   };
   for (const Row& row : rows) {
@@ -166,15 +180,18 @@ TEST_F(HintHellAndJimmy, EatingMakesTheStarvingAndTheUninterestingRavenous) {
     EXPECT_EQ(player.quibblent, "RAVENOUS");
     EXPECT_EQ(player.hp, 15);
     EXPECT_EQ(reply.rfind("You greedily wolf down your LIGHTLY SALTED CLUB.", 0), 0u) << reply;
-    EXPECT_NE(reply.find("\nYou must now fight with your bare FISTS."), std::string::npos);
+    EXPECT_NE(reply.find("\n"
+                         "You must now fight with your bare FISTS."),
+              std::string::npos);
   }
 }
 
 TEST_F(HintHellAndJimmy, DrinkingJimmyRestoresTheHeroAndLeavesBrokenGlass) {
-  const std::string drunk =
-      "'Hey, what're y-AAAAAAAAAAAAAAAAAAHHHHHH!!! MY FLUIDS! MY \nPRECIOUS FLUIDS! PLEASE, "
-      "NOOOOOOOOOoooooooooooo...' \n\nYou drink away JIMMY's lifeforce, and casually throw away \nthe empty "
-      "bottle when you're done. Full HP restored!";
+  const std::string drunk = "'Hey, what're y-AAAAAAAAAAAAAAAAAAHHHHHH!!! MY FLUIDS! MY \n"
+                            "PRECIOUS FLUIDS! PLEASE, NOOOOOOOOOoooooooooooo...' \n"
+                            "\n"
+                            "You drink away JIMMY's lifeforce, and casually throw away \n"
+                            "the empty bottle when you're done. Full HP restored!";
   struct Row {
     const char* what;
     std::string line;
@@ -187,10 +204,11 @@ TEST_F(HintHellAndJimmy, DrinkingJimmyRestoresTheHeroAndLeavesBrokenGlass) {
   const Row rows[] = {
       {"yes, first murderer", "y", "", drunk, 2, true, "Bob"},
       {"yes, murder already done", "yes", "Ann", drunk, 2, true, "Ann"},
-      {"no", "2", "", "'Nice meeting you! Come by again sometime!' Mildly creeped \nout by the talking potion, "
-       "you leave JIMMY alone.", 2, false, ""},
-      {"unclear", "drink", "", "'What're you looking at me like that for, buddy? Never seen \na talking potion "
-       "before?'\n(Drink the potion? Y/N)", 41, false, ""},
+      {"no", "2", "", "'Nice meeting you! Come by again sometime!' Mildly creeped \n"
+                      "out by the talking potion, you leave JIMMY alone.", 2, false, ""},
+      {"unclear", "drink", "", "'What're you looking at me like that for, buddy? Never seen \n"
+                               "a talking potion before?'\n"
+                               "(Drink the potion? Y/N)", 41, false, ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

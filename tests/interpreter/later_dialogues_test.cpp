@@ -70,14 +70,19 @@ TEST(LaterDialogues, TheElementalAsksForFoodAndListsTheBag) {
     std::string reply;
     int stage;
   } cases[] = {
-      {{"POTION", "CALCULATOR"}, {2, 1}, "y", "Select an item - 1: POTION (2)\n2: CALCULATOR (1)\n", 24},
+      {{"POTION", "CALCULATOR"}, {2, 1}, "y", "Select an item - 1: POTION (2)\n"
+                                              "2: CALCULATOR (1)\n", 24},
       {{"POTION"}, {2}, "1", "Select an item - 1: POTION (2)\n", 24},
       {{}, {}, "y",
-       "...You don't have any ITEMS to offer! \nLooks like the CONSUMPTION ELEMENTAL isn't getting fed today.", 0},
+       "...You don't have any ITEMS to offer! \n"
+       "Looks like the CONSUMPTION ELEMENTAL isn't getting fed today.", 0},
       {{"POTION"}, {2}, "n",
-       "You decide to leave the CONSUMPTION ELEMENTAL alone.\nFrankly it was starting to weird you out.", 0},
+       "You decide to leave the CONSUMPTION ELEMENTAL alone.\n"
+       "Frankly it was starting to weird you out.", 0},
       {{"POTION"}, {2}, "north",
-       "'FEED ME.' Will you feed the CONSUMPTION ELEMENTAL \none of your items? (Y/N)", 23},
+       "'FEED ME.' Will you feed the CONSUMPTION ELEMENTAL \n"
+       "one of your items? (Y/N)",
+       23},
   };
   for (const auto& c : cases) {
     Talk talk("Consoom", 23);
@@ -88,9 +93,9 @@ TEST(LaterDialogues, TheElementalAsksForFoodAndListsTheBag) {
 }
 
 TEST(LaterDialogues, WhatTheElementalMakesOfEachItem) {
-  const std::string potionOne =
-      "The CONSUMPTION ELEMENTAL wolfs down your POTION. \n'YES! FOOD. FEED ME MORE. MORE!'\nFeed it another item? "
-      "(Y/N)";
+  const std::string potionOne = "The CONSUMPTION ELEMENTAL wolfs down your POTION. \n"
+                                "'YES! FOOD. FEED ME MORE. MORE!'\n"
+                                "Feed it another item? (Y/N)";
   const struct {
     std::string item;
     int fullnessBefore;
@@ -100,17 +105,24 @@ TEST(LaterDialogues, WhatTheElementalMakesOfEachItem) {
     std::string replyStart;
   } cases[] = {
       {"POTION", 0, "1", 23, 1, potionOne},
-      {"POTION", 1, "1", 23, 2, "The CONSUMPTION ELEMENTAL devours your POTION.\n'OH YES!"},
-      {"POTION", 2, "1", 23, 3, "The CONSUMPTION ELEMENTAL gobbles down your POTION. \n'FOOD! FOOD! FOOD!"},
+      {"POTION", 1, "1", 23, 2,
+       "The CONSUMPTION ELEMENTAL devours your POTION.\n"
+       "'OH YES!"},
+      {"POTION", 2, "1", 23, 3,
+       "The CONSUMPTION ELEMENTAL gobbles down your POTION. \n"
+       "'FOOD! FOOD! FOOD!"},
       // The rich items count twice: 2 + 2 is past full.
       {"TOME OF WISDOM", 2, "1", 26, 4, "The CONSUMPTION ELEMENTAL gormandizes your TOME OF WISDOM. \n"},
       {"CALCULATOR", 0, "1", 23, 2, "The CONSUMPTION ELEMENTAL devours your CALCULATOR."},
       // Not filling, as it says.
-      {"HAT", 2, "1", 23, 2, "The CONSUMPTION ELEMENTAL consumes your HAT. \n'NO... NOT GOOD FOOD. NOT FILLING."},
+      {"HAT", 2, "1", 23, 2,
+       "The CONSUMPTION ELEMENTAL consumes your HAT. \n"
+       "'NO... NOT GOOD FOOD. NOT FILLING."},
       {"VORTEX", 0, "1", 0, 1, "The CONSUMPTION ELEMENTAL attempts to eat your VORTEX..."},
       {"TELEPOROMETER", 0, "1", 25, 1, "The CONSUMPTION ELEMENTAL chows down on your TELEPOROMETER.\n"},
       {"POTION", 0, "3", 0, 0,
-       "You don't have anything in that slot!\nYou decide not to feed the CONSUMPTION ELEMENTAL anything."},
+       "You don't have anything in that slot!\n"
+       "You decide not to feed the CONSUMPTION ELEMENTAL anything."},
       {"POTION", 0, "7", 0, 0, "You decide not to feed the CONSUMPTION ELEMENTAL anything."},
       {"POTION", 0, "potion", 0, 0, "You decide not to feed the CONSUMPTION ELEMENTAL anything."},
   };
@@ -144,16 +156,15 @@ TEST(LaterDialogues, TheElementalGoneOrTurnedHostileLeavesItsTile) {
   EXPECT_EQ(book.floorRecord.tileCreatures[Talk::kTile].type, "ZOMBIE");
 
   Talk gadget("Consoom", 25);
-  EXPECT_EQ(gadget.say(""),
-            "Yep, it's gone. And so is your TELEPOROMETER. \nYou'll probably never see either of them again. Oh well.");
+  EXPECT_EQ(gadget.say(""), "Yep, it's gone. And so is your TELEPOROMETER. \n"
+                            "You'll probably never see either of them again. Oh well.");
   EXPECT_EQ(gadget.state.dialogueStage, 0);
   EXPECT_EQ(gadget.floorRecord.tileTexts[Talk::kTile], ", there is nothing at all.");
 }
 
 TEST(LaterDialogues, TheBoonIsGrantedWithOrWithoutRoomForEat) {
-  const std::string start =
-      "The CONSUMPTION ELEMENTAL gazes at you, and your body starts \nto shudder. You have been granted a BOON OF "
-      "CONSUMPTION! \n";
+  const std::string start = "The CONSUMPTION ELEMENTAL gazes at you, and your body starts \n"
+                            "to shudder. You have been granted a BOON OF CONSUMPTION! \n";
   const struct {
     std::vector<std::string> skills;
     int prompt;
@@ -162,8 +173,8 @@ TEST(LaterDialogues, TheBoonIsGrantedWithOrWithoutRoomForEat) {
   } cases[] = {
       {{"ATTACK", "FLEE"}, kNoPrompt, true, "You now have permanent access to the EAT skill."},
       {{"A1", "A2", "A3", "A4", "A5", "A6"}, 48, false,
-       "You could gain permanent access to the EAT skill, but you \nhave 6 skills already. Would you like to "
-       "replace one? (Y/N)"},
+       "You could gain permanent access to the EAT skill, but you \n"
+       "have 6 skills already. Would you like to replace one? (Y/N)"},
       {{"A1", "A2", "A3", "A4", "A5", "EAT"}, kNoPrompt, true, "You now have permanent access to the EAT skill."},
   };
   for (const auto& c : cases) {
@@ -185,10 +196,10 @@ TEST(LaterDialogues, TheBoonIsGrantedWithOrWithoutRoomForEat) {
 }
 
 TEST(LaterDialogues, TheSkullGivesAPotionOnlyWhenItFits) {
-  const std::string start =
-      "'I can't wait till I can tell my friends about this! They'll \nbe soooo jealous that I got to spook a real "
-      "live adventurer! \n";
-  const std::string given = "Here, I want you to have this! Hee hee hee!' \nYou got a POTION! ";
+  const std::string start = "'I can't wait till I can tell my friends about this! They'll \n"
+                            "be soooo jealous that I got to spook a real live adventurer! \n";
+  const std::string given = "Here, I want you to have this! Hee hee hee!' \n"
+                            "You got a POTION! ";
   const std::string thanks = "Thanks a lot. You really made my day!'\n";
   const struct {
     std::vector<std::string> names;
@@ -214,14 +225,15 @@ TEST(LaterDialogues, TheSkullGivesAPotionOnlyWhenItFits) {
 
 TEST(LaterDialogues, TheSkullsPrankRunsItsCourse) {
   Talk early("BabyGhast", 27);
-  EXPECT_EQ(early.say("hi"),
-            "Nope. You walk away from the cute tiny skull before it even \nhas a chance to do anything.");
+  EXPECT_EQ(early.say("hi"), "Nope. You walk away from the cute tiny skull before it even \n"
+                             "has a chance to do anything.");
   EXPECT_EQ(early.state.dialogueStage, 0);
   EXPECT_EQ(early.floorRecord.tileKinds[Talk::kTile], "NPC");
 
   Talk prank("BabyGhast", 28);
   const std::string scream = prank.say("");
-  EXPECT_EQ(scream.substr(0, 58), "'SSSSSKRRRRRREEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE!!! \nEEE");
+  EXPECT_EQ(scream.substr(0, 58), "'SSSSSKRRRRRREEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE!!! \n"
+                                  "EEE");
   EXPECT_EQ(scream.substr(scream.size() - 9), "HEE HEE!'");
   EXPECT_EQ(prank.state.dialogueStage, 29);
   EXPECT_EQ(prank.say("").substr(0, 30), "'Heeheeheehee! Oooh, I got you");
@@ -257,17 +269,20 @@ TEST(LaterDialogues, PickingTheAngryGuysPockets) {
     EXPECT_EQ(talk.player.gold, 5 + 77);
     const std::string item = talk.state.offeredItem.name;
     const std::string middle = roomy ? " and a " + item : "";
-    EXPECT_EQ(reply,
-              "Deftly, you reach into the ANGRY GUY's pockets, being \ncautious not to alert him...\nYou found 77 gold" +
-                  middle + "!! \nHe seems none the wiser.");
+    EXPECT_EQ(reply, "Deftly, you reach into the ANGRY GUY's pockets, being \n"
+                     "cautious not to alert him...\n"
+                     "You found 77 gold" +
+                         middle +
+                         "!! \n"
+                         "He seems none the wiser.");
     EXPECT_EQ(talk.count(item), roomy ? 1 : 0);
     EXPECT_EQ(talk.floorRecord.tileOccupants[Talk::kTile].visitState, 2);
     EXPECT_EQ(talk.floorRecord.tileOccupants[Talk::kTile].stateCode, 40);
     EXPECT_EQ(talk.state.dialogueStage, 0);
   }
   Talk shy("Convict", 4);
-  EXPECT_EQ(shy.say("maybe"),
-            "You shouldn't dawdle here; he might notice you. \nWould you like to pick the ANGRY GUY's pockets? (Y/N)");
+  EXPECT_EQ(shy.say("maybe"), "You shouldn't dawdle here; he might notice you. \n"
+                              "Would you like to pick the ANGRY GUY's pockets? (Y/N)");
   EXPECT_EQ(shy.state.dialogueStage, 4);
   EXPECT_EQ(shy.say("2").substr(0, 40), "You sneak back to the center. The ANGRY ");
   EXPECT_EQ(shy.floorRecord.tileOccupants[Talk::kTile].visitState, 1);
@@ -285,16 +300,22 @@ TEST(LaterDialogues, TheRuffianDropsTheWeaponNotRecommended) {
     const std::string shown = talk.say("");
     const ItemRecord first = talk.state.offeredItem;
     const ItemRecord second = talk.state.offeredItem2;
-    EXPECT_EQ(shown.substr(0, 62 + first.name.size()),
-              "You examine the two weapons; they appear to be: \n(1) a " + first.name + "\n(2) a ");
+    EXPECT_EQ(shown.substr(0, 62 + first.name.size()), "You examine the two weapons; they appear to be: \n"
+                                                       "(1) a " +
+                                                           first.name +
+                                                           "\n"
+                                                           "(2) a ");
     EXPECT_EQ(talk.say("3").substr(0, 50), "The PUGNACIOUS RUFFIAN doesn't understand your ans");
     EXPECT_EQ(talk.state.dialogueStage, 51);
     talk.say(choice);
     const ItemRecord& dropped = choice == "1" ? second : first;
-    EXPECT_EQ(talk.say(""), "If you want, you could take the " + dropped.name + " \n(ATK: " +
+    EXPECT_EQ(talk.say(""), "If you want, you could take the " + dropped.name +
+                                " \n"
+                                "(ATK: " +
                                 std::to_string(dropped.attack) +
-                                ") before the weapon-consuming rats get to it, \nreplacing your RUSTY SPOON. \nWill "
-                                "you do so? (Y/N)");
+                                ") before the weapon-consuming rats get to it, \n"
+                                "replacing your RUSTY SPOON. \n"
+                                "Will you do so? (Y/N)");
     EXPECT_EQ(talk.state.offeredItem.name, dropped.name);
     EXPECT_EQ(talk.state.pendingPrompt, 4);
     EXPECT_EQ(talk.state.dialogueStage, 0);
@@ -302,9 +323,9 @@ TEST(LaterDialogues, TheRuffianDropsTheWeaponNotRecommended) {
   }
   // Slipping away is remembered: the next visit finds him decided and hostile.
   Talk wary("Convict", 49);
-  EXPECT_EQ(wary.say("n"),
-            "You sneak back to the center. The PUGNACIOUS RUFFIAN \ncontinues not to notice you, muttering "
-            "something under his \nbreath about ATK values.");
+  EXPECT_EQ(wary.say("n"), "You sneak back to the center. The PUGNACIOUS RUFFIAN \n"
+                           "continues not to notice you, muttering something under his \n"
+                           "breath about ATK values.");
   EXPECT_EQ(wary.state.dialogueStage, 0);
   EXPECT_EQ(wary.floorRecord.tileOccupants[Talk::kTile].visitState, 1);
   EXPECT_EQ(wary.floorRecord.tileKinds[Talk::kTile], "NPC");
@@ -316,8 +337,9 @@ TEST(LaterDialogues, TheSwordOfKings) {
   talk.player.defence = 3;
   EXPECT_EQ(talk.say("q"), "Cut it out, jerkwad. Y or N?");
   EXPECT_FALSE(talk.player.wieldsSwordOfKings);
-  EXPECT_EQ(talk.say("y"),
-            "You successfully replaced the STICK with \nthe SWORD OF KINGS.\nYour ATK is now ?? and your DEF is now 3.");
+  EXPECT_EQ(talk.say("y"), "You successfully replaced the STICK with \n"
+                           "the SWORD OF KINGS.\n"
+                           "Your ATK is now ?? and your DEF is now 3.");
   EXPECT_TRUE(talk.player.wieldsSwordOfKings);
   EXPECT_EQ(talk.player.equipment[0].name, "STICK");
   EXPECT_EQ(talk.floorRecord.tileTexts[Talk::kTile], " is nothing but the wind.");
@@ -356,9 +378,10 @@ TEST(LaterDialogues, TheCurseMakerDrainsOrStrengthens) {
     EXPECT_EQ(hero.quibblentTurnsLeft, c.turnsAfter);
     EXPECT_EQ(talk.state.textColour1, (std::vector<float>{80.0f, 10.0f, 80.0f}));
     EXPECT_EQ(talk.floorRecord.tileTexts[Talk::kTile], "...");
-    EXPECT_EQ(last, c.startStage == 31 ? "You can barely see, but whoever it was appears to be gone. \nYou have to "
-                                         "keep going. You have to keep going."
-                                       : "Suddenly, feels good. +20 HP. +2 ATK. +2 DEF. But hungry. \nWant flesh.");
+    EXPECT_EQ(last, c.startStage == 31 ? "You can barely see, but whoever it was appears to be gone. \n"
+                                         "You have to keep going. You have to keep going."
+                                       : "Suddenly, feels good. +20 HP. +2 ATK. +2 DEF. But hungry. \n"
+                                         "Want flesh.");
   }
 }
 
@@ -387,10 +410,10 @@ TEST(LaterDialogues, TheTranceDoublesHpAndBringsTheMusicBack) {
     std::string only;
     for (int i = 0; i < 8; ++i) only += std::string(i ? "\n" : "") + "There is only the MIND FLAYER.";
     EXPECT_EQ(replies[7], only);
-    EXPECT_EQ(replies[9],
-              "You get the fuck out of there as fast as possible, and vow \nto never look at a MIND FLAYER again. On "
-              "the bright side, \nyour encounter has granted you a temporarily RENEWED MENTAL \nFORTITUDE! You are "
-              "now at 60 / 30 HP.");
+    EXPECT_EQ(replies[9], "You get the fuck out of there as fast as possible, and vow \n"
+                          "to never look at a MIND FLAYER again. On the bright side, \n"
+                          "your encounter has granted you a temporarily RENEWED MENTAL \n"
+                          "FORTITUDE! You are now at 60 / 30 HP.");
     EXPECT_EQ(talk.state.musicTrack, c.requestAfter);
     EXPECT_EQ(talk.floorRecord.tileOccupants[Talk::kTile].visitState, 1);
     EXPECT_EQ(talk.floorRecord.tileOccupants[Talk::kTile].stateCode, 0);
@@ -409,9 +432,8 @@ TEST(LaterDialogues, TheTimedTrancePagesRestartTheClock) {
 TEST(LaterDialogues, TheQuibblexShufflesOrSpitsOut) {
   Talk cursed("Quibblex", 69);
   cursed.player.quibblent = "CURSED";
-  EXPECT_EQ(cursed.say("y"),
-            "You jump into the QUIBBLEX, but it spits you right back out! \nIt seems disgusted by your CURSE. Better "
-            "luck next time!");
+  EXPECT_EQ(cursed.say("y"), "You jump into the QUIBBLEX, but it spits you right back out! \n"
+                             "It seems disgusted by your CURSE. Better luck next time!");
   EXPECT_EQ(cursed.state.dialogueStage, 0);
   EXPECT_EQ(cursed.floorRecord.tileKinds[Talk::kTile], "NPC");
 
@@ -432,8 +454,10 @@ TEST(LaterDialogues, TheQuibblexShufflesOrSpitsOut) {
     const std::string reply = jump.say("");
     EXPECT_EQ(jump.player.equipment[0].quibblent, "DAMNED");
     EXPECT_EQ(jump.player.equipment[1].quibblent, "UNINTERESTING");
-    EXPECT_EQ(reply, "You land, disoriented, back in the dungeon. The QUIBBLEX has \ndisappeared. You feel different; "
-                     "your QUIBBLENTS were \nshuffled around in the confusion! \nYou are now " +
+    EXPECT_EQ(reply, "You land, disoriented, back in the dungeon. The QUIBBLEX has \n"
+                     "disappeared. You feel different; your QUIBBLENTS were \n"
+                     "shuffled around in the confusion! \n"
+                     "You are now " +
                          jump.player.quibblent + ". Your items are now: \n" + jump.player.equipment[0].name + ", " +
                          jump.player.equipment[1].name + ".");
   }

@@ -18,17 +18,26 @@ TEST_F(LevelUpPage, ALevelOutsideAFightRaisesTheStatsByClassLevelAndImbuement) {
     int dodgesGained;
     int threshold;
   };
-  const std::string head = "You have been fully healed and gained 1 dodge.\nYou now have ";
+  const std::string head = "You have been fully healed and gained 1 dodge.\n"
+                           "You now have ";
   const Row rows[] = {
-      {"CONVICT", 2, "", 45, 10, 1, 400, "LEVEL UP!! You are now level 3!\n" + head + "60 HP, 13 ATK, and 1 DEF.\n500 EXP to next level.", 1, 900},
-      {"CONVICT", 1, "", 30, 10, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 12 ATK, and 1 DEF.\n300 EXP to next level.", 1, 400},
-      {"ACADEMIC", 1, "", 30, 4, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 5 ATK, and 1 DEF.\n156 EXP to next level.", 1, 256},
-      {"ACADEMIC", 1, "AIRHORN", 30, 4, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 5 ATK, and 1 DEF.\n156 EXP to next level.", 3, 256},
-      {"OPPORTUNIST", 1, "CALCULATOR", 30, 4, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "55 HP, 7 ATK, and 2 DEF.\n300 EXP to next level.", 1, 400},
+      {"CONVICT", 2, "", 45, 10, 1, 400, "LEVEL UP!! You are now level 3!\n" + head + "60 HP, 13 ATK, and 1 DEF.\n"
+                                                                                      "500 EXP to next level.", 1, 900},
+      {"CONVICT", 1, "", 30, 10, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 12 ATK, and 1 DEF.\n"
+                                                                                      "300 EXP to next level.", 1, 400},
+      {"ACADEMIC", 1, "", 30, 4, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 5 ATK, and 1 DEF.\n"
+                                                                                      "156 EXP to next level.", 1, 256},
+      {"ACADEMIC", 1, "AIRHORN", 30, 4, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 5 ATK, and 1 DEF.\n"
+                                                                                             "156 EXP to next level.", 3, 256},
+      {"OPPORTUNIST", 1, "CALCULATOR", 30, 4, 0, 100, "LEVEL UP!! You are now level 2!\n" + head + "55 HP, 7 ATK, and 2 DEF.\n"
+                                                                                                   "300 EXP to next level.", 1, 400},
       // Past the threshold, experience waits one short of the next level.
-      {"CONVICT", 1, "", 30, 4, 0, 900, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 6 ATK, and 1 DEF.\n1 EXP to next level.", 1, 400},
+      {"CONVICT", 1, "", 30, 4, 0, 900, "LEVEL UP!! You are now level 2!\n" + head + "45 HP, 6 ATK, and 1 DEF.\n"
+                                                                                     "1 EXP to next level.", 1, 400},
       {"CONVICT", 9, "", 150, 30, 5, 8100, "LEVEL UP!! You are now level 10!\n" + head + "165 HP, 32 ATK, and 5 DEF.", 1, 99999},
-      {"CONVICT", 4, "", 75, 20, 2, 1600, "LEVEL UP!! You are now level 5!\n" + head + "90 HP, 23 ATK, and 3 DEF.\n900 EXP to next level.\nWhat's this? You feel something... You learned QBL.SWAP!", 1, 2500},
+      {"CONVICT", 4, "", 75, 20, 2, 1600, "LEVEL UP!! You are now level 5!\n" + head + "90 HP, 23 ATK, and 3 DEF.\n"
+                                                                                       "900 EXP to next level.\n"
+                                                                                       "What's this? You feel something... You learned QBL.SWAP!", 1, 2500},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.heroClass + " " + std::to_string(row.level) + " " + row.imbuement);
@@ -71,7 +80,9 @@ TEST_F(LevelUpPage, DecliningTheOfferReturnsToThePromptThatMadeIt) {
       {0, 13, 49, "x", declined + "[TYPE ANYTHING TO CONTINUE]"},
       {0, 0, 49, "x", declined},
       {25, 0, 48, "2", declined + "[TYPE ANYTHING TO CONTINUE]"},
-      {0, 0, 48, "maybe", "Come on, it's not that complicated a question. \nDo you want the QBL.SWAP skill or not, Y or N?"},
+      {0, 0, 48, "maybe",
+       "Come on, it's not that complicated a question. \n"
+       "Do you want the QBL.SWAP skill or not, Y or N?"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::to_string(row.prompt) + " " + row.line);
@@ -113,8 +124,9 @@ TEST_F(LevelUpPage, AHeroWithRoomWhoAlreadyKnowsQblSwapIsToldSo) {
   player.playerClass = "CONVICT";
   openPrompt(40);
   const std::string reply = type("x");
-  EXPECT_TRUE(reply.ends_with("EXP to next level.\nWhat's this? You feel something... You already know that skill! "
-                              "Don't be a skill-hoarder."))
+  EXPECT_TRUE(
+      reply.ends_with("EXP to next level.\n"
+                      "What's this? You feel something... You already know that skill! Don't be a skill-hoarder."))
       << reply;
   EXPECT_EQ(player.skills.size(), 2u);
   EXPECT_EQ(state.pendingPrompt, 2);

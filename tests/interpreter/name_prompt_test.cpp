@@ -9,25 +9,37 @@
 namespace {
 
 const char kSlashRefusal[] =
-    "Sorry boss. Don't get me wrong, that's a great name, but \nthat '/' there is unworkable for stupid technical "
-    "reasons. \nPick another one.";
+    "Sorry boss. Don't get me wrong, that's a great name, but \n"
+    "that '/' there is unworkable for stupid technical reasons. \n"
+    "Pick another one.";
 const char kBackslashRefusal[] =
-    "Sorry boss. Don't get me wrong, that's a great name, but \nthat '\\' there is unworkable for stupid "
-    "technical reasons. \nPick another one.";
+    "Sorry boss. Don't get me wrong, that's a great name, but \n"
+    "that '\\' there is unworkable for stupid technical reasons. \n"
+    "Pick another one.";
 const char kUnworkableRefusal[] =
-    "Sorry boss. Don't get me wrong, that's a great name, but \nit is unworkable as a save file name for stupid "
-    "technical \nreasons. Pick another one.";
+    "Sorry boss. Don't get me wrong, that's a great name, but \n"
+    "it is unworkable as a save file name for stupid technical \n"
+    "reasons. Pick another one.";
 const char kLoadRefusal[] =
-    "There can't be a save file with a name like that, boss. \nType the name of the character to be loaded, \nor "
-    "type nothing to return to the dungeon.";
-const char kLoadUnreadable[] = "Load failed - that file is damaged or unreadable! \nYour game goes on as it was.";
+    "There can't be a save file with a name like that, boss. \n"
+    "Type the name of the character to be loaded, \n"
+    "or type nothing to return to the dungeon.";
+const char kLoadUnreadable[] = "Load failed - that file is damaged or unreadable! \n"
+                               "Your game goes on as it was.";
 const char kDeadQuestion[] =
-    " is dead. \nYour save file has been turned into a memorial for their \nlife, including stats and the "
-    "monster who killed them.\nWould you like to overwrite that file and start a new game \nunder the name ";
+    " is dead. \n"
+    "Your save file has been turned into a memorial for their \n"
+    "life, including stats and the monster who killed them.\n"
+    "Would you like to overwrite that file and start a new game \n"
+    "under the name ";
 const char kVictoriousQuestion[] =
-    " has completed the game! \nYour save file has been turned into a memorial for their \nvictory, including "
-    "class and clear time.\nWould you like to overwrite that file and start a new game \nunder the name ";
-const char kNamePromptEnding[] = "? (Y/N)\n[WARNING - TYPING 'N' WILL QUIT THE GAME]";
+    " has completed the game! \n"
+    "Your save file has been turned into a memorial for their \n"
+    "victory, including class and clear time.\n"
+    "Would you like to overwrite that file and start a new game \n"
+    "under the name ";
+const char kNamePromptEnding[] = "? (Y/N)\n"
+                                 "[WARNING - TYPING 'N' WILL QUIT THE GAME]";
 
 // Every file below the scratch folder, as paths relative to it.
 std::vector<std::string> filesBelow(const std::string& folder) {
@@ -80,37 +92,45 @@ TEST_F(PromptPlay, TooLongNamesAreRefusedElevenTimesAndTheTwelfthBecomesDumpo) {
   // Neither an empty name nor a slash counts as too long.
   EXPECT_EQ(type(""), "Nice try dumpo. You need to input an actual name.");
   EXPECT_EQ(type("a/b"), kSlashRefusal);
-  EXPECT_EQ(type(nine + "JKLMNOP"),
-            "See, buddy, that's just not going to happen. No more than \neight characters to a name, or no names "
-            "for you.");
+  EXPECT_EQ(type(nine + "JKLMNOP"), "See, buddy, that's just not going to happen. No more than \n"
+                                    "eight characters to a name, or no names for you.");
   // The answers to the third to tenth too-long names, in turn.
   const std::vector<std::string> laterRefusals = {
-      "No more than eight characters, please. I'm sure your name \nis really awesome. But rules are rules.",
-      "Do you think these rules are arbitrary? Do you think I'm \nlimiting you to eight characters purely for my "
-      "own selfish \nenjoyment? Because you're wrong. No more than eight \ncharacters, please.",
-      "Maybe I *do* enjoy limiting you to eight characters. Maybe \nI think it's funny, a little bit. But that "
-      "shouldn't matter. \nNo more than eight characters, please.",
+      "No more than eight characters, please. I'm sure your name \n"
+      "is really awesome. But rules are rules.",
+      "Do you think these rules are arbitrary? Do you think I'm \n"
+      "limiting you to eight characters purely for my own selfish \n"
+      "enjoyment? Because you're wrong. No more than eight \n"
+      "characters, please.",
+      "Maybe I *do* enjoy limiting you to eight characters. Maybe \n"
+      "I think it's funny, a little bit. But that shouldn't matter. \n"
+      "No more than eight characters, please.",
       "Nice try dumpo. No more than eight characters, please.",
-      "Your inability to follow these instructions is seriously \nworrying me. Did you know, in the actual game, "
-      "there are \nchallenges even HARDER than trying to input a sequence of \n<9 characters? It's true. You can "
-      "find out for yourself, if \nyou input a name of 8 characters or fewer.",
-      "This part of the game was not meant to be challenging. It \nshouldn't take eight attempts. Maybe I need a "
-      "tutorial for \nthis part? Like, a sequence where you can use up to sixteen \ncharacters in your input, just "
-      "to prepare you for this one?",
-      "Clearly this area is prohibitively difficult. I'm sorry, \nit's my fault. I don't know how this happened, "
-      "but I somehow \nmade entering a name far too challenging. I promise the rest \nof the game has better "
-      "balance than this.",
-      "OK, tell you what. If you continue to fail at entering a \nmaximum-eight-character-name, I will just skip "
-      "this section \nand give you a name manually. I don't want this to totally \nruin the QUIBBLENT RUDIRUVU "
-      "experience for you.",
+      "Your inability to follow these instructions is seriously \n"
+      "worrying me. Did you know, in the actual game, there are \n"
+      "challenges even HARDER than trying to input a sequence of \n"
+      "<9 characters? It's true. You can find out for yourself, if \n"
+      "you input a name of 8 characters or fewer.",
+      "This part of the game was not meant to be challenging. It \n"
+      "shouldn't take eight attempts. Maybe I need a tutorial for \n"
+      "this part? Like, a sequence where you can use up to sixteen \n"
+      "characters in your input, just to prepare you for this one?",
+      "Clearly this area is prohibitively difficult. I'm sorry, \n"
+      "it's my fault. I don't know how this happened, but I somehow \n"
+      "made entering a name far too challenging. I promise the rest \n"
+      "of the game has better balance than this.",
+      "OK, tell you what. If you continue to fail at entering a \n"
+      "maximum-eight-character-name, I will just skip this section \n"
+      "and give you a name manually. I don't want this to totally \n"
+      "ruin the QUIBBLENT RUDIRUVU experience for you.",
   };
   for (std::size_t attempt = 3; attempt <= 10; ++attempt) {
     EXPECT_EQ(type(nine), laterRefusals[attempt - 3]) << "attempt " << attempt;
     ASSERT_TRUE(state.namePromptOpen) << "attempt " << attempt;
   }
-  EXPECT_EQ(type(nine),
-            "I see my intervention is necessary. Give this naming thing \none more shot, but don't worry if you "
-            "fail again. I will \nmake sure your character is named properly.");
+  EXPECT_EQ(type(nine), "I see my intervention is necessary. Give this naming thing \n"
+                        "one more shot, but don't worry if you fail again. I will \n"
+                        "make sure your character is named properly.");
   EXPECT_EQ(type(nine), std::string("Your name is: Dumpo") + kClassListReply);
   EXPECT_EQ(player.name, "Dumpo");
   EXPECT_EQ(state.pendingPrompt, 30);
@@ -118,7 +138,8 @@ TEST_F(PromptPlay, TooLongNamesAreRefusedElevenTimesAndTheTwelfthBecomesDumpo) {
 }
 
 TEST_F(PromptPlay, TheNameDumpoGivenAfterTooManyTriesLoadsASaveOfThatName) {
-  spit("saves/Dumpo.txt", "[VICTORIOUS FILE]\nDumpo won");
+  spit("saves/Dumpo.txt", "[VICTORIOUS FILE]\n"
+                          "Dumpo won");
   state.namePromptOpen = true;
   state.auxCounter = 11;
   EXPECT_EQ(type("TwelveTimes"), std::string("Dumpo") + kVictoriousQuestion + "Dumpo" + kNamePromptEnding);
@@ -163,9 +184,8 @@ TEST_F(PromptPlay, UnsafeNamesAreRefusedAtTheLoadPromptWhichStaysOpen) {
   const int hpBefore = player.hp;
   const auto before = filesBelow(scratch.path());
   for (const UnsafeName& row : kUnsafeNames) {
-    ASSERT_EQ(type("load"),
-              "Type in the name of the character to be loaded.\nType nothing and press ENTER to return to the "
-              "dungeon.");
+    ASSERT_EQ(type("load"), "Type in the name of the character to be loaded.\n"
+                            "Type nothing and press ENTER to return to the dungeon.");
     EXPECT_EQ(type(row.name), kLoadRefusal) << row.name;
     EXPECT_TRUE(state.loadPromptOpen) << row.name;
     EXPECT_EQ(type("../outside"), kLoadRefusal);
@@ -187,7 +207,8 @@ TEST_F(PromptPlay, MemorialsFoundAtTheNamePromptOfferANewGame) {
     const char* question;
   };
   for (const Row& row : {Row{"[DEAD FILE]", kDeadQuestion}, Row{"[VICTORIOUS FILE]", kVictoriousQuestion}}) {
-    spit("saves/Ann.txt", std::string(row.firstLine) + "\nHere lies Ann");
+    spit("saves/Ann.txt", std::string(row.firstLine) + "\n"
+                                                       "Here lies Ann");
     state.namePromptOpen = true;
     state.pendingPrompt = 1;
     EXPECT_EQ(type("Ann"), std::string("Ann") + row.question + "Ann" + kNamePromptEnding);
@@ -198,7 +219,10 @@ TEST_F(PromptPlay, MemorialsFoundAtTheNamePromptOfferANewGame) {
 }
 
 TEST_F(PromptPlay, DamagedSaveAtTheNamePromptIsNeitherLoadedNorTakenOver) {
-  const std::string damaged = "[PLAYER]\nAnn\nUNINTERESTING\nnot a number\n";
+  const std::string damaged = "[PLAYER]\n"
+                              "Ann\n"
+                              "UNINTERESTING\n"
+                              "not a number\n";
   spit("saves/Ann.txt", damaged);
   state.namePromptOpen = true;
   const std::string reply = type("Ann");
@@ -212,8 +236,10 @@ TEST_F(PromptPlay, DamagedSaveAtTheNamePromptIsNeitherLoadedNorTakenOver) {
 
 TEST_F(PromptPlay, LoadPromptAnswersWithoutDisturbingTheRunInPlay) {
   startRun("Keeper", "3");
-  spit("saves/Dead.txt", "[DEAD FILE]\nHere lies Dead");
-  spit("saves/Broken.txt", "[PLAYER]\nBroken\n");
+  spit("saves/Dead.txt", "[DEAD FILE]\n"
+                         "Here lies Dead");
+  spit("saves/Broken.txt", "[PLAYER]\n"
+                           "Broken\n");
   spit("saves/Empty.txt", "");
   // Columns: typed name, reply, prompt afterwards.
   struct Row {
@@ -242,12 +268,14 @@ TEST_F(PromptPlay, LoadPromptAnswersWithoutDisturbingTheRunInPlay) {
     EXPECT_EQ(floorRecord.floorNumber, floorBefore);
     EXPECT_EQ(floorRecord.tileKinds, kindsBefore);
   }
-  EXPECT_EQ(slurp("saves/Broken.txt"), "[PLAYER]\nBroken\n");
+  EXPECT_EQ(slurp("saves/Broken.txt"), "[PLAYER]\n"
+                                       "Broken\n");
 }
 
 TEST_F(PromptPlay, MemorialFoundAtTheLoadPromptKeepsTheRunUnlessANewGameIsWanted) {
   startRun("Keeper", "2");
-  spit("saves/Dead.txt", "[DEAD FILE]\nHere lies Dead");
+  spit("saves/Dead.txt", "[DEAD FILE]\n"
+                         "Here lies Dead");
   const int hpBefore = player.hp;
   const std::string weaponBefore = player.equipment[0].name;
   type("load");
@@ -266,7 +294,8 @@ TEST_F(PromptPlay, MemorialFoundAtTheLoadPromptKeepsTheRunUnlessANewGameIsWanted
   EXPECT_TRUE(player.playerClass.empty());
   EXPECT_EQ(state.pendingPrompt, 30);
   EXPECT_EQ(state.musicTrack, -10);
-  EXPECT_EQ(slurp("saves/Dead.txt"), "[DEAD FILE]\nHere lies Dead");
+  EXPECT_EQ(slurp("saves/Dead.txt"), "[DEAD FILE]\n"
+                                     "Here lies Dead");
 }
 
 TEST_F(PromptPlay, LoadPromptBringsBackASavedRunAndRestartsTheClock) {
@@ -282,7 +311,12 @@ TEST_F(PromptPlay, LoadPromptBringsBackASavedRunAndRestartsTheClock) {
   type("load");
   EXPECT_EQ(type("Bob"), "Loaded file Bob successfully!");
   EXPECT_FALSE(state.firstCombatHint);
-  EXPECT_EQ(slurp("saves/meta-save.txt").substr(0, 17), "[META]\n1\n0\n1\n1\n0\n");
+  EXPECT_EQ(slurp("saves/meta-save.txt").substr(0, 17), "[META]\n"
+                                                        "1\n"
+                                                        "0\n"
+                                                        "1\n"
+                                                        "1\n"
+                                                        "0\n");
   EXPECT_EQ(player.hp, savedHp);
   EXPECT_EQ(player.equipment[0].name, savedWeapon);
   EXPECT_GT(state.clockStart, clockBefore);
@@ -302,10 +336,16 @@ TEST_F(PromptPlay, NewGameQuestionOverAMemorial) {
       {"", "y", std::string("Started a new file of name Ann") + kClassListReply, 30},
       {"CONVICT", "1", std::string("Started a new file of name Ann") + kClassListReply, 30},
       {"", "n",
-       "Will do - check the .txt file to view your \ncharacter's memorial.\n\n[TYPE ANYTHING TO EXIT]", 18},
+       "Will do - check the .txt file to view your \n"
+       "character's memorial.\n"
+       "\n"
+       "[TYPE ANYTHING TO EXIT]",
+       18},
       {"CONVICT", "2", "Ok. You can continue playing now.", 2},
-      {"CONVICT", "maybe", "Listen here bucko. Are you starting\na new game or not, Y or N?", 17},
-      {"", "", "Listen here bucko. Are you starting\na new game or not, Y or N?", 17},
+      {"CONVICT", "maybe", "Listen here bucko. Are you starting\n"
+                           "a new game or not, Y or N?", 17},
+      {"", "", "Listen here bucko. Are you starting\n"
+               "a new game or not, Y or N?", 17},
   };
   for (const Row& row : rows) {
     player.name = "Keeper";
@@ -342,7 +382,9 @@ TEST_F(PromptPlay, NamePromptLoadsASavedRunWithoutRestartingTheClock) {
   state.firstCombatHint = true;
   state.clockStart -= std::chrono::minutes(3);
   const auto clockBefore = state.clockStart;
-  EXPECT_EQ(type("Bob"), "Loaded file Bob successfully!\nWelcome back to the dungeon, Bob!\nYou were on floor " +
+  EXPECT_EQ(type("Bob"), "Loaded file Bob successfully!\n"
+                         "Welcome back to the dungeon, Bob!\n"
+                         "You were on floor " +
                              std::to_string(savedFloor) + " when you left off.");
   EXPECT_EQ(player.name, "Bob");
   EXPECT_EQ(player.playerClass, "CONVICT");
@@ -353,7 +395,12 @@ TEST_F(PromptPlay, NamePromptLoadsASavedRunWithoutRestartingTheClock) {
   // The first-fight hint is spent, and the meta save says so.
   EXPECT_FALSE(state.firstCombatHint);
   const std::string meta = slurp("saves/meta-save.txt");
-  EXPECT_EQ(meta.substr(0, 17), "[META]\n1\n0\n1\n1\n0\n");
+  EXPECT_EQ(meta.substr(0, 17), "[META]\n"
+                                "1\n"
+                                "0\n"
+                                "1\n"
+                                "1\n"
+                                "0\n");
 }
 
 }  // namespace

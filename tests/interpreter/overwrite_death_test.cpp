@@ -9,21 +9,31 @@
 
 namespace {
 
-const char kMemorialWritten[] =
-    "\n\nYour save file has been updated; it is now a memorial for \nyour fallen adventurer.\n\nWould you like to "
-    "start a new game? (Y/N)";
+const char kMemorialWritten[] = "\n"
+                                "\n"
+                                "Your save file has been updated; it is now a memorial for \n"
+                                "your fallen adventurer.\n"
+                                "\n"
+                                "Would you like to start a new game? (Y/N)";
 const char kPlainDeath[] = "You died. GAME OVER.";
 const char kMetalheadOutside[] =
-    "No... no, you're too METAL to die! Death is for FUCKING \nPANSIES! You use all your METALHEAD POWER to stand "
-    "back up \nand pull yourself together, heedless of your wounds. \nCongratulations, you just survived your own "
-    "death!";
+    "No... no, you're too METAL to die! Death is for FUCKING \n"
+    "PANSIES! You use all your METALHEAD POWER to stand back up \n"
+    "and pull yourself together, heedless of your wounds. \n"
+    "Congratulations, you just survived your own death!";
 const char kWillpowerOutside[] =
-    "No... it isn't over. Dammit, it isn't over!\nYou rise from the ashes of death, ready to keep fighting.\nYou "
-    "may have shrugged off death this time, but you won't be \nso lucky in the future...";
+    "No... it isn't over. Dammit, it isn't over!\n"
+    "You rise from the ashes of death, ready to keep fighting.\n"
+    "You may have shrugged off death this time, but you won't be \n"
+    "so lucky in the future...";
 const char kZombieOutside[] =
-    "As your body hits the floor, you begin to feel the dark \nenergies within you growing... You rise again, "
-    "with no \nthoughts except an inescapable hunger for the flesh of \nyour enemies. Gruuuuhhhhhh...";
-const char kEnemyTurnTail[] = "\nIt is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]";
+    "As your body hits the floor, you begin to feel the dark \n"
+    "energies within you growing... You rise again, with no \n"
+    "thoughts except an inescapable hunger for the flesh of \n"
+    "your enemies. Gruuuuhhhhhh...";
+const char kEnemyTurnTail[] = "\n"
+                              "It is now the enemy's turn.\n"
+                              "[TYPE ANYTHING TO CONTINUE]";
 
 std::string firstLineOf(const std::string& path) {
   const std::string text = slurp(path);
@@ -235,8 +245,10 @@ TEST_F(PromptPlay, OverwriteQuestionWritesOnlyOnYes) {
     bool rewritten;
   };
   const std::vector<Row> rows = {
-      {"maybe", "Listen here you little brat. Are you overwriting \nyour save or not, Y or N?", 15, false},
-      {"", "Listen here you little brat. Are you overwriting \nyour save or not, Y or N?", 15, false},
+      {"maybe", "Listen here you little brat. Are you overwriting \n"
+                "your save or not, Y or N?", 15, false},
+      {"", "Listen here you little brat. Are you overwriting \n"
+           "your save or not, Y or N?", 15, false},
       {"no", "Aye aye, sir. No saving today.", 2, false},
       {"2", "Aye aye, sir. No saving today.", 2, false},
       {"Yes", "Saved file Bob!", 2, true},
@@ -255,9 +267,8 @@ TEST_F(PromptPlay, OverwriteThatFailsSaysSo) {
   std::filesystem::remove_all("saves");
   spit("saves", "not a folder");
   openPrompt(15);
-  EXPECT_EQ(type("y"),
-            "Uh oh. File Bob could not be saved! Your run is NOT saved. \nCheck that the saves folder can be "
-            "written to.");
+  EXPECT_EQ(type("y"), "Uh oh. File Bob could not be saved! Your run is NOT saved. \n"
+                       "Check that the saves folder can be written to.");
   EXPECT_EQ(state.pendingPrompt, 2);
 }
 

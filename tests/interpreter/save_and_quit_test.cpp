@@ -8,11 +8,12 @@
 
 namespace {
 
-const char kOverwriteQuestion[] = "There is already a save file with name Bob.\nWould you like to overwrite it? (Y/N)";
-const char kQuitQuestion[] =
-    "Would you like to save before quitting? (Y/N)\nType nothing to cancel and return to the game.";
-const char kSaveFailed[] =
-    "Uh oh. File Bob could not be saved! Your run is NOT saved. \nCheck that the saves folder can be written to.";
+const char kOverwriteQuestion[] = "There is already a save file with name Bob.\n"
+                                  "Would you like to overwrite it? (Y/N)";
+const char kQuitQuestion[] = "Would you like to save before quitting? (Y/N)\n"
+                             "Type nothing to cancel and return to the game.";
+const char kSaveFailed[] = "Uh oh. File Bob could not be saved! Your run is NOT saved. \n"
+                           "Check that the saves folder can be written to.";
 
 void breakTheSavesFolder() {
   std::filesystem::remove_all("saves");
@@ -25,7 +26,8 @@ TEST_F(PromptPlay, SaveWritesANewFileAndAsksBeforeWritingOverOne) {
   EXPECT_EQ(type("save"), "Saved file Bob!");
   EXPECT_EQ(state.lastReplyKind, 1);
   const std::string written = slurp("saves/Bob.txt");
-  EXPECT_EQ(written.substr(0, 13), "[PLAYER]\nBob\n");
+  EXPECT_EQ(written.substr(0, 13), "[PLAYER]\n"
+                                   "Bob\n");
   player.gold = 999;
   EXPECT_EQ(type("SAVE"), kOverwriteQuestion);
   EXPECT_EQ(state.pendingPrompt, 15);
@@ -130,9 +132,10 @@ TEST_F(PromptPlay, QuittingWithASaveThatFailsKeepsTheGameOpen) {
 
 TEST_F(PromptPlay, GivingUpMakesTheNextLineTheDeathPage) {
   startRun("Bob", "1");
-  EXPECT_EQ(type("give up"),
-            "You can't handle the stress anymore - dungeoneering is just \ntoo difficult for you. You give up and "
-            "lie down on the \nground, mentally defeated.\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(type("give up"), "You can't handle the stress anymore - dungeoneering is just \n"
+                             "too difficult for you. You give up and lie down on the \n"
+                             "ground, mentally defeated.\n"
+                             "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(state.pendingWord, "giveup");
   player.willpower = true;  // giving up is final all the same
   const std::string reply = type("look");
@@ -148,7 +151,8 @@ TEST_F(PromptPlay, NewGameAfterADeathStartsOverFromTheNamePrompt) {
   state.dialogueStage = 12;
   state.achievementsViewerOpen = 1;
   state.combatState = 5;
-  EXPECT_EQ(type("maybe"), "Come on, it's not that complicated a question. \nWill you start a new game, Y or N?");
+  EXPECT_EQ(type("maybe"), "Come on, it's not that complicated a question. \n"
+                           "Will you start a new game, Y or N?");
   EXPECT_EQ(state.pendingPrompt, 42);
   const int deathMusic = state.musicTrack;
   EXPECT_EQ(type("y"), kNameQuestion);

@@ -11,52 +11,82 @@
 namespace {
 
 const std::string kSecret2Scroll =
-    "The scroll is written in chicken-scratch handwriting... You \ncan barely make out the words. \n'I KNOW A "
-    "SECRET\nTYPE 'secret2' ON THIS FLOOR \nAND YOU MAY BE PLEASANTLY SURPRISED \n       YOUR FRIEND... ;)'";
+    "The scroll is written in chicken-scratch handwriting... You \n"
+    "can barely make out the words. \n"
+    "'I KNOW A SECRET\n"
+    "TYPE 'secret2' ON THIS FLOOR \n"
+    "AND YOU MAY BE PLEASANTLY SURPRISED \n"
+    "       YOUR FRIEND... ;)'";
 const std::string kGaryScroll =
-    "'HElo AdVenTurur!! If'N yeEE waNt GRET DEALS \nat LO LO PRICE$, com to YE GRANDE SHOPPE oN ye seVVinTh "
-    "\nfloRRe. sinCERLy, GaRY thE FRENDLY goLbin :)\nps SHHH ist a SECREt RoUm'";
+    "'HElo AdVenTurur!! If'N yeEE waNt GRET DEALS \n"
+    "at LO LO PRICE$, com to YE GRANDE SHOPPE oN ye seVVinTh \n"
+    "floRRe. sinCERLy, GaRY thE FRENDLY goLbin :)\n"
+    "ps SHHH ist a SECREt RoUm'";
 const std::string kIllegible =
-    "...The scroll is totally illegible. Whoever wrote it \nclearly had TERRIBLE handwriting. You are in awe of "
-    "how \ncompletely atrocious the penmanship is here. If you were a \nprofessor, and this scroll were one of "
-    "your papers, you \nwould give it a D- for the handwriting alone.";
-const std::string kDoomed = "'All ought fear.\n\nThe One has risen.\n\nThis run is doomed to torment and failure.'";
+    "...The scroll is totally illegible. Whoever wrote it \n"
+    "clearly had TERRIBLE handwriting. You are in awe of how \n"
+    "completely atrocious the penmanship is here. If you were a \n"
+    "professor, and this scroll were one of your papers, you \n"
+    "would give it a D- for the handwriting alone.";
+const std::string kDoomed = "'All ought fear.\n"
+                            "\n"
+                            "The One has risen.\n"
+                            "\n"
+                            "This run is doomed to torment and failure.'";
 const std::string kSecretScroll =
-    "'Listen Ye Closely, for there be a SECRET upon this floor...\nTypeth 'secret' into yonne connsolle, and ye "
-    "shall likely\nfind the results quite fruitfulle...'";
+    "'Listen Ye Closely, for there be a SECRET upon this floor...\n"
+    "Typeth 'secret' into yonne connsolle, and ye shall likely\n"
+    "find the results quite fruitfulle...'";
 const std::string kConvictGibberish =
-    "The scroll is written in an obscure dialect...\nYou can't make heads or tails of it. If only you'd paid "
-    "\nmore attention in your OBSCURE ANCIENT SCROLL DIALECTS \nclass in college!";
+    "The scroll is written in an obscure dialect...\n"
+    "You can't make heads or tails of it. If only you'd paid \n"
+    "more attention in your OBSCURE ANCIENT SCROLL DIALECTS \n"
+    "class in college!";
 const std::string kOtherGibberish =
-    "The scroll is written in an obscure dialect...\nYou can't make heads of tails of it. If only you'd paid "
-    "\nmore attention in your OBSCURE ANCIENT SCROLL DIALECTS \nclass in college!";
+    "The scroll is written in an obscure dialect...\n"
+    "You can't make heads of tails of it. If only you'd paid \n"
+    "more attention in your OBSCURE ANCIENT SCROLL DIALECTS \n"
+    "class in college!";
 const std::string kSpell = "The scroll contains instructions for learning a spell!\n";
 const std::string kCollegeHeal =
-    "The scroll is written in an obscure dialect...\nActually, you learned this one in college!\nIt's "
-    "instructions for learning some kind of spell.\n";
+    "The scroll is written in an obscure dialect...\n"
+    "Actually, you learned this one in college!\n"
+    "It's instructions for learning some kind of spell.\n";
 const std::string kGibberishAgain =
-    "This scroll was just filled with gibberish, remember? \nIt has nothing to offer you.";
+    "This scroll was just filled with gibberish, remember? \n"
+    "It has nothing to offer you.";
 const std::string kLearnedAgain =
-    "You've already learned the spell from this scroll, remember? \nIt has nothing more for you.";
+    "You've already learned the spell from this scroll, remember? \n"
+    "It has nothing more for you.";
 const std::string kDull =
-    "'All work and no play applies DULL on Bob.\nAll work and no play applies DULL on Bob.\nAll work and no play "
-    "applies DULL on Bob.\nAll work and no play applies DULL on Bob.\nAll work and no play applies DULL on "
-    "Bob.\nAll work and no play applies DULL on Bob.'";
+    "'All work and no play applies DULL on Bob.\n"
+    "All work and no play applies DULL on Bob.\n"
+    "All work and no play applies DULL on Bob.\n"
+    "All work and no play applies DULL on Bob.\n"
+    "All work and no play applies DULL on Bob.\n"
+    "All work and no play applies DULL on Bob.'";
 const std::string kGrudge =
-    "'What an asshole that Bob is!\nArgh, that Bob really pisses me off!\n\n(To anyone reading this... sorry. I "
-    "just had to get that \noff my chest.)'";
+    "'What an asshole that Bob is!\n"
+    "Argh, that Bob really pisses me off!\n"
+    "\n"
+    "(To anyone reading this... sorry. I just had to get that \n"
+    "off my chest.)'";
 const std::string kMetalhead = "'METALHEAD ORC wuz here'";
 const std::string kWizardNotes =
-    "'OSWALD T. - ADVENTURER'S NOTES\nI found him! I knew he'd be around here somewhere! \nTo any who can see "
-    "this message, follow these directions to \nreach the hidden study of the great wizard Garglefloxx: ' "
-    "\nBelow the text is a crudely-drawn set of directions.\nYou follow the directions, and... hey, look, a "
-    "secret room!";
+    "'OSWALD T. - ADVENTURER'S NOTES\n"
+    "I found him! I knew he'd be around here somewhere! \n"
+    "To any who can see this message, follow these directions to \n"
+    "reach the hidden study of the great wizard Garglefloxx: ' \n"
+    "Below the text is a crudely-drawn set of directions.\n"
+    "You follow the directions, and... hey, look, a secret room!";
 const std::string kWizardGone =
-    "'OSWALD T. - ADVENTURER'S NOTES\nI have been searching all through this dungeon for the \ngreat wizard "
-    "Garglefloxx, but I just can't seem to find \nhim... I'm starting to think he's not here at all.'";
+    "'OSWALD T. - ADVENTURER'S NOTES\n"
+    "I have been searching all through this dungeon for the \n"
+    "great wizard Garglefloxx, but I just can't seem to find \n"
+    "him... I'm starting to think he's not here at all.'";
 const std::string kMorality =
-    "'Remember to take a break now and again! Drink lots of \nwater! Brush your teeth! Take a MORALITY every "
-    "day!'";
+    "'Remember to take a break now and again! Drink lots of \n"
+    "water! Brush your teeth! Take a MORALITY every day!'";
 const std::string kWatchYourBack = "'Watch your back! ;)'";
 const std::string kNothing = "The scroll does not say anything interesting!!";
 
@@ -164,7 +194,8 @@ TEST_F(ScrollPrompts, ScrollsRevealWhatTheySpeakOf) {
   known.secretRoomKnown = true;
   known.tileScrollTiers[3].tier = 5;
   openPrompt(8);
-  EXPECT_EQ(state.processCommand("", known, player), kWizardNotes.substr(0, kWizardNotes.find("\nYou follow")));
+  EXPECT_EQ(state.processCommand("", known, player), kWizardNotes.substr(0, kWizardNotes.find("\n"
+                                                                                              "You follow")));
 }
 
 TEST_F(ScrollPrompts, AFullHandOfSkillsIsAskedToMakeRoomButNeverForASkillItHolds) {
@@ -177,9 +208,9 @@ TEST_F(ScrollPrompts, AFullHandOfSkillsIsAskedToMakeRoomButNeverForASkillItHolds
   openPrompt(8);
   {
     dice::Script script({0});
-    EXPECT_EQ(type("ok"), kSpell +
-                              "You could gain permanent access to the MAGICBOLT skill, \nbut you have 6 skills "
-                              "already. \nWould you like to replace one? (Y / N)");
+    EXPECT_EQ(type("ok"), kSpell + "You could gain permanent access to the MAGICBOLT skill, \n"
+                                   "but you have 6 skills already. \n"
+                                   "Would you like to replace one? (Y / N)");
   }
   EXPECT_EQ(state.pendingPrompt, 48);
   EXPECT_EQ(state.auxCounter, 0);
@@ -197,9 +228,9 @@ TEST_F(ScrollPrompts, AFullHandOfSkillsIsAskedToMakeRoomButNeverForASkillItHolds
 }
 
 TEST_F(ScrollPrompts, TheSecretRoomsScrollTeachesTheAncientSpellThenTellsLore) {
-  const std::string ancient =
-      "Written on the SCROLL, in a language you've never seen \nbefore yet instinctively understand, are detailed "
-      "\ninstructions on casting a powerful ANCIENT SPELL.\n";
+  const std::string ancient = "Written on the SCROLL, in a language you've never seen \n"
+                              "before yet instinctively understand, are detailed \n"
+                              "instructions on casting a powerful ANCIENT SPELL.\n";
   struct Row {
     const char* what;
     int index;
@@ -212,16 +243,20 @@ TEST_F(ScrollPrompts, TheSecretRoomsScrollTeachesTheAncientSpellThenTellsLore) {
     int promptAfter;
   };
   const Row rows[] = {
-      {"spell", 0, "CONVICT", {"ATTACK"}, ancient + "You read it and...\nYou learned HEAL!", "Scroll3",
+      {"spell", 0, "CONVICT", {"ATTACK"}, ancient + "You read it and...\n"
+                                                    "You learned HEAL!", "Scroll3",
        &Floor::scrollsBelow3Found, "HEAL", 2},
-      {"spell, academic with HEAL", 2, "ACADEMIC", {"HEAL"}, ancient + "You read it and...\nYou learned FIREBOLT!",
+      {"spell, academic with HEAL", 2, "ACADEMIC", {"HEAL"}, ancient + "You read it and...\n"
+                                                                       "You learned FIREBOLT!",
        "Scroll3", &Floor::scrollsBelow3Found, "FIREBOLT", 2},
       {"spell, hands full", 1, "CONVICT", {"A", "B", "C", "D", "E", "F"},
-       ancient + "You could gain permanent access to the HEAL skill, \nbut you have 6 skills already. \nWould "
-                 "you like to replace one? (Y / N)",
+       ancient + "You could gain permanent access to the HEAL skill, \n"
+                 "but you have 6 skills already. \n"
+                 "Would you like to replace one? (Y / N)",
        "Scroll3", &Floor::scrollsBelow3Found, "", 48},
       {"spell, hands full, HEAL among them", 1, "CONVICT", {"A", "B", "HEAL", "D", "E", "F"},
-       ancient + "You read it and...\nYou already know that skill! Don't be a skill-hoarder.", "Scroll3",
+       ancient + "You read it and...\n"
+                 "You already know that skill! Don't be a skill-hoarder.", "Scroll3",
        &Floor::scrollsBelow3Found, "", 2},
       {"third", 3, "CONVICT", {}, "'Me an' DUDA have been hard at work", "Scroll", &Floor::scroll3Found, "", 2},
       {"fourth", 4, "CONVICT", {}, "' -- BOARD OF ARCH-ACCOUNTANTS INTERNAL MEETING NOTES -- ", "Scroll",
@@ -262,15 +297,20 @@ TEST_F(ScrollPrompts, TheSecretRoomsScrollTeachesTheAncientSpellThenTellsLore) {
 
 const std::string kHintLead = "'Alrighty, one HINT comin' right up! Now let's see here...\n";
 const std::string kHintFive =
-    "ITEMS! Ya may feel an instinct to save 'em for later... \nBut you can only hold six types at a time, and "
-    "there's \nplenty of variety down there! No need to be a hoarder.\n\nAnd there ye go! That'll be 2 GOLD. Want "
-    "another one? (Y/N)'";
+    "ITEMS! Ya may feel an instinct to save 'em for later... \n"
+    "But you can only hold six types at a time, and there's \n"
+    "plenty of variety down there! No need to be a hoarder.\n"
+    "\n"
+    "And there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
 const std::string kHintTen =
-    "Ya seem like an observant sort... Did you know, by typing \n'look', y'can see information that's not "
-    "normally visible? \nFor example, by using 'look', you can see a monster's \nQUIBBLENT, or whether they're "
-    "blockin' the stairs.\nAnd there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
+    "Ya seem like an observant sort... Did you know, by typing \n"
+    "'look', y'can see information that's not normally visible? \n"
+    "For example, by using 'look', you can see a monster's \n"
+    "QUIBBLENT, or whether they're blockin' the stairs.\n"
+    "And there ye go! That'll be 2 GOLD. Want another one? (Y/N)'";
 const std::string kSoldOut =
-    "Errr... looks like you already got all me HINTS! Sorry, \nbucko. Here, here's yer money back. Seeya later!'";
+    "Errr... looks like you already got all me HINTS! Sorry, \n"
+    "bucko. Here, here's yer money back. Seeya later!'";
 
 TEST_F(ScrollPrompts, HintShopSellsEachHintOnceAndGivesTheMoneyBackWhenNoneAreLeft) {
   struct Row {
@@ -285,11 +325,14 @@ TEST_F(ScrollPrompts, HintShopSellsEachHintOnceAndGivesTheMoneyBackWhenNoneAreLe
     int newlyGiven;  // -1 when none
   };
   const Row rows[] = {
-      {"no", "n", 10, {}, {}, "'Understannable, understannable. Awelp, I'll be here if'n\nyou need me! See ya later, friend!'", 10, 2, -1},
-      {"unclear", "maybe", 10, {}, {}, "'What's that then now? I can't understand yer accent,\nfriend. Y or N, please?'", 10, 9, -1},
+      {"no", "n", 10, {}, {}, "'Understannable, understannable. Awelp, I'll be here if'n\n"
+                              "you need me! See ya later, friend!'", 10, 2, -1},
+      {"unclear", "maybe", 10, {}, {}, "'What's that then now? I can't understand yer accent,\n"
+                                       "friend. Y or N, please?'", 10, 9, -1},
       {"too poor", "y", 1, {}, {},
-       "'Oy! Now what's this then? Ya don't even have 2 GOLD???\nSimpleton! Peasant! Have-not! Get out of my "
-       "face!'\nHe angrily shoves you away...",
+       "'Oy! Now what's this then? Ya don't even have 2 GOLD???\n"
+       "Simpleton! Peasant! Have-not! Get out of my face!'\n"
+       "He angrily shoves you away...",
        1, 2, -1},
       {"a new hint after a repeat", "1", 2, {3}, {3, 15, 5}, kHintLead + kHintFive, 0, 9, 5},
       {"a one-break closing", "y", 7, {}, {22}, kHintLead + kHintTen, 5, 9, 10},

@@ -46,9 +46,12 @@ TEST_F(SecretRoomPlay, GarysPricesAreAThirdLessFiveAndNeverBelowOne) {
   }
   openPrompt(19);
   const std::string reply = type("");
-  EXPECT_TRUE(reply.starts_with("'Oh, GARY knows just the thing for you!! GARY bets you would\nwant "));
+  EXPECT_TRUE(reply.starts_with("'Oh, GARY knows just the thing for you!! GARY bets you would\n"
+                                "want "));
   EXPECT_TRUE(reply.ends_with(" for only " + std::to_string(state.offeredItem.price) +
-                              " GOLD!!!!!\nPlease, GARY knows you will loves it!!'\nWill you accept this deal? (Y/N)"))
+                              " GOLD!!!!!\n"
+                              "Please, GARY knows you will loves it!!'\n"
+                              "Will you accept this deal? (Y/N)"))
       << reply;
   EXPECT_EQ(state.pendingPrompt, 20);
 }
@@ -59,10 +62,12 @@ TEST_F(SecretRoomPlay, BuyingAWeaponSwapsItsBonusesAndCountsTheSale) {
   const int attackBefore = player.attack;
   const int oldBonus = player.equipment[0].attack;
   offerFromGary("Weapon", "SHINY AXE", 1, 28);
-  EXPECT_EQ(type("y"),
-            "'Oh, thank you thank you thank you! Here!!!'\nGARY flings the SHINY AXE at you.\nYou got a SHINY AXE!!\n'Ah, "
-            "ah, ah! GARY has more more more MORE for you!!\nYou will loves it, GARY promises!!'\n[TYPE ANYTHING TO "
-            "CONTINUE]");
+  EXPECT_EQ(type("y"), "'Oh, thank you thank you thank you! Here!!!'\n"
+                       "GARY flings the SHINY AXE at you.\n"
+                       "You got a SHINY AXE!!\n"
+                       "'Ah, ah, ah! GARY has more more more MORE for you!!\n"
+                       "You will loves it, GARY promises!!'\n"
+                       "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(player.gold, 22);
   EXPECT_EQ(player.equipment[0].name, "SHINY AXE");
   EXPECT_EQ(player.attack, attackBefore - oldBonus + 9);
@@ -82,7 +87,8 @@ TEST_F(SecretRoomPlay, GaryRefundsWhatCannotBeCarriedAndSendsThePoorAway) {
   EXPECT_EQ(state.pendingPrompt, 2);
 
   offerFromGary("Small", "A", 2, 4);
-  EXPECT_TRUE(type("y").starts_with("'Oh, thank you thank you thank you! Here!!!'\nGARY flings 2 A at you excitedly.\n"))
+  EXPECT_TRUE(type("y").starts_with("'Oh, thank you thank you thank you! Here!!!'\n"
+                                    "GARY flings 2 A at you excitedly.\n"))
       << "a held stack takes more even with six names held";
   EXPECT_EQ(player.inventoryCounts[0], 3);
 
@@ -91,10 +97,12 @@ TEST_F(SecretRoomPlay, GaryRefundsWhatCannotBeCarriedAndSendsThePoorAway) {
   EXPECT_EQ(state.pendingPrompt, 2);
 
   offerFromGary("Small", "MATCH", 3, 4);
-  EXPECT_EQ(type("what"), "'Ahhh, GARY not so smart. He request, please rephrase \nyour message. Maybe GARY "
-                          "understand a Y or an N better?'\nPurchase the 3 MATCH for 4 gold? (Y/N)");
+  EXPECT_EQ(type("what"), "'Ahhh, GARY not so smart. He request, please rephrase \n"
+                          "your message. Maybe GARY understand a Y or an N better?'\n"
+                          "Purchase the 3 MATCH for 4 gold? (Y/N)");
   offerFromGary("Weapon", "EXCEPTIONAL BATTLEAXE", 1, 4);
-  EXPECT_TRUE(type("what").ends_with("Purchase the EXCEPTIONAL BATTLEAXE for\n4 gold? (Y/N)"));
+  EXPECT_TRUE(type("what").ends_with("Purchase the EXCEPTIONAL BATTLEAXE for\n"
+                                     "4 gold? (Y/N)"));
   EXPECT_TRUE(type("n").starts_with("'...oh. GARY understand."));
 }
 
@@ -108,7 +116,10 @@ TEST_F(SecretRoomPlay, BuyingOutGaryIsADiscoveryAndKeepsAnEarnedSlot) {
   EXPECT_EQ(state.achievements[12], "Ivy");
   EXPECT_EQ(floorRecord.secretRoomKind, "GoblinUsed");
   EXPECT_EQ(state.pendingPrompt, 2);
-  EXPECT_NE(slurp("saves/meta-save.txt").find("\nIvy\n"), std::string::npos);
+  EXPECT_NE(slurp("saves/meta-save.txt")
+                .find("\n"
+                      "Ivy\n"),
+            std::string::npos);
 }
 
 TEST_F(SecretRoomPlay, TheWizardsDoorByTheAnswersGiven) {
@@ -122,7 +133,8 @@ TEST_F(SecretRoomPlay, TheWizardsDoorByTheAnswersGiven) {
 
   player.inventoryNames = {"POTION", "MATCH"};
   player.inventoryCounts = {2, 5, 0, 0, 0, 0};
-  EXPECT_EQ(at(23, ""), "Select an item - 1: POTION (2)\n2: MATCH (5)\n");
+  EXPECT_EQ(at(23, ""), "Select an item - 1: POTION (2)\n"
+                        "2: MATCH (5)\n");
   EXPECT_EQ(state.pendingPrompt, 24);
   EXPECT_TRUE(at(24, "3").starts_with("'You don't have any of those, you dolt. Begone!'"));
   EXPECT_EQ(floorRecord.secretRoomKind, "WizardStop");
@@ -133,13 +145,15 @@ TEST_F(SecretRoomPlay, TheWizardsDoorByTheAnswersGiven) {
 TEST_F(SecretRoomPlay, APotionImbuementHealsEveryTurnAndEarnsItsAchievement) {
   player.inventoryNames = {"POTION", "MATCH"};
   player.inventoryCounts = {1, 5, 0, 0, 0, 0};
-  EXPECT_EQ(at(24, "1"), "Garglefloxx takes your POTION.\n'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\nA flash of "
-                         "bright light engulfs you; when you come to, you \nfeel... different.\n[TYPE ANYTHING TO "
-                         "CONTINUE]");
+  EXPECT_EQ(at(24, "1"), "Garglefloxx takes your POTION.\n"
+                         "'Wimbus... Blorgenfaub... Shumble... KAZAM!!'\n"
+                         "A flash of bright light engulfs you; when you come to, you \n"
+                         "feel... different.\n"
+                         "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(player.inventoryNames, std::vector<std::string>{"MATCH"});
   EXPECT_EQ(state.pendingPrompt, 25);
-  EXPECT_TRUE(type("").starts_with("Garglefloxx nods at you. 'It worked. With this spell, you \nare imbued with a "
-                                   "healing energy."));
+  EXPECT_TRUE(type("").starts_with("Garglefloxx nods at you. 'It worked. With this spell, you \n"
+                                   "are imbued with a healing energy."));
   EXPECT_EQ(player.imbuement, "POTION");
   EXPECT_EQ(player.discoveryScore, 1000);
   EXPECT_EQ(state.achievements[13], "Ivy");
@@ -171,17 +185,19 @@ TEST_F(SecretRoomPlay, BackFromTheSkillOfferTheImbuementAndItsBonusStand) {
     player.skills.emplace_back(skill, 1, true);
   }
   state.pendingWord = "SALT SHAKER";
-  EXPECT_EQ(at(25, ""), "You could gain permanent access to the EAT skill, \nbut you have 6 skills already. \nWould "
-                        "you like to replace one? (Y / N)");
+  EXPECT_EQ(at(25, ""), "You could gain permanent access to the EAT skill, \n"
+                        "but you have 6 skills already. \n"
+                        "Would you like to replace one? (Y / N)");
   EXPECT_EQ(state.pendingPrompt, 48);
   EXPECT_EQ(state.auxCounter, 25);
   // The skill offer hands back to the spell with the skill's name.
   state.pendingWord = "EAT";
-  EXPECT_TRUE(at(25, "").starts_with("Garglefloxx nods at you. 'It worked. With this spell, you \nare imbued with an "
-                                     "unspeakable HUNGER."));
+  EXPECT_TRUE(at(25, "").starts_with("Garglefloxx nods at you. 'It worked. With this spell, you \n"
+                                     "are imbued with an unspeakable HUNGER."));
   EXPECT_EQ(player.imbuement, "SALT SHAKER");
   EXPECT_EQ(player.discoveryScore, 1000);
-  EXPECT_TRUE(type("").starts_with("You notice Garglefloxx is, indeed, looking remarkably \nsavory."));
+  EXPECT_TRUE(type("").starts_with("You notice Garglefloxx is, indeed, looking remarkably \n"
+                                   "savory."));
 }
 
 TEST_F(SecretRoomPlay, LiftingTheCurseCostsALevelAndKeepsTheAchievementAtOnce) {
@@ -190,9 +206,12 @@ TEST_F(SecretRoomPlay, LiftingTheCurseCostsALevelAndKeepsTheAchievementAtOnce) {
   player.exp = 40;
   player.hp = 10;
   player.maxHp = 30;
-  EXPECT_TRUE(at(22, "").find("You will permanently lose ONE \nEXP LEVEL") != std::string::npos);
+  EXPECT_TRUE(at(22, "").find("You will permanently lose ONE \n"
+                              "EXP LEVEL") != std::string::npos);
   EXPECT_TRUE(type("y").starts_with("'Understood. Wimbus..."));
-  EXPECT_TRUE(type("anything").starts_with("Garglefloxx nods at you. 'It worked. That spell should have \ncleared"));
+  EXPECT_TRUE(type("anything")
+                  .starts_with("Garglefloxx nods at you. 'It worked. That spell should have \n"
+                               "cleared"));
   EXPECT_EQ(player.quibblent, "UNINTERESTING");
   EXPECT_EQ(player.level, 0);
   EXPECT_EQ(player.exp, 0);
@@ -200,7 +219,10 @@ TEST_F(SecretRoomPlay, LiftingTheCurseCostsALevelAndKeepsTheAchievementAtOnce) {
   EXPECT_EQ(player.hp, 1);
   EXPECT_EQ(player.maxHp, 15);
   EXPECT_EQ(state.achievements[16], "Ivy");
-  EXPECT_NE(slurp("saves/meta-save.txt").find("\nIvy\n"), std::string::npos);
+  EXPECT_NE(slurp("saves/meta-save.txt")
+                .find("\n"
+                      "Ivy\n"),
+            std::string::npos);
   EXPECT_EQ(state.pendingPrompt, 26);
 }
 
@@ -210,8 +232,10 @@ TEST_F(SecretRoomPlay, AHeroFreedOfTheCurseLeavesWithThePlainFarewell) {
   player.level = 4;
   state.pendingWord = "VORTEX";
   at(24, "y");
-  EXPECT_EQ(type(""), "He smiles at you. 'Excellent. Now, get the hell out of my \nstudy!' There is a crash of "
-                      "lightning, and then you are \nreturned to the main dungeon. \nThe secret room is now locked.");
+  EXPECT_EQ(type(""), "He smiles at you. 'Excellent. Now, get the hell out of my \n"
+                      "study!' There is a crash of lightning, and then you are \n"
+                      "returned to the main dungeon. \n"
+                      "The secret room is now locked.");
   EXPECT_EQ(state.pendingPrompt, 2);
   EXPECT_EQ(floorRecord.secretRoomKind, "WizardStop");
 }
@@ -235,16 +259,18 @@ TEST_F(SecretRoomPlay, TheFountainRestoresAndTellsOfThePoisonOnItsOwnLine) {
   player.hp = 3;
   player.quibblent = "FLAMMABLE";
   const std::string reply = at(34, "y");
-  EXPECT_TRUE(reply.starts_with("You bathe in the fountain... you feel fully RESTORED. \nFull HP restored! All skills "
-                                "cooled down!\nPOISON cured!\n"))
+  EXPECT_TRUE(reply.starts_with("You bathe in the fountain... you feel fully RESTORED. \n"
+                                "Full HP restored! All skills cooled down!\n"
+                                "POISON cured!\n"))
       << reply;
-  EXPECT_TRUE(reply.ends_with("you must have been bathing in it for quite \nsome time!"));
+  EXPECT_TRUE(reply.ends_with("you must have been bathing in it for quite \n"
+                              "some time!"));
   EXPECT_EQ(player.hp, player.maxHp);
   EXPECT_FALSE(player.poisoned);
   EXPECT_EQ(player.quibblent, "UNINTERESTING");
   EXPECT_EQ(floorRecord.secretRoomKind, "FountUsed");
-  EXPECT_EQ(at(34, "hm"), "The fountain sits there, implacable. It is not bothered by \nyour ambivalence. Y or N - will "
-                          "you bathe in the fountain?");
+  EXPECT_EQ(at(34, "hm"), "The fountain sits there, implacable. It is not bothered by \n"
+                          "your ambivalence. Y or N - will you bathe in the fountain?");
 }
 
 TEST_F(SecretRoomPlay, ThePlasmaBarrelNeverKillsButTheHighlyFlammable) {
@@ -268,7 +294,8 @@ TEST_F(SecretRoomPlay, ThePlasmaBarrelNeverKillsButTheHighlyFlammable) {
   player.quibblent = "HIGHLY FLAMMABLE";
   EXPECT_TRUE(at(38, "1").ends_with("You are completely unscathed. This IMBUENCE sure is useful!"));
   player.imbuement = "";
-  EXPECT_TRUE(at(38, "1").ends_with("Nice going, numbnuts!\n[TYPE ANYTHING TO CONTINUE]"));
+  EXPECT_TRUE(at(38, "1").ends_with("Nice going, numbnuts!\n"
+                                    "[TYPE ANYTHING TO CONTINUE]"));
   EXPECT_EQ(state.pendingPrompt, 16);
   EXPECT_EQ(state.pendingWord, "barrel");
 }

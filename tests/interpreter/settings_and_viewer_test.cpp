@@ -70,27 +70,34 @@ TEST_F(SettingsPlay, TheResolutionStaysInFullScreenAndNothingIsWritten) {
 TEST_F(SettingsPlay, ABareWordOnlyExplains) {
   const std::string before = slurp("saves/meta-save.txt");
   EXPECT_EQ(setting("mute"),
-            "Type 'music 1' to turn the music on, 'music 0' to turn it \noff. Alternatively, type 'mute 1' to turn "
-            "the sound off.");
+            "Type 'music 1' to turn the music on, 'music 0' to turn it \n"
+            "off. Alternatively, type 'mute 1' to turn the sound off.");
   EXPECT_EQ(setting("resolution"),
-            "Type 'resolution 1' to set the game at default size.\nType 'resolution 2' for 1.5x size, or "
-            "'resolution 3' for \n2x size. Default screen size is 640x480. \n\n(This doesn't work in fullscreen.)");
+            "Type 'resolution 1' to set the game at default size.\n"
+            "Type 'resolution 2' for 1.5x size, or 'resolution 3' for \n"
+            "2x size. Default screen size is 640x480. \n"
+            "\n"
+            "(This doesn't work in fullscreen.)");
   EXPECT_TRUE(state.musicOn);
   EXPECT_EQ(slurp("saves/meta-save.txt"), before);
-  EXPECT_EQ(setting("settings"),
-            "Type 'save' to save, 'load' to load.\nType each of the following followed by '0' or '1' to "
-            "\nenable/disable them:\n'music', 'fullscreen', 'autosave'\nType 'resolution 1-3' to adjust screen size "
-            "(windowed only).\nType 'achievements' to view your current achievements.");
+  EXPECT_EQ(setting("settings"), "Type 'save' to save, 'load' to load.\n"
+                                 "Type each of the following followed by '0' or '1' to \n"
+                                 "enable/disable them:\n"
+                                 "'music', 'fullscreen', 'autosave'\n"
+                                 "Type 'resolution 1-3' to adjust screen size (windowed only).\n"
+                                 "Type 'achievements' to view your current achievements.");
 }
 
 TEST_F(SettingsPlay, ASettingThatCannotBeWrittenStillHoldsAndSaysSo) {
   std::filesystem::remove_all("saves");
   spit("saves", "a file where the folder should be");
-  EXPECT_EQ(setting("music 0"),
-            "Music disabled!\n(The setting could not be saved and holds only until the game \ncloses. Check that "
-            "the saves folder can be written to.)");
+  EXPECT_EQ(setting("music 0"), "Music disabled!\n"
+                                "(The setting could not be saved and holds only until the game \n"
+                                "closes. Check that the saves folder can be written to.)");
   EXPECT_FALSE(state.musicOn);
-  EXPECT_TRUE(setting("fullscreen 1").starts_with("Fullscreen enabled!\n(The setting could not be saved"));
+  EXPECT_TRUE(setting("fullscreen 1")
+                  .starts_with("Fullscreen enabled!\n"
+                               "(The setting could not be saved"));
   EXPECT_TRUE(state.recreateWindow) << "the window follows even so";
 }
 
@@ -104,10 +111,13 @@ class ViewerPlay : public PromptPlay {
 
 TEST_F(ViewerPlay, PagesShowTheEarnedNameOrTheLock) {
   state.achievements[7] = "Bob";
-  EXPECT_EQ(type("8"),
-            "ACHIEVEMENT #8 - \"Dragon-Slayer\"\nAchieved by Bob.\n\nEarned for defeating the SLEEPING DRAGON in "
-            "combat.");
-  EXPECT_EQ(type("9"), "ACHIEVEMENT #9 - \"OOOOoooOOOooooOOOooo\"\n\nThis achievement is currently locked.");
+  EXPECT_EQ(type("8"), "ACHIEVEMENT #8 - \"Dragon-Slayer\"\n"
+                       "Achieved by Bob.\n"
+                       "\n"
+                       "Earned for defeating the SLEEPING DRAGON in combat.");
+  EXPECT_EQ(type("9"), "ACHIEVEMENT #9 - \"OOOOoooOOOooooOOOooo\"\n"
+                       "\n"
+                       "This achievement is currently locked.");
   EXPECT_EQ(state.achievementsViewerOpen, 1);
 }
 
@@ -120,19 +130,37 @@ TEST_F(ViewerPlay, ThePotionAchievementFollowsThePotionFamily) {
   };
   const Case cases[] = {
       {"Kim", 0, false,
-       "ACHIEVEMENT #7 - \"You Bastard\"\nAchieved by Kim.\n\n'Earned' for murdering JIMMY THE POTION in cold "
-       "blood. \nYou horrible monster."},
+       "ACHIEVEMENT #7 - \"You Bastard\"\n"
+       "Achieved by Kim.\n"
+       "\n"
+       "'Earned' for murdering JIMMY THE POTION in cold blood. \n"
+       "You horrible monster."},
       {"Kim", 1, false,
-       "ACHIEVEMENT #7 - \"Fratricide\"\nAchieved by Kim.\n\n'Earned' for murdering JOHNNY THE POTION.\nYou've "
-       "singlehandedly destroyed a beautiful potion family.\nI hope you're happy."},
+       "ACHIEVEMENT #7 - \"Fratricide\"\n"
+       "Achieved by Kim.\n"
+       "\n"
+       "'Earned' for murdering JOHNNY THE POTION.\n"
+       "You've singlehandedly destroyed a beautiful potion family.\n"
+       "I hope you're happy."},
       {"Kim", 2, false,
-       "ACHIEVEMENT #7 - \"Johnnification\"\nAchieved by Kim.\n\nThrough the power of JOHNNIFICATION, you created "
-       "a new \nadventurer: 'JOHNNY THE Kim'. Good job...?"},
-      {"Kim", 3, true, "ACHIEVEMENT #7 - \"You Bastard\"\n\nThis achievement is currently locked."},
+       "ACHIEVEMENT #7 - \"Johnnification\"\n"
+       "Achieved by Kim.\n"
+       "\n"
+       "Through the power of JOHNNIFICATION, you created a new \n"
+       "adventurer: 'JOHNNY THE Kim'. Good job...?"},
+      {"Kim", 3, true,
+       "ACHIEVEMENT #7 - \"You Bastard\"\n"
+       "\n"
+       "This achievement is currently locked."},
       {"", 0, true,
-       "ACHIEVEMENT #7 - \"Kindred Spirit\"\n\nYou managed to get every single other achievement without \never "
-       "hurting JIMMY THE POTION!! You are a wonderful person."},
-      {"", 0, false, "ACHIEVEMENT #7 - \"You Bastard\"\n\nThis achievement is currently locked."},
+       "ACHIEVEMENT #7 - \"Kindred Spirit\"\n"
+       "\n"
+       "You managed to get every single other achievement without \n"
+       "ever hurting JIMMY THE POTION!! You are a wonderful person."},
+      {"", 0, false,
+       "ACHIEVEMENT #7 - \"You Bastard\"\n"
+       "\n"
+       "This achievement is currently locked."},
   };
   for (const Case& c : cases) {
     for (std::string& slot : state.achievements) slot = c.othersEarned ? "Zed" : "";
@@ -143,14 +171,16 @@ TEST_F(ViewerPlay, ThePotionAchievementFollowsThePotionFamily) {
 }
 
 TEST_F(ViewerPlay, AnyOtherLineShowsTheHelpAndExitLeaves) {
-  const std::string help =
-      "Type a number (1-18) to read the achievement description, \nor 'exit' to return to the main game.\n\n";
+  const std::string help = "Type a number (1-18) to read the achievement description, \n"
+                           "or 'exit' to return to the main game.\n"
+                           "\n";
   state.deepestFloor = 9;
   for (const char* line : {"0", "19", "07", "", "north"}) EXPECT_EQ(type(line), help + "Highest floor: 9.") << line;
   state.victoryCount = 2;
   EXPECT_EQ(type("help"), help + "Game clears: 2.");
   floorRecord.floorNumber = 4;
-  EXPECT_EQ(type("EXIT"), "Welcome back to the dungeons, Ann.\nYou are currently on floor 4.");
+  EXPECT_EQ(type("EXIT"), "Welcome back to the dungeons, Ann.\n"
+                          "You are currently on floor 4.");
   EXPECT_EQ(state.achievementsViewerOpen, 0);
 }
 

@@ -13,9 +13,9 @@
 
 namespace {
 
-const char kDescentStart[] =
-    "With the current floor emptied to your satisfaction, you\ntake a deep breath and walk down the stairs to the "
-    "next \nfloor... You are now on level ";
+const char kDescentStart[] = "With the current floor emptied to your satisfaction, you\n"
+                             "take a deep breath and walk down the stairs to the next \n"
+                             "floor... You are now on level ";
 
 // Standing on the stairs to the south-east, asked whether to go down.
 struct OnTheStairs {
@@ -47,11 +47,13 @@ struct OnTheStairs {
 
 TEST(Stairs, NoStaysAndAnythingElseAsksAgain) {
   OnTheStairs stairs(5);
-  EXPECT_EQ(stairs("maybe"), "Listen up lil bitch ass lil bitch. Are you going down the \nstairs or not, Y or N?");
+  EXPECT_EQ(stairs("maybe"), "Listen up lil bitch ass lil bitch. Are you going down the \n"
+                             "stairs or not, Y or N?");
   EXPECT_EQ(stairs.state.pendingPrompt, kStairsPrompt);
-  EXPECT_EQ(stairs("No"),
-            "You step back from the stairs and breathe a little sigh of \nrelief. You don't want to admit it to "
-            "yourself, but you've \ngrown attached to this floor and aren't ready to say goodbye \njust yet.");
+  EXPECT_EQ(stairs("No"), "You step back from the stairs and breathe a little sigh of \n"
+                          "relief. You don't want to admit it to yourself, but you've \n"
+                          "grown attached to this floor and aren't ready to say goodbye \n"
+                          "just yet.");
   EXPECT_EQ(stairs.state.pendingPrompt, 2);
   EXPECT_EQ(stairs.floorRecord.floorNumber, 5);
 }
@@ -65,7 +67,8 @@ TEST(Stairs, DescentOverSeveralFloorsAutosavesAfterARealWrite) {
     stairs.state.pendingPrompt = kStairsPrompt;
     const std::string reply = stairs("y");
     EXPECT_EQ(reply.rfind(kDescentStart + std::to_string(floorNumber) + "!!", 0), 0u) << reply;
-    EXPECT_EQ(reply.substr(reply.size() - 20), "\nAutosaved file BOB!");
+    EXPECT_EQ(reply.substr(reply.size() - 20), "\n"
+                                               "Autosaved file BOB!");
     EXPECT_EQ(stairs.floorRecord.floorNumber, floorNumber);
     EXPECT_EQ(stairs.state.pendingPrompt, 2);
   }
@@ -91,9 +94,10 @@ TEST(Stairs, AConfidentMonsterAmbushesWithoutARollUnlessTheHeroIsAnOpportunist) 
   OnTheStairs stairs(2);
   stairs.placeMonster(6, "GOBLIN", 0);
   stairs.floorRecord.tileCreatures[6].confident = true;
-  EXPECT_EQ(stairs("1"),
-            "A WET GOBLIN charges up and attacks you!\nYour stair-climbing endeavors are interrupted by combat!!\n"
-            "WET GOBLIN goes first.\n[TYPE ANYTHING TO CONTINUE]");
+  EXPECT_EQ(stairs("1"), "A WET GOBLIN charges up and attacks you!\n"
+                         "Your stair-climbing endeavors are interrupted by combat!!\n"
+                         "WET GOBLIN goes first.\n"
+                         "[TYPE ANYTHING TO CONTINUE]");
   EXPECT_EQ(stairs.state.combatState, 3);
   EXPECT_EQ(stairs.floorRecord.tileKinds[3], "MonExit");
   EXPECT_EQ(stairs.floorRecord.tileTexts[3], ", a WET GOBLIN blocks the stairs.");
@@ -146,10 +150,15 @@ TEST(Stairs, ArrivalNoticesOfTheSecretRoomAndWhetherTheyAutosave) {
     bool autosaved;
   } cases[] = {
       {6, "UNINTERESTING", true,
-       "\nYou remember reading a scroll that said there was some kind \nof secret room here... Oh, it's right over "
-       "there!\nType 'secret' to access this floor's secret room!",
+       "\n"
+       "You remember reading a scroll that said there was some kind \n"
+       "of secret room here... Oh, it's right over there!\n"
+       "Type 'secret' to access this floor's secret room!",
        false},
-      {4, "KNOWLEDGEABLE", false, "\nYou feel a flash of insight...\nType 'secret' to access this floor's secret room!",
+      {4, "KNOWLEDGEABLE", false,
+       "\n"
+       "You feel a flash of insight...\n"
+       "Type 'secret' to access this floor's secret room!",
        true},
       {4, "UNINTERESTING", false, nullptr, true},
   };
@@ -159,8 +168,10 @@ TEST(Stairs, ArrivalNoticesOfTheSecretRoomAndWhetherTheyAutosave) {
     stairs.floorRecord.goblinShopKnown = c.goblinScroll;
     const std::string reply = stairs("y");
     const std::string arrival = kDescentStart + std::to_string(c.fromFloor + 1) + "!!";
-    const std::string expected =
-        arrival + (c.notice ? c.notice : "") + (c.autosaved ? "\nAutosaved file BOB!" : "");
+    const std::string expected = arrival + (c.notice ? c.notice : "") +
+                                 (c.autosaved ? "\n"
+                                                "Autosaved file BOB!"
+                                              : "");
     EXPECT_EQ(reply, expected) << c.fromFloor << " " << c.heroWord;
     EXPECT_EQ(stairs.floorRecord.secretRoomKnown, c.notice != nullptr);
   }
@@ -170,9 +181,10 @@ TEST(Stairs, TheNecronomiconTurnsTheHeroOnFloorFifteenAndSkipsTheAutosave) {
   OnTheStairs stairs(14);
   stairs.hero.imbuement = "NECRONOMICON";
   EXPECT_EQ(stairs("y"), kDescentStart + std::string("15!!") +
-                             "\nSuddenly, you begin to wither and die... The lingering DARK \nENERGIES within you are "
-                             "fighting to get out. You scream and \ncollapse, only to rise once more with a hunger "
-                             "for flesh.");
+                             "\n"
+                             "Suddenly, you begin to wither and die... The lingering DARK \n"
+                             "ENERGIES within you are fighting to get out. You scream and \n"
+                             "collapse, only to rise once more with a hunger for flesh.");
   EXPECT_EQ(stairs.hero.playerClass, "ZOMBIE");
   EXPECT_EQ(stairs.hero.maxHp, 160);
   EXPECT_EQ(stairs.state.musicTrack, -9);

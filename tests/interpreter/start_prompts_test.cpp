@@ -50,20 +50,28 @@ TEST_F(PromptPlay, StartKitGivesEachClassItsWeaponPotionsAndOpeningText) {
   };
   const std::vector<Row> rows = {
       {"1", "SWORD", 4,
-       "Rumors have spread recently among the scientific community\nof a bizarre dungeon with strange creatures "
-       "living in it. \nThe level 1 ACADEMIC Bob, seeking to test these rumors, \nsets foot on the dungeons' "
-       "first floor, with nothing \nto defend themselves with but their simple heirloom the\n",
+       "Rumors have spread recently among the scientific community\n"
+       "of a bizarre dungeon with strange creatures living in it. \n"
+       "The level 1 ACADEMIC Bob, seeking to test these rumors, \n"
+       "sets foot on the dungeons' first floor, with nothing \n"
+       "to defend themselves with but their simple heirloom the\n",
        " and a few healing potions. [type 'HELP']"},
       {"2", "SWORD", 2,
-       "Bob, a level 1 CONVICT charged with Section 9B Public \nIndecency and Improper Handling of a Yak, has "
-       "just been\nsentenced to a cruel and unusual punishment: they have been\nthrown into the bizarre and "
-       "poorly-understood QUIBBLENT\nDUNGEONS, with only a complementary ",
-       ".\nThey look around the first floor... [type 'HELP']"},
+       "Bob, a level 1 CONVICT charged with Section 9B Public \n"
+       "Indecency and Improper Handling of a Yak, has just been\n"
+       "sentenced to a cruel and unusual punishment: they have been\n"
+       "thrown into the bizarre and poorly-understood QUIBBLENT\n"
+       "DUNGEONS, with only a complementary ",
+       ".\n"
+       "They look around the first floor... [type 'HELP']"},
       {"3", "DAGGER", 2,
-       "People have been whispering lately about the mysterious\nQUIBBLENT RUDIRUVU, a place where much "
-       "treasure can\nsupposedly be found. The level 1 OPPORTUNIST Bob,\nnever one to miss a money-making "
-       "opportunity, sneaks into\nthe dungeons carrying nothing but a ",
-       ".\nThey look around the first floor... [type 'HELP']"},
+       "People have been whispering lately about the mysterious\n"
+       "QUIBBLENT RUDIRUVU, a place where much treasure can\n"
+       "supposedly be found. The level 1 OPPORTUNIST Bob,\n"
+       "never one to miss a money-making opportunity, sneaks into\n"
+       "the dungeons carrying nothing but a ",
+       ".\n"
+       "They look around the first floor... [type 'HELP']"},
   };
   for (const Row& row : rows) {
     state.resetPlayerForNewRun(player);
@@ -94,11 +102,13 @@ TEST_F(PromptPlay, StartKitOfAnyOtherClassTellsItsOwnTale) {
   player.playerClass = "WIZARD";
   openPrompt(1);
   const std::string reply = type("");
-  EXPECT_EQ(reply, "The level 1 WIZARD Zed sets out to the terrible\nQUIBBLENT RUDIRUVU, with nothing but his simple "
-                   "heirloom the\n" +
+  EXPECT_EQ(reply, "The level 1 WIZARD Zed sets out to the terrible\n"
+                   "QUIBBLENT RUDIRUVU, with nothing but his simple heirloom the\n" +
                        player.equipment[0].name +
-                       " in hand, in search of the dungeon's \nlegendary riches scattered throughout its fifteen "
-                       "floors. \nHe enters the first floor...\n[type HELP]");
+                       " in hand, in search of the dungeon's \n"
+                       "legendary riches scattered throughout its fifteen floors. \n"
+                       "He enters the first floor...\n"
+                       "[type HELP]");
   EXPECT_EQ(player.equipment[0].type, "SWORD");
 }
 
@@ -113,11 +123,13 @@ TEST_F(PromptPlay, ReplacingEquipmentMovesItsBonusesIntoTheSums) {
   };
   const std::vector<Row> rows = {
       {4, item("ELITE", "KATANA", 10, 0),
-       "You successfully replaced the DAMP SWORD with \nthe ELITE KATANA.\nYour ATK is now 13 and your DEF is now "
-       "1."},
+       "You successfully replaced the DAMP SWORD with \n"
+       "the ELITE KATANA.\n"
+       "Your ATK is now 13 and your DEF is now 1."},
       {5, item("DAMNED", "CHAINMAIL", 1, 6),
-       "You successfully replaced the OILY LEATHER with \nthe DAMNED CHAINMAIL.\nYour ATK is now 8 and your DEF "
-       "is now 7."},
+       "You successfully replaced the OILY LEATHER with \n"
+       "the DAMNED CHAINMAIL.\n"
+       "Your ATK is now 8 and your DEF is now 7."},
   };
   for (const Row& row : rows) {
     player.equipment[0] = item("DAMP", "SWORD", 4, 1);
@@ -134,22 +146,28 @@ TEST_F(PromptPlay, ReplacingEquipmentMovesItsBonusesIntoTheSums) {
 
 TEST_F(PromptPlay, WeaponsThrownAwayFeedEverMoreRats) {
   const std::string swarm =
-      "You throw the weapon away and a swarm of weapon-consuming\nrats immediately consume it. Huh. Wonder why "
-      "they didn't do\nthat earlier.";
+      "You throw the weapon away and a swarm of weapon-consuming\n"
+      "rats immediately consume it. Huh. Wonder why they didn't do\n"
+      "that earlier.";
   const std::string babies =
-      "You throw the weapon away and a swarm of weapon-consuming\nrats immediately consume it. You notice a number "
-      "of baby \nrats in the mix - it seems they've started to breed rapidly \nwith all the weapons you've been "
-      "throwing at them.";
+      "You throw the weapon away and a swarm of weapon-consuming\n"
+      "rats immediately consume it. You notice a number of baby \n"
+      "rats in the mix - it seems they've started to breed rapidly \n"
+      "with all the weapons you've been throwing at them.";
   const std::string horde =
-      "You throw the weapon away and a horde of weapon-consuming\nrats pounce on it, consuming it in the blink of "
-      "an eye. \nThey follow behind you now, waiting for you to throw away \nanother weapon for them.";
+      "You throw the weapon away and a horde of weapon-consuming\n"
+      "rats pounce on it, consuming it in the blink of an eye. \n"
+      "They follow behind you now, waiting for you to throw away \n"
+      "another weapon for them.";
   const std::string cloud =
-      "You throw the weapon away and a thick cloud of \nweapon-consuming rats instantly cover it. Within moments "
-      "\nthey dispearse, leaving nothing but atoms. This dungeon is \nstarting to have a real infestation "
-      "problem!";
+      "You throw the weapon away and a thick cloud of \n"
+      "weapon-consuming rats instantly cover it. Within moments \n"
+      "they dispearse, leaving nothing but atoms. This dungeon is \n"
+      "starting to have a real infestation problem!";
   const std::string exterminator =
-      "You throw the weapon away and the weapon-consuming rats tear \nit to shreds before it even hits the "
-      "floor. This is really \ngetting concerning. Someone should hire an exterminator.";
+      "You throw the weapon away and the weapon-consuming rats tear \n"
+      "it to shreds before it even hits the floor. This is really \n"
+      "getting concerning. Someone should hire an exterminator.";
   const std::vector<std::string> byCount = {swarm, swarm, babies, swarm, swarm, horde,
                                             horde, cloud, cloud,  exterminator, exterminator, exterminator};
   state.offeredItem = item("DAMP", "DAGGER", 3, 0);
@@ -161,9 +179,9 @@ TEST_F(PromptPlay, WeaponsThrownAwayFeedEverMoreRats) {
   }
   state.offeredItem = item("FLAMING", "DRAGON-TONGUE", 25, 0);
   openPrompt(4);
-  EXPECT_EQ(type("no"),
-            "You throw the artifact away and it immediately \ndisintegrates. Strange - maybe it was insulted by "
-            "your \nrefusal to wield it after slaying its master?");
+  EXPECT_EQ(type("no"), "You throw the artifact away and it immediately \n"
+                        "disintegrates. Strange - maybe it was insulted by your \n"
+                        "refusal to wield it after slaying its master?");
   EXPECT_EQ(state.weaponsFedToRats, static_cast<int>(byCount.size()));
 }
 
@@ -192,7 +210,8 @@ TEST_F(PromptPlay, ReplacePromptsRefuseAnythingButAnAnswer) {
     EXPECT_EQ(state.weaponsFedToRats, 0);
   }
   openPrompt(5);
-  EXPECT_EQ(type("N"), "You casually toss the armor aside. Yeah, take that, ARMOR!\nWho needs it?");
+  EXPECT_EQ(type("N"), "You casually toss the armor aside. Yeah, take that, ARMOR!\n"
+                       "Who needs it?");
   openPrompt(7);
   EXPECT_EQ(type("n"), "You leave the BARREL alone. Probably a good idea.");
   EXPECT_EQ(state.pendingPrompt, 2);
@@ -230,22 +249,30 @@ TEST_F(FountainPlay, DipsChangeTheItemOrTheHeroAndCountAUse) {
   };
   const std::vector<Row> rows = {
       {"ELITE", "weapon",
-       "You dip your UNINTERESTING SWORD into the fountain. \nAfter a moment, it becomes a ELITE SWORD!!", 8, 4, 1},
+       "You dip your UNINTERESTING SWORD into the fountain. \n"
+       "After a moment, it becomes a ELITE SWORD!!",
+       8, 4, 1},
       {"HOLOGRAPHIC", "dip weapon",
-       "You dip your UNINTERESTING SWORD into the fountain. \nAfter a moment, it becomes a HOLOGRAPHIC SWORD!!", 3,
-       4, 1},
+       "You dip your UNINTERESTING SWORD into the fountain. \n"
+       "After a moment, it becomes a HOLOGRAPHIC SWORD!!",
+       3, 4, 1},
       {"ELITE", "armor",
-       "You dip your UNINTERESTING CHAINMAIL into the fountain. \nAfter a moment, it becomes a ELITE CHAINMAIL!!",
+       "You dip your UNINTERESTING CHAINMAIL into the fountain. \n"
+       "After a moment, it becomes a ELITE CHAINMAIL!!",
        7, 6, 1},
       {"FRUMIOUS", "dip armor",
-       "You dip your UNINTERESTING CHAINMAIL into the fountain. \nAfter a moment, it becomes a FRUMIOUS "
-       "CHAINMAIL!!",
+       "You dip your UNINTERESTING CHAINMAIL into the fountain. \n"
+       "After a moment, it becomes a FRUMIOUS CHAINMAIL!!",
        7, 2, 1},
       {"METALHEAD", "self",
-       "You go skinnydipping in the FOUNTAIN. Its energy fills you...\nYou are now METALHEAD!!\n", 7, 4, 1},
-      {"ELITE", "swim", "You don't toss anything into the FOUNTAIN. Ok, back to \nthe adventure at hand!", 7, 4, 0},
-      {"ELITE", "y", "You don't toss anything into the FOUNTAIN. Ok, back to \nthe adventure at hand!", 7, 4, 0},
-      {"ELITE", " weapon", "You don't toss anything into the FOUNTAIN. Ok, back to \nthe adventure at hand!", 7, 4,
+       "You go skinnydipping in the FOUNTAIN. Its energy fills you...\n"
+       "You are now METALHEAD!!\n", 7, 4, 1},
+      {"ELITE", "swim", "You don't toss anything into the FOUNTAIN. Ok, back to \n"
+                        "the adventure at hand!", 7, 4, 0},
+      {"ELITE", "y", "You don't toss anything into the FOUNTAIN. Ok, back to \n"
+                     "the adventure at hand!", 7, 4, 0},
+      {"ELITE", " weapon", "You don't toss anything into the FOUNTAIN. Ok, back to \n"
+                           "the adventure at hand!", 7, 4,
        0},
   };
   for (const Row& row : rows) {
@@ -270,30 +297,29 @@ TEST_F(FountainPlay, DipsThatCannotHappen) {
 
   visitFountain("ELITE");
   player.wieldsSwordOfKings = true;
-  EXPECT_EQ(type("weapon"),
-            "The fountain appears to violently repulse your SWORD OF \nKINGS. You will not be able to change its "
-            "quibblent. \nNice try!");
+  EXPECT_EQ(type("weapon"), "The fountain appears to violently repulse your SWORD OF \n"
+                            "KINGS. You will not be able to change its quibblent. \n"
+                            "Nice try!");
   EXPECT_EQ(uses(), 0);
   visitFountain("ELITE");
-  EXPECT_EQ(type("armor"),
-            "You dip your UNINTERESTING CHAINMAIL into the fountain. \nAfter a moment, it becomes a ELITE "
-            "CHAINMAIL!!");
+  EXPECT_EQ(type("armor"), "You dip your UNINTERESTING CHAINMAIL into the fountain. \n"
+                           "After a moment, it becomes a ELITE CHAINMAIL!!");
 
   visitFountain("ELITE");
   player.quibblent = "CURSED";
-  EXPECT_EQ(type("self"),
-            "You try to rest in the FOUNTAIN... but it just makes you \nfeel even worse. Hmm. Must be a side effect "
-            "of the CURSE.");
+  EXPECT_EQ(type("self"), "You try to rest in the FOUNTAIN... but it just makes you \n"
+                          "feel even worse. Hmm. Must be a side effect of the CURSE.");
   EXPECT_EQ(player.quibblent, "CURSED");
   EXPECT_EQ(uses(), 1);
 }
 
 TEST_F(FountainPlay, BecomingAHologramInTheFountainIsDeath) {
   visitFountain("HOLOGRAPHIC");
-  EXPECT_EQ(type("dip self"),
-            "You go skinnydipping in the FOUNTAIN. Its energy fills you...\nYou are now HOLOGRAPHIC!!\nUnfortunately, "
-            "as you are now a HOLOGRAM, you can no longer\ninteract with the world. You are effectively DEAD. "
-            "\nMaybe you shouldn't have stepped into that FOUNTAIN!!");
+  EXPECT_EQ(type("dip self"), "You go skinnydipping in the FOUNTAIN. Its energy fills you...\n"
+                              "You are now HOLOGRAPHIC!!\n"
+                              "Unfortunately, as you are now a HOLOGRAM, you can no longer\n"
+                              "interact with the world. You are effectively DEAD. \n"
+                              "Maybe you shouldn't have stepped into that FOUNTAIN!!");
   EXPECT_EQ(state.pendingPrompt, 16);
   EXPECT_EQ(state.pendingWord, "hologram");
 }
@@ -301,8 +327,8 @@ TEST_F(FountainPlay, BecomingAHologramInTheFountainIsDeath) {
 TEST_F(FountainPlay, TheFountainsWordIsImposedOnTheHeroWithoutCombining) {
   visitFountain("FLAMMABLE");
   player.quibblent = "FLAMMABLE";
-  EXPECT_EQ(type("self"),
-            "You go skinnydipping in the FOUNTAIN. Its energy fills you...\nYou are now FLAMMABLE!!\n");
+  EXPECT_EQ(type("self"), "You go skinnydipping in the FOUNTAIN. Its energy fills you...\n"
+                          "You are now FLAMMABLE!!\n");
   EXPECT_EQ(player.quibblent, "FLAMMABLE");
   EXPECT_EQ(uses(), 1);
 }
@@ -310,9 +336,8 @@ TEST_F(FountainPlay, TheFountainsWordIsImposedOnTheHeroWithoutCombining) {
 TEST_F(FountainPlay, CleansingFountainAsksUntilAnsweredAndCuresThreeDiseases) {
   visitFountain("CLEANSING");
   player.poisoned = true;
-  EXPECT_EQ(type("weapon"),
-            "The fountain sits there, implacable. It is not bothered by \nyour ambivalence. Y or N - will you "
-            "bathe in the fountain?");
+  EXPECT_EQ(type("weapon"), "The fountain sits there, implacable. It is not bothered by \n"
+                            "your ambivalence. Y or N - will you bathe in the fountain?");
   EXPECT_EQ(state.pendingPrompt, 6);
   EXPECT_EQ(type("n"), "You leave the fountain be. It will be there if you need it.");
   EXPECT_EQ(state.pendingPrompt, 2);
@@ -325,9 +350,11 @@ TEST_F(FountainPlay, CleansingFountainAsksUntilAnsweredAndCuresThreeDiseases) {
   {
     // rand mod 30 names the disease: 4, then 7 (cured already, so drawn again as 8), then 29.
     dice::Script rolls({}, {34, 37, 8, 29});
-    EXPECT_EQ(type("yes"),
-              "You bathe in the fountain... you feel CLEANSED. \nYou have been cured of all POISONS!\nYour previous "
-              "quibblent goes away.\nYou've also been cured of guinea worm, typhoid, \nand arthritis!");
+    EXPECT_EQ(type("yes"), "You bathe in the fountain... you feel CLEANSED. \n"
+                           "You have been cured of all POISONS!\n"
+                           "Your previous quibblent goes away.\n"
+                           "You've also been cured of guinea worm, typhoid, \n"
+                           "and arthritis!");
     EXPECT_EQ(rolls.crandsLeft(), 0u);
   }
   EXPECT_FALSE(player.poisoned);
@@ -344,15 +371,17 @@ TEST_F(FountainPlay, CleansingFountainStopsWhenTooFewDiseasesAreLeft) {
   player.curedDiseases[12] = false;
   {
     dice::Script rolls({}, {0, 5, 12});
-    EXPECT_EQ(type("y"),
-              "You bathe in the fountain... you feel CLEANSED. \nYou have been cured of all POISONS!\nYou've also "
-              "been cured of shingles!");
+    EXPECT_EQ(type("y"), "You bathe in the fountain... you feel CLEANSED. \n"
+                         "You have been cured of all POISONS!\n"
+                         "You've also been cured of shingles!");
   }
   visitFountain("CLEANSING");
   dice::Script noRolls({}, {});
-  EXPECT_EQ(type("1"),
-            "You bathe in the fountain... you feel CLEANSED. \nYou have been cured of all POISONS!\n\nYou are so very "
-            "pure. You don't have any diseases left in \nyou at all! Wow!");
+  EXPECT_EQ(type("1"), "You bathe in the fountain... you feel CLEANSED. \n"
+                       "You have been cured of all POISONS!\n"
+                       "\n"
+                       "You are so very pure. You don't have any diseases left in \n"
+                       "you at all! Wow!");
 }
 
 // ---------------------------------------------------------------- explosive barrel
@@ -386,9 +415,10 @@ TEST_F(BarrelPlay, BlastHurtsEveryoneAndClearsTheDead) {
   standBeforeBarrel();
   // Damage is draw mod 21 + 20: the hero takes 25, the tiles 20, 40, 20, 20, 20, 20, 20, 20.
   dice::Script rolls({5, 0, 20, 21, 0, 0, 0, 0, 0});
-  EXPECT_EQ(type("y"),
-            "You successfully blow up the EXPLOSIVE BARREL.\nBOOOOOOOOOOOOOOOOOMMM!!!\nEveryone takes heavy "
-            "damage.\nYour HP is now 5 / 30.");
+  EXPECT_EQ(type("y"), "You successfully blow up the EXPLOSIVE BARREL.\n"
+                       "BOOOOOOOOOOOOOOOOOMMM!!!\n"
+                       "Everyone takes heavy damage.\n"
+                       "Your HP is now 5 / 30.");
   EXPECT_EQ(rolls.drawsLeft(), 0u);
   EXPECT_EQ(player.hp, 5);
   EXPECT_EQ(countOf(player, "MATCH"), 1);
@@ -421,10 +451,11 @@ TEST_F(BarrelPlay, HighlyFlammableHeroExplodesAndNothingElseIsHurt) {
   standBeforeBarrel();
   player.quibblent = "HIGHLY FLAMMABLE";
   dice::Script rolls({0});
-  EXPECT_EQ(type("1"),
-            "You successfully blow up the EXPLOSIVE BARREL.\nBOOOOOOOOOOOOOOOOOMMM!!!\nEveryone takes heavy "
-            "damage.\nBeing HIGHLY FLAMMABLE, you explode in the blast!! \nWhoops. Maybe you should've thought "
-            "that through some more.");
+  EXPECT_EQ(type("1"), "You successfully blow up the EXPLOSIVE BARREL.\n"
+                       "BOOOOOOOOOOOOOOOOOMMM!!!\n"
+                       "Everyone takes heavy damage.\n"
+                       "Being HIGHLY FLAMMABLE, you explode in the blast!! \n"
+                       "Whoops. Maybe you should've thought that through some more.");
   EXPECT_EQ(player.hp, 0);
   EXPECT_EQ(state.pendingPrompt, 16);
   EXPECT_EQ(state.pendingWord, "barrel");
@@ -437,9 +468,10 @@ TEST_F(BarrelPlay, MatchImbuedHeroIsUnscathedAndKeepsTheMatch) {
   player.imbuement = "MATCH";
   player.quibblent = "FLAMMABLE";
   dice::Script rolls({0, 0, 0, 0, 0, 0, 0, 0});
-  EXPECT_EQ(type("y"),
-            "You successfully blow up the EXPLOSIVE BARREL.\nBOOOOOOOOOOOOOOOOOMMM!!!\nEveryone takes heavy "
-            "damage.\nYou are completely unscathed. This IMBUENCE sure is useful!");
+  EXPECT_EQ(type("y"), "You successfully blow up the EXPLOSIVE BARREL.\n"
+                       "BOOOOOOOOOOOOOOOOOMMM!!!\n"
+                       "Everyone takes heavy damage.\n"
+                       "You are completely unscathed. This IMBUENCE sure is useful!");
   EXPECT_EQ(player.hp, 30);
   EXPECT_EQ(countOf(player, "MATCH"), 2);
   EXPECT_EQ(player.quibblent, "FLAMMABLE");
@@ -451,9 +483,10 @@ TEST_F(BarrelPlay, HeroKilledByTheBlastGoesToTheDeathPage) {
   player.quibblent = "FLAMMABLE";
   player.hp = 12;
   dice::Script rolls({0, 0, 0, 0, 0, 0, 0, 0, 0});
-  EXPECT_EQ(type("y"),
-            "You successfully blow up the EXPLOSIVE BARREL.\nBOOOOOOOOOOOOOOOOOMMM!!!\nEveryone takes heavy "
-            "damage.\nYour HP is now 0 / 30.");
+  EXPECT_EQ(type("y"), "You successfully blow up the EXPLOSIVE BARREL.\n"
+                       "BOOOOOOOOOOOOOOOOOMMM!!!\n"
+                       "Everyone takes heavy damage.\n"
+                       "Your HP is now 0 / 30.");
   EXPECT_EQ(player.quibblent, "FLAMING");
   EXPECT_EQ(state.pendingPrompt, 16);
   EXPECT_EQ(state.pendingWord, "barrel");

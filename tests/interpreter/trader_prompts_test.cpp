@@ -36,47 +36,66 @@ TEST(TraderPrices, EachTraderHasHisOwnPriceRule) {
   }
 }
 
-const std::string kWombletonScoldOpening =
-    "WOMBLETON cocks you a look that either means 'I don't \nunderstand you' or 'I shall destroy you with the force "
-    "of \nten million million damned souls.' It's always hard to tell \nwith him. Maybe you should try to be a "
-    "little bit clearer.\nPurchase the ";
-const std::string kGerardScoldOpening =
-    "'I don't have time for your games, kid. You want it or not?'\nPurchase the ";
-const std::string kWombletonBought = "WOMBLETON absorbs your gold into one of its many tentacles.\nYou got ";
+const std::string kWombletonScoldOpening = "WOMBLETON cocks you a look that either means 'I don't \n"
+                                           "understand you' or 'I shall destroy you with the force of \n"
+                                           "ten million million damned souls.' It's always hard to tell \n"
+                                           "with him. Maybe you should try to be a little bit clearer.\n"
+                                           "Purchase the ";
+const std::string kGerardScoldOpening = "'I don't have time for your games, kid. You want it or not?'\n"
+                                        "Purchase the ";
+const std::string kWombletonBought = "WOMBLETON absorbs your gold into one of its many tentacles.\n"
+                                     "You got ";
 const std::string kGerardBought =
-    "'Perfect. Let's see here, one... two... Yep, you got the \ngoods. Here you go.' You got ";
+    "'Perfect. Let's see here, one... two... Yep, you got the \n"
+    "goods. Here you go.' You got ";
 const std::string kWombletonMore =
-    "WOMBLETON gurgles amicably. \nSeems he has more to show you. \n[TYPE ANYTHING TO CONTINUE]";
+    "WOMBLETON gurgles amicably. \n"
+    "Seems he has more to show you. \n"
+    "[TYPE ANYTHING TO CONTINUE]";
 const std::string kWombletonDone =
-    "WOMBLETON returns to the void from whence he came. \nSeems he has no more to offer you.";
-const std::string kGerardMore = "'Excellent. Alright kid, I've got another deal for you.' \n[TYPE ANYTHING TO CONTINUE]";
-const std::string kGerardDone = "You move to thank GERARD for the purchase and...\nHey, where'd he go?";
+    "WOMBLETON returns to the void from whence he came. \n"
+    "Seems he has no more to offer you.";
+const std::string kGerardMore = "'Excellent. Alright kid, I've got another deal for you.' \n"
+                                "[TYPE ANYTHING TO CONTINUE]";
+const std::string kGerardDone = "You move to thank GERARD for the purchase and...\n"
+                                "Hey, where'd he go?";
 const std::string kWombletonStill =
-    "WOMBLETON goes perfectly, deathly still. You shuffle \naway uncomfortably. Sure hope he doesn't hold a grudge.";
+    "WOMBLETON goes perfectly, deathly still. You shuffle \n"
+    "away uncomfortably. Sure hope he doesn't hold a grudge.";
 const std::string kWombletonVanishes =
-    "WOMBLETON suddenly ceases to exist! Apparently saying 'no' \nto him too many times is bad for his internal "
-    "structural \nintegrity. Or something. Hmm.";
+    "WOMBLETON suddenly ceases to exist! Apparently saying 'no' \n"
+    "to him too many times is bad for his internal structural \n"
+    "integrity. Or something. Hmm.";
 const std::string kGerardFair =
-    "'Fair enough. See you around, kid.' GERARD shoos you away, \nand goes back to counting his money. \n(You can "
-    "talk to him again for a new, different offer.)";
+    "'Fair enough. See you around, kid.' GERARD shoos you away, \n"
+    "and goes back to counting his money. \n"
+    "(You can talk to him again for a new, different offer.)";
 const std::string kGerardStingy =
-    "'You're a real stingy kid, you know that? I don't think our \nbusiness relationship is working out. See you "
-    "around.' \nGERARD runs off out of your sight, and a few moments later \nit's like he was never there...";
+    "'You're a real stingy kid, you know that? I don't think our \n"
+    "business relationship is working out. See you around.' \n"
+    "GERARD runs off out of your sight, and a few moments later \n"
+    "it's like he was never there...";
 const std::string kWombletonScreech =
-    "WOMBLETON screeches at you in the tongues of the damned, \ncausing an uncontrollable bout of gibbering "
-    "madness. When it \nsubsides, you are left with a distinct impression that you \ndo not have enough GOLD for "
-    "his tastes.";
+    "WOMBLETON screeches at you in the tongues of the damned, \n"
+    "causing an uncontrollable bout of gibbering madness. When it \n"
+    "subsides, you are left with a distinct impression that you \n"
+    "do not have enough GOLD for his tastes.";
 const std::string kGerardBroke =
-    "'Hey, what kind of game are you running here? That's not \nenough money at all. Man, I don't need to deal "
-    "with \npeople like you.' GERARD runs off out of your sight, and \na few moments later it's like he was never "
-    "there...";
+    "'Hey, what kind of game are you running here? That's not \n"
+    "enough money at all. Man, I don't need to deal with \n"
+    "people like you.' GERARD runs off out of your sight, and \n"
+    "a few moments later it's like he was never there...";
 const std::string kWombletonFull =
-    "WOMBLETON stares at you for what feels like hours... then \nshakes its head. Suddenly, you feel a burning, "
-    "almost \nintolerable sense that you are carrying too many items. \nYour knees buckle, and you fall to the "
-    "ground. \nWOMBLETON simply continues staring at you.";
+    "WOMBLETON stares at you for what feels like hours... then \n"
+    "shakes its head. Suddenly, you feel a burning, almost \n"
+    "intolerable sense that you are carrying too many items. \n"
+    "Your knees buckle, and you fall to the ground. \n"
+    "WOMBLETON simply continues staring at you.";
 const std::string kGerardFull =
-    "'Hmm... sorry, kid, but you're carrying too many items for \nme to give you this. No refunds. Hey, but "
-    "listen! If you can \nclear that inventory up, I'll be right here when you want \nto buy somethin' else.'";
+    "'Hmm... sorry, kid, but you're carrying too many items for \n"
+    "me to give you this. No refunds. Hey, but listen! If you can \n"
+    "clear that inventory up, I'll be right here when you want \n"
+    "to buy somethin' else.'";
 
 // The six-kind inventory of a hero with no room left.
 const std::vector<std::string> kFullHands = {"POTION", "MATCH", "LSD", "SALT SHAKER", "AIRHORN", "KEROSENE"};
@@ -142,7 +161,9 @@ struct DealRow {
 
 const DealRow kDealRows[] = {
     {"W: unclear, long name", 11, Offer::Sword21, "", 50, false, 3, 0,
-     kWombletonScoldOpening + "EXTRAVAGANT LONGSWRDS for\n12 gold? (Y/N)", 50, 11, 3, 0, false},
+     kWombletonScoldOpening + "EXTRAVAGANT LONGSWRDS for\n"
+                              "12 gold? (Y/N)",
+     50, 11, 3, 0, false},
     {"W: unclear, 20 letters", 11, Offer::Sword20, "what", 50, false, 3, 0,
      kWombletonScoldOpening + "EXTRAVAGANT LONGSWRD for 12 gold? (Y/N)", 50, 11, 3, 0, false},
     {"G: unclear, several", 13, Offer::Potions3, " yes", 50, false, 3, 0,
@@ -271,16 +292,27 @@ TEST_F(TraderDeals, AnOfferIsRolledPricedAndShown) {
     const std::string units = item.quantity >= 2 ? std::to_string(item.quantity) + " " + item.name : item.name;
     std::string expected;
     if (row.prompt == 10) {
-      expected = "Through a series of inscrutable gestures and noises,\nWOMBLETON indicates something that probably "
-                 "means he is\noffering you " +
+      expected = "Through a series of inscrutable gestures and noises,\n"
+                 "WOMBLETON indicates something that probably means he is\n"
+                 "offering you " +
                  std::string(item.quantity >= 2 ? "" : "a ") + units + " for " + std::to_string(item.price) +
-                 " GOLD.\nWill you accept this deal? (Y/N)" + (item.quantity >= 2 ? "" : "\n");
+                 " GOLD.\n"
+                 "Will you accept this deal? (Y/N)" +
+                 (item.quantity >= 2 ? "" : "\n");
     } else if (item.quantity >= 2) {
-      expected = "'OK kid, I got " + units + " with your name on 'em. \nIt's gonna cost you " +
-                 std::to_string(item.price) + " GOLD, though. \nAre you in or not?' (Y/N)";
+      expected = "'OK kid, I got " + units +
+                 " with your name on 'em. \n"
+                 "It's gonna cost you " +
+                 std::to_string(item.price) +
+                 " GOLD, though. \n"
+                 "Are you in or not?' (Y/N)";
     } else {
-      expected = "'OK kid, I got a " + units + " with your name \non it. It's gonna cost you " +
-                 std::to_string(item.price) + " GOLD, though. \nAre you in or not?' (Y/N)";
+      expected = "'OK kid, I got a " + units +
+                 " with your name \n"
+                 "on it. It's gonna cost you " +
+                 std::to_string(item.price) +
+                 " GOLD, though. \n"
+                 "Are you in or not?' (Y/N)";
     }
     EXPECT_EQ(reply, expected);
 

@@ -41,8 +41,11 @@ struct CommandCase {
 };
 
 TEST(UseAndDrop, CommandsOutsideAFight) {
-  const std::string potion = "You drink the potion. It tastes like a mix of strawberries\nand piss. You are now at ";
-  const std::string healthy = "\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.\n";
+  const std::string potion = "You drink the potion. It tastes like a mix of strawberries\n"
+                             "and piss. You are now at ";
+  const std::string healthy = "\n"
+                              "You are already perfectly healthy.\n"
+                              "You shouldn't waste antibiotics like that, you know.\n";
   const std::vector<CommandCase> cases{
       {"the joke", [](Hero&) {}, commandUseItemJoke, "use item [n]", "Ha ha. You're very clever.", [](const Hero&) {}},
       {"use item by slot", [](Hero& h) { h.player.hp = 5; }, commandUseItemSlot, "use item 1", potion + "20 / 30 HP!",
@@ -64,12 +67,14 @@ TEST(UseAndDrop, CommandsOutsideAFight) {
       {"drop one by name", [](Hero& h) { h.player.gainItem("HAT", 1); }, commandDropItemByName, "drop hat",
        "You throw away your HAT.", [](const Hero& h) { EXPECT_EQ(h.player.inventoryNames, Names({"POTION"})); }},
       {"drop 0 by name holds nothing", [](Hero&) {}, commandDropItemByName, "drop 0",
-       "You do such a good job getting rid of the item, you never \neven had it in the first place! Wowzers.",
+       "You do such a good job getting rid of the item, you never \n"
+       "even had it in the first place! Wowzers.",
        [](const Hero& h) { EXPECT_EQ(h.player.inventoryCounts[0], 2); }},
       {"the vortex cannot be dropped", [](Hero& h) { h.player.gainItem("VORTEX", 1); }, commandDropItemByName,
        "drop vortex",
-       "You attempt to throw away the VORTEX... The attempt was a \nfailure. If you want to get rid of the VORTEX, you "
-       "will \nneed to USE it.",
+       "You attempt to throw away the VORTEX... The attempt was a \n"
+       "failure. If you want to get rid of the VORTEX, you will \n"
+       "need to USE it.",
        [](const Hero& h) { EXPECT_TRUE(h.player.hasItem("VORTEX", 1)); }},
       {"heal at full HP still spends the skill", [](Hero& h) { h.learn("HEAL"); h.player.skills[0].cooldown = 4; }, commandUseHealSkill, "heal",
        "You use HEAL, recovering 10 HP!!",
@@ -81,27 +86,34 @@ TEST(UseAndDrop, CommandsOutsideAFight) {
       {"heal unknown", [](Hero&) {}, commandUseHealSkill, "heal", "You don't know how to HEAL!!", [](const Hero&) {}},
       {"eat with a salty weapon", [](Hero& h) { h.learn("EAT"); h.player.equipment[0].quibblent = "LIGHTLY SALTED"; h.player.equipment[0].name = "LIGHTLY SALTED SWORD"; },
        commandUseEatSkill, "eat",
-       "You're so hungry... it's driving you crazy. And you have \nthis delicious... salty... weapon right here. \nWill "
-       "you EAT your LIGHTLY SALTED SWORD? (Y/N)",
+       "You're so hungry... it's driving you crazy. And you have \n"
+       "this delicious... salty... weapon right here. \n"
+       "Will you EAT your LIGHTLY SALTED SWORD? (Y/N)",
        [](const Hero& h) { EXPECT_EQ(h.state.pendingPrompt, 36); }},
       {"antibiotics item before the skill", [](Hero& h) { h.player.gainItem("ANTIBIOTICS", 1); h.player.playerClass = "ACADEMIC"; h.learn("ANTIBIOTICS"); },
        commandUseAntibiotics, "antibiotics",
-       "You take some ANTIBIOTICS.\nYou are already perfectly healthy.\nYou shouldn't waste antibiotics like that, you know.",
+       "You take some ANTIBIOTICS.\n"
+       "You are already perfectly healthy.\n"
+       "You shouldn't waste antibiotics like that, you know.",
        [](const Hero& h) { EXPECT_EQ(h.player.skills[0].cooldownLeft, 0); EXPECT_FALSE(h.player.hasItem("ANTIBIOTICS", 1)); }},
       {"academic skill found by name in any slot",
        [](Hero& h) { h.player.playerClass = "ACADEMIC"; h.learn("ANTIBIOTICS"); h.player.poisoned = true; },
        commandUseAntibiotics, "use antibiotics",
-       "You take some ANTIBIOTICS.Your POISON has been cured!\nIt is now the enemy's tur- ...Wait, no, nevermind.",
+       "You take some ANTIBIOTICS.Your POISON has been cured!\n"
+       "It is now the enemy's tur- ...Wait, no, nevermind.",
        [](const Hero& h) { EXPECT_FALSE(h.player.poisoned); EXPECT_EQ(h.player.skills[0].cooldownLeft, 6); }},
       {"academic's fifth antibiotics resist", [](Hero& h) { h.player.playerClass = "ACADEMIC"; h.learn("HEAL"); h.learn("ANTIBIOTICS"); h.player.antibioticsUsed = 4; },
        commandUseAntibiotics, "antibiotics",
-       "You take some ANTIBIOTICS.\nThe bacteria in your body have developed ANTIBIOTIC \nRESISTANCE! The antibiotics "
-       "do nothing.\nIt is now the enemy's tur- ...Wait, no, nevermind.",
+       "You take some ANTIBIOTICS.\n"
+       "The bacteria in your body have developed ANTIBIOTIC \n"
+       "RESISTANCE! The antibiotics do nothing.\n"
+       "It is now the enemy's tur- ...Wait, no, nevermind.",
        [](const Hero& h) { EXPECT_EQ(h.player.antibioticsUsed, 5); }},
       {"academic who lost the skill", [](Hero& h) { h.player.playerClass = "ACADEMIC"; h.learn("HEAL"); }, commandUseAntibiotics,
        "antibiotics",
-       "ANTIBIOTICS? What the hell are those? Isn't this kind of a \nmedieval/fantasy setting? Why would an "
-       "anachronism like \nTHAT be in here?",
+       "ANTIBIOTICS? What the hell are those? Isn't this kind of a \n"
+       "medieval/fantasy setting? Why would an anachronism like \n"
+       "THAT be in here?",
        [](const Hero&) {}},
   };
   for (const CommandCase& c : cases) {

@@ -41,10 +41,14 @@ TEST_F(VictoryPlay, TheBattlesPageFollowsTheKillScoreAtEachBoundary) {
       {44, "It's a long list."},
       {45, "The dungeon behind you is littered with corpses"},
       {199, "The dungeon behind you is littered with corpses"},
-      {200, "One battle rises to the forefront of your mind. The strange\nDEEP TROLL"},
-      {999, "One battle rises to the forefront of your mind. The strange\nDEEP TROLL"},
-      {1000, "One battle rises to the forefront of your mind. Although you\nkilled"},
-      {1499, "One battle rises to the forefront of your mind. Although you\nkilled"},
+      {200, "One battle rises to the forefront of your mind. The strange\n"
+            "DEEP TROLL"},
+      {999, "One battle rises to the forefront of your mind. The strange\n"
+            "DEEP TROLL"},
+      {1000, "One battle rises to the forefront of your mind. Although you\n"
+             "killed"},
+      {1499, "One battle rises to the forefront of your mind. Although you\n"
+             "killed"},
       {1500, "Holy shit. You killed the DEEP TROLL *and* the DRAGON??"},
   };
   for (const ReflectionCase& c : cases) {
@@ -96,7 +100,8 @@ TEST_F(VictoryPlay, TheDiscoveriesPageReadsTheSecretsTheWizardAndGary) {
   };
   const Case cases[] = {
       {50000, "But really, we all know you're thinking about one thing."},
-      {1003, "What was with that strange wizard, for example?\n\"Garglefloxx\"."},
+      {1003, "What was with that strange wizard, for example?\n"
+             "\"Garglefloxx\"."},
       {1007, "You feel like a proper archaeologist!"},
       {4, "You feel pretty good about your level of exploration."},
       {6, "You feel pretty good about your level of exploration."},
@@ -131,10 +136,11 @@ TEST_F(VictoryPlay, ACursedWinnerIsMarkedAndEarnsUnDoomedOnTheWinPage) {
 
 TEST_F(VictoryPlay, TheClimbLeadsToTheLastFloorAndItsDoor) {
   floorRecord.floorNumber = 15;
-  EXPECT_EQ(pageAfter(53),
-            "You see light up ahead. It's a long walk back up from how\ndeep you descended, but now your time in the "
-            "QUIBBLENT\nDUNGEONS is coming definitively to a close. Walking up the\nlast few steps, you come to a "
-            "room with a single, wooden\ndoor - the final exit.");
+  EXPECT_EQ(pageAfter(53), "You see light up ahead. It's a long walk back up from how\n"
+                           "deep you descended, but now your time in the QUIBBLENT\n"
+                           "DUNGEONS is coming definitively to a close. Walking up the\n"
+                           "last few steps, you come to a room with a single, wooden\n"
+                           "door - the final exit.");
   EXPECT_EQ(floorRecord.floorNumber, 16);
   EXPECT_EQ(state.pendingPrompt, 0);
   EXPECT_EQ(floorRecord.tileKinds[0], "ExitDoor");
@@ -148,10 +154,13 @@ TEST_F(VictoryPlay, TheWinWritesTheMemorialAndTheAchievementsThenClosesTheWindow
   state.fateValue = 99;
   state.achievements[0] = "Ann";
   const std::string win = pageAfter(54);
-  EXPECT_TRUE(win.starts_with("YOU WIN! Thank you for playing.\nVic's save file has been updated to reflect your "
-                              "win.\nTotal time: "))
+  EXPECT_TRUE(win.starts_with("YOU WIN! Thank you for playing.\n"
+                              "Vic's save file has been updated to reflect your win.\n"
+                              "Total time: "))
       << win;
-  EXPECT_TRUE(win.ends_with(".\n\n[TYPE ANYTHING TO CLOSE GAME WINDOW]"));
+  EXPECT_TRUE(win.ends_with(".\n"
+                            "\n"
+                            "[TYPE ANYTHING TO CLOSE GAME WINDOW]"));
   EXPECT_TRUE(slurp("saves/Vic.txt").starts_with("[VICTORIOUS FILE]"));
   EXPECT_EQ(state.achievements[0], "Ann") << "a slot already earned keeps its name";
   for (int slot : {2, 6, 12, 18}) EXPECT_EQ(state.achievements[slot - 1], "Vic") << slot;
@@ -159,8 +168,20 @@ TEST_F(VictoryPlay, TheWinWritesTheMemorialAndTheAchievementsThenClosesTheWindow
   EXPECT_EQ(state.deepestFloor, 16);
   EXPECT_EQ(state.victoryCount, 1);
   const std::string meta = slurp("saves/meta-save.txt");
-  EXPECT_NE(meta.find("[ACHIEVEMENTS]\nAnn\nVic\n\n\n\nVic\n"), std::string::npos) << meta;
-  EXPECT_TRUE(meta.ends_with("\n16\n1\n0")) << meta;
+  EXPECT_NE(meta.find("[ACHIEVEMENTS]\n"
+                      "Ann\n"
+                      "Vic\n"
+                      "\n"
+                      "\n"
+                      "\n"
+                      "Vic\n"),
+            std::string::npos)
+      << meta;
+  EXPECT_TRUE(meta.ends_with("\n"
+                             "16\n"
+                             "1\n"
+                             "0"))
+      << meta;
 
   EXPECT_EQ(type("bye"), "byeeeeeee");
   EXPECT_TRUE(state.closeRequested);
@@ -171,8 +192,11 @@ TEST_F(VictoryPlay, AWinThatCannotBeWrittenSaysSoAndStillCounts) {
   std::filesystem::remove_all("saves");
   spit("saves", "a file where the folder should be");
   const std::string win = pageAfter(54);
-  EXPECT_TRUE(win.starts_with("YOU WIN! Thank you for playing.\nUh oh. Vic's save file could NOT be updated to "
-                              "reflect \nyour win.\nYour achievements could NOT be saved.\nTotal time: "))
+  EXPECT_TRUE(win.starts_with("YOU WIN! Thank you for playing.\n"
+                              "Uh oh. Vic's save file could NOT be updated to reflect \n"
+                              "your win.\n"
+                              "Your achievements could NOT be saved.\n"
+                              "Total time: "))
       << win;
   EXPECT_EQ(state.victoryCount, 1);
   EXPECT_EQ(state.achievements[0], "Vic");

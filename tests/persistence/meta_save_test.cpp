@@ -27,7 +27,17 @@ std::string metaFile(const std::string& settings, const std::string& counters) {
   return "[META]\n" + settings + "[ACHIEVEMENTS]\n" + repeated("\n", 18) + counters;
 }
 
-const std::string kFreshStateFile = "[META]\n1\n0\n1\n1\n0\n[ACHIEVEMENTS]\n" + repeated("\n", 18) + "1\n0\n0";
+const std::string kFreshStateFile = "[META]\n"
+                                    "1\n"
+                                    "0\n"
+                                    "1\n"
+                                    "1\n"
+                                    "0\n"
+                                    "[ACHIEVEMENTS]\n" +
+                                    repeated("\n", 18) +
+                                    "1\n"
+                                    "0\n"
+                                    "0";
 
 TEST(MetaSave, FreshStateIsWrittenByteForByte) {
   ScratchDir scratch;
@@ -72,8 +82,17 @@ TEST(MetaSave, EveryValueReadsBackAsWritten) {
     ASSERT_TRUE(written.saveMeta(false));
   }
   const std::string text = slurp("saves/meta-save.txt");
-  EXPECT_EQ(text.substr(0, 21), "[META]\n0\n1\n0\n3\n1\n[ACH");
-  EXPECT_EQ(text.substr(text.size() - 8), "\n16\n12\n2");
+  EXPECT_EQ(text.substr(0, 21), "[META]\n"
+                                "0\n"
+                                "1\n"
+                                "0\n"
+                                "3\n"
+                                "1\n"
+                                "[ACH");
+  EXPECT_EQ(text.substr(text.size() - 8), "\n"
+                                          "16\n"
+                                          "12\n"
+                                          "2");
 
   GameState read;
   std::ostringstream echo;
@@ -119,7 +138,14 @@ TEST(MetaSave, WindowsLineEndsReadLikePlainOnes) {
 }
 
 TEST(MetaSave, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
-  const std::string marked = "\xEF\xBB\xBF" + metaFile("0\r\n1\r\n0\r\n2\r\n1\r\n", "6\r\n3\r\n1");
+  const std::string marked = "\xEF\xBB\xBF" + metaFile("0\r\n"
+                                                       "1\r\n"
+                                                       "0\r\n"
+                                                       "2\r\n"
+                                                       "1\r\n",
+                                                       "6\r\n"
+                                                       "3\r\n"
+                                                       "1");
   GameState read;
   std::ostringstream echo;
   readMetaSaveText(read, marked, echo);
@@ -131,7 +157,14 @@ TEST(MetaSave, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
 
   // Only a mark at the very start is one.
   GameState later;
-  readMetaSaveText(later, "\n\xEF\xBB\xBF" + metaFile("0\n1\n0\n2\n1\n", "6\n3\n1"), echo);
+  readMetaSaveText(later, "\n"
+                          "\xEF\xBB\xBF" + metaFile("0\n"
+                                                      "1\n"
+                                                      "0\n"
+                                                      "2\n"
+                                                      "1\n", "6\n"
+                                                                         "3\n"
+                                                                         "1"), echo);
   EXPECT_TRUE(later.autosave);
   EXPECT_EQ(later.victoryCount, 0);
 }
@@ -139,7 +172,15 @@ TEST(MetaSave, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
 TEST(MetaSave, ReplacingAFileLeavesNothingOfTheOldOne) {
   ScratchDir scratch;
   ensureFolder("saves");
-  spit("saves/meta-save.txt", metaFile("1\n1\n1\n2\n1\n", "9\n9\n9\n") + repeated("leftover line\n", 40));
+  spit("saves/meta-save.txt", metaFile("1\n"
+                                       "1\n"
+                                       "1\n"
+                                       "2\n"
+                                       "1\n",
+                                       "9\n"
+                                       "9\n"
+                                       "9\n") +
+                                  repeated("leftover line\n", 40));
   GameState state;
   CapturedOutput quiet;
   ASSERT_TRUE(state.saveMeta(false));
@@ -171,20 +212,77 @@ TEST(MetaSave, DamagedLinesKeepTheirFieldsAndNeverThrow) {
   // Values a fresh state holds: autosave, fullscreen, music, resolution,
   // hint, deepest floor, victories, potion progress.
   const ReadCase cases[] = {
-      {"well formed", metaFile("0\n1\n0\n2\n1\n", "7\n3\n1"), false, true, false, 2, true, 7, 3, 1},
-      {"words instead of numbers", metaFile("x\nyes\n\n\nnone\n", "deep\n\n-"), true, false, true, 1, false, 1, 0, 0},
-      {"numbers with tails and blanks", metaFile("  0 off\n+1\n\t0x1\n 2px\n5 \n", "12abc\n -3\n+2"), false, true,
+      {"well formed", metaFile("0\n"
+                               "1\n"
+                               "0\n"
+                               "2\n"
+                               "1\n", "7\n"
+                                                  "3\n"
+                                                  "1"), false, true, false, 2, true, 7, 3, 1},
+      {"words instead of numbers", metaFile("x\n"
+                                            "yes\n"
+                                            "\n"
+                                            "\n"
+                                            "none\n", "deep\n"
+                                                                  "\n"
+                                                                  "-"), true, false, true, 1, false, 1, 0, 0},
+      {"numbers with tails and blanks", metaFile("  0 off\n"
+                                                 "+1\n"
+                                                 "\t0x1\n"
+                                                 " 2px\n"
+                                                 "5 \n", "12abc\n"
+                                                                                   " -3\n"
+                                                                                   "+2"), false, true,
        false, 2, true, 12, -3, 2},
-      {"numbers too large for a line", metaFile("99999999999999999999\n1\n1\n1\n1\n", "2147483648\n-2147483648\n1"),
+      {"numbers too large for a line", metaFile("99999999999999999999\n"
+                                                "1\n"
+                                                "1\n"
+                                                "1\n"
+                                                "1\n", "2147483648\n"
+                                                                                      "-2147483648\n"
+                                                                                      "1"),
        true, true, true, 1, true, 1, INT_MIN, 1},
-      {"resolution above the sizes", metaFile("1\n0\n1\n4\n0\n", "1\n0\n0"), true, false, true, 1, false, 1, 0, 0},
-      {"resolution zero", metaFile("1\n0\n1\n0\n0\n", "1\n0\n0"), true, false, true, 1, false, 1, 0, 0},
-      {"resolution negative", metaFile("1\n0\n1\n-2\n0\n", "1\n0\n0"), true, false, true, 1, false, 1, 0, 0},
-      {"file ends after the settings", "[META]\n0\n1\n0\n3", false, true, false, 3, false, 1, 0, 0},
-      {"first line not [META]", "[MET]\n0\n1\n0\n3\n1\n", true, false, true, 1, false, 1, 0, 0},
-      {"first line with a blank", "[META] \n0\n1\n0\n3\n1\n", true, false, true, 1, false, 1, 0, 0},
+      {"resolution above the sizes", metaFile("1\n"
+                                              "0\n"
+                                              "1\n"
+                                              "4\n"
+                                              "0\n", "1\n"
+                                                                 "0\n"
+                                                                 "0"), true, false, true, 1, false, 1, 0, 0},
+      {"resolution zero", metaFile("1\n"
+                                   "0\n"
+                                   "1\n"
+                                   "0\n"
+                                   "0\n", "1\n"
+                                                      "0\n"
+                                                      "0"), true, false, true, 1, false, 1, 0, 0},
+      {"resolution negative", metaFile("1\n"
+                                       "0\n"
+                                       "1\n"
+                                       "-2\n"
+                                       "0\n", "1\n"
+                                                           "0\n"
+                                                           "0"), true, false, true, 1, false, 1, 0, 0},
+      {"file ends after the settings", "[META]\n"
+                                       "0\n"
+                                       "1\n"
+                                       "0\n"
+                                       "3", false, true, false, 3, false, 1, 0, 0},
+      {"first line not [META]", "[MET]\n"
+                                "0\n"
+                                "1\n"
+                                "0\n"
+                                "3\n"
+                                "1\n", true, false, true, 1, false, 1, 0, 0},
+      {"first line with a blank", "[META] \n"
+                                  "0\n"
+                                  "1\n"
+                                  "0\n"
+                                  "3\n"
+                                  "1\n", true, false, true, 1, false, 1, 0, 0},
       {"empty file", "", true, false, true, 1, false, 1, 0, 0},
-      {"binary rubbish", std::string("[META]\n\xff\xfe\0\x80\n", 12), true, false, true, 1, false, 1, 0, 0},
+      {"binary rubbish", std::string("[META]\n"
+                                     "\xff\xfe\0\x80\n", 12), true, false, true, 1, false, 1, 0, 0},
   };
   for (const auto& c : cases) {
     GameState state;
@@ -204,7 +302,10 @@ TEST(MetaSave, DamagedLinesKeepTheirFieldsAndNeverThrow) {
 TEST(MetaSave, AFileNotStartingWithMetaIsIgnoredSilently) {
   GameState state;
   std::ostringstream echo;
-  readMetaSaveText(state, "[ACHIEVEMENTS]\nBob\n", echo);
+  readMetaSaveText(state,
+                   "[ACHIEVEMENTS]\n"
+                   "Bob\n",
+                   echo);
   EXPECT_EQ(echo.str(), "");
   EXPECT_EQ(state.achievements[0], "");
 }
@@ -228,7 +329,14 @@ TEST(MetaSave, DefaultTextTakesOnlyItsTwentyFourLines) {
 TEST(MetaSave, LinesAfterTheTwentyEighthAreNeitherReadNorEchoed) {
   GameState state;
   std::ostringstream echo;
-  readMetaSaveText(state, metaFile("1\n0\n1\n2\n0\n", "5\n6\n1\n") + "extra\n99\n", echo);
+  readMetaSaveText(state, metaFile("1\n"
+                                   "0\n"
+                                   "1\n"
+                                   "2\n"
+                                   "0\n", "5\n"
+                                                      "6\n"
+                                                      "1\n") + "extra\n"
+                                                                     "99\n", echo);
   EXPECT_EQ(state.potionProgress, 1);
   const std::string shown = echo.str();
   EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 28);
@@ -250,7 +358,14 @@ TEST(MetaSave, FirstStartCreatesTheFolderAndTheDefaultFile) {
 TEST(MetaSave, StartReadsAnExistingFileAndLeavesItAlone) {
   ScratchDir scratch;
   ensureFolder("saves");
-  const std::string file = metaFile("0\n0\n0\n2\n0\n", "4\n1\n0");
+  const std::string file = metaFile("0\n"
+                                    "0\n"
+                                    "0\n"
+                                    "2\n"
+                                    "0\n",
+                                    "4\n"
+                                    "1\n"
+                                    "0");
   spit("saves/meta-save.txt", file);
   GameState state;
   CapturedOutput out;

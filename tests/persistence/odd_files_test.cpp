@@ -27,8 +27,34 @@ constexpr unsigned kSecondsAllowed = 10;
 
 // A meta save with a non-default value in every setting and counter and a
 // name in the first slot, so that a blank file written over it would show.
-const std::string kPrizedMeta =
-    "[META]\n0\n1\n0\n3\n0\n[ACHIEVEMENTS]\nAnn\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n7\n2\n1";
+const std::string kPrizedMeta = "[META]\n"
+                                "0\n"
+                                "1\n"
+                                "0\n"
+                                "3\n"
+                                "0\n"
+                                "[ACHIEVEMENTS]\n"
+                                "Ann\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "\n"
+                                "7\n"
+                                "2\n"
+                                "1";
 
 class OddSaves : public ::testing::Test {
  protected:

@@ -129,7 +129,8 @@ TEST_F(RunSaveReader, SavedRunComesBackFieldForField) {
   EXPECT_FALSE(state.loadFile.is_open());
   EXPECT_EQ(state.loadLineNumber, 268);
   EXPECT_EQ(state.loadLine, "[END]");
-  EXPECT_EQ(trace.substr(0, 33), "variable: [PLAYER], line num: 0\nv");
+  EXPECT_EQ(trace.substr(0, 33), "variable: [PLAYER], line num: 0\n"
+                                 "v");
   EXPECT_NE(trace.find("variable: Wise1 Chef , line num: 261\n"), std::string::npos);
 }
 
@@ -195,10 +196,18 @@ TEST_F(RunSaveReader, MemorialsAreRecognisedAndChangeNothing) {
     int expected;
   };
   const Row rows[] = {
-      {"[DEAD FILE]\nHere lies Bob, the failed CONVICT.\n...", kLoadedDeadMemorial},
-      {"[DEAD FILE]\r\nHere lies Bob, the failed CONVICT.\r\n...", kLoadedDeadMemorial},
+      {"[DEAD FILE]\n"
+       "Here lies Bob, the failed CONVICT.\n"
+       "...",
+       kLoadedDeadMemorial},
+      {"[DEAD FILE]\r\n"
+       "Here lies Bob, the failed CONVICT.\r\n"
+       "...",
+       kLoadedDeadMemorial},
       {"[DEAD FILE]", kLoadedDeadMemorial},
-      {"[VICTORIOUS FILE]\nThis file maintained to commemorate Bob", kLoadedVictoriousMemorial},
+      {"[VICTORIOUS FILE]\n"
+       "This file maintained to commemorate Bob",
+       kLoadedVictoriousMemorial},
       {"[VICTORIOUS FILE]\r\n", kLoadedVictoriousMemorial},
   };
   for (const Row& row : rows) {
@@ -298,12 +307,17 @@ TEST_F(RunSaveReader, DamagedFilesAreRefusedAndChangeNothing) {
   for (int key = 0; key < 65; ++key) longPool[261] += "Ogre ";
   files.push_back({"65 pool keys", joinLines(longPool)});
   // Whole files that are not a run save.
-  files.push_back({"one line more", savedText + "\nextra"});
+  files.push_back({"one line more", savedText + "\n"
+                                                "extra"});
   files.push_back({"empty", ""});
-  files.push_back({"line ends only", "\n\n\n"});
+  files.push_back({"line ends only", "\n"
+                                     "\n"
+                                     "\n"});
   files.push_back({"default meta save", kDefaultMetaSaveText});
   files.push_back({"written meta save", metaSaveText(savedState)});
-  files.push_back({"binary", std::string("\0\xff\xfe[PLAYER]\0\n\x01", 14)});
+  files.push_back({"binary", std::string("\0\xff\xfe[PLAYER]\0\n"
+                                         "\x01",
+                                         14)});
   files.push_back({"a two-megabyte quibblent", joinLines(replaced(good, 2, std::string(2 << 20, 'Q')))});
   files.push_back({"the file twice", savedText + "\n" + savedText});
 

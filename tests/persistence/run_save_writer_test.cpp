@@ -108,7 +108,8 @@ TEST_F(RunSaveWriter, SaveWritesTheFileSnipsStairGuardsAndCountsPlayTime) {
   floorRecord.tileKinds[1] = "MonExit";
   floorRecord.tileTexts[1] = ", a ELITE GOBLIN blocks the stairs.";
   floorRecord.tileKinds[3] = "FinalMon";
-  floorRecord.tileTexts[3] = " stands the fearsome X Y, \nblocking your one exit out of the dungeon!!";
+  floorRecord.tileTexts[3] = " stands the fearsome X Y, \n"
+                             "blocking your one exit out of the dungeon!!";
   state.clockStart = GameState::Clock::now() - std::chrono::seconds(100);
   state.storedPlayTime = 20.0;
 
@@ -133,8 +134,11 @@ TEST_F(RunSaveWriter, SaveWritesTheFileSnipsStairGuardsAndCountsPlayTime) {
 }
 
 TEST_F(RunSaveWriter, LineBreakInsideAValueCannotShiftTheLinesAfterIt) {
-  floorRecord.tileTexts[5] = "a\nb\r\nc";
-  hero.equipment[0].name = "ODD\nSWORD";
+  floorRecord.tileTexts[5] = "a\n"
+                             "b\r\n"
+                             "c";
+  hero.equipment[0].name = "ODD\n"
+                           "SWORD";
   const std::vector<std::string> lines = linesOf(resumableSaveText(state, floorRecord, hero));
   ASSERT_EQ(lines.size(), 268u);
   EXPECT_EQ(lines[51], "ODD SWORD");
@@ -158,7 +162,8 @@ TEST_F(RunSaveWriter, FormIsChosenByTheHerosWordThenTheDeathPrompt) {
       {"FLAMMABLE", 16, "[DEAD FILE]", true, false},
       {"FLAMMABLE", 2, "[PLAYER]", true, true},
   };
-  const std::string guardText = " stands the fearsome X Y, \nblocking your one exit out of the dungeon!!";
+  const std::string guardText = " stands the fearsome X Y, \n"
+                                "blocking your one exit out of the dungeon!!";
   for (const Row& row : rows) {
     hero.quibblent = row.quibblent;
     state.pendingPrompt = row.pendingPrompt;

@@ -33,7 +33,9 @@ TEST(SaveNames, EachNameGetsItsVerdict) {
       {"\"q\"", SaveNameProblem::kForbiddenCharacter},
       {"<a>", SaveNameProblem::kForbiddenCharacter},
       {"a|b", SaveNameProblem::kForbiddenCharacter},
-      {"a\nb", SaveNameProblem::kUnprintable},
+      {"a\n"
+       "b",
+       SaveNameProblem::kUnprintable},
       {"a\rb", SaveNameProblem::kUnprintable},
       {"tab\t", SaveNameProblem::kUnprintable},
       {std::string("a\0b", 3), SaveNameProblem::kUnprintable},

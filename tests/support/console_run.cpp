@@ -6,7 +6,8 @@
 #include "tests/support/scratch_dir.h"
 
 std::vector<std::string> splitBlocks(const std::string& output) {
-  static const std::string separator = "\n----8<----\n";
+  static const std::string separator = "\n"
+                                       "----8<----\n";
   std::vector<std::string> blocks;
   std::size_t start = 0;
   for (;;) {

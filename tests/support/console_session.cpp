@@ -10,7 +10,8 @@
 
 namespace {
 
-const std::string kSeparator = "\n----8<----\n";
+const std::string kSeparator = "\n"
+                               "----8<----\n";
 
 // Replies of a step come at once; a reply that takes longer is a hang.
 constexpr int kReplyTimeoutMs = 10000;

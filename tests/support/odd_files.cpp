@@ -48,7 +48,8 @@ std::vector<std::string> filesIn(const std::string& folder) {
 namespace {
 
 void outOfTime(int) {
-  static const char kMessage[] = "\nThe game waited on a file for ever; the test is stopped.\n";
+  static const char kMessage[] = "\n"
+                                 "The game waited on a file for ever; the test is stopped.\n";
   [[maybe_unused]] const ssize_t ignored = ::write(2, kMessage, sizeof kMessage - 1);
   ::_exit(3);
 }

@@ -29,7 +29,9 @@ std::vector<std::string> tileLines(const std::string& pages) {
         at = after;
         continue;
       }
-      const std::size_t end = pages.find("\nTo the ", after);
+      const std::size_t end = pages.find("\n"
+                                         "To the ",
+                                         after);
       lines[d] = lowered(pages.substr(after, end - after));
       break;
     }

@@ -31,9 +31,11 @@ TEST(ActionFactory, NamesPickTheirNumbersAndNarration) {
       {"APPLY SALT", true, 3, 1, 0, false, " applies a light dose of salt!"},
       {"MEGA HEAL", false, 4, 1, 50, false, " casts MEGA HEAL on themself!"},
       {"CONFUSING TERMINOLOGY", false, 4, 99, 0, false,
-       " spits out some incomprehensible \nstatistics!"},
+       " spits out some incomprehensible \n"
+       "statistics!"},
       {"RUN THE NUMBERS II", false, 4, 2, 0, false,
-       " runs the numbers... their stats \nhave been optimized!! +40 HP! +4 ATK! +4 DEF!"},
+       " runs the numbers... their stats \n"
+       "have been optimized!! +40 HP! +4 ATK! +4 DEF!"},
       {"NEGOTIATION", false, 2, 1, 0, false,
        " offers to negotiate a peaceful solution. Accept? (Y/N)"},
       {"FLEE", false, 2, 1, 0, false, " runs away in cowardice!!"},
@@ -92,9 +94,10 @@ TEST(ActionFactory, EveryMoveStartsUnusedWithTheTurnPrompts) {
       EXPECT_EQ(move.uses, 0);
       EXPECT_EQ(move.attackValue, 0);
       EXPECT_EQ(move.narration, "");
-      EXPECT_EQ(move.yourTurnPrompt,
-                "It is now your turn.\n['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]");
-      EXPECT_EQ(move.enemyTurnPrompt, "It is now the enemy's turn.\n[TYPE ANYTHING TO CONTINUE]");
+      EXPECT_EQ(move.yourTurnPrompt, "It is now your turn.\n"
+                                     "['1' = ATTACK, '2' = SKILL, '3' = ITEM, '4' = FLEE]");
+      EXPECT_EQ(move.enemyTurnPrompt, "It is now the enemy's turn.\n"
+                                      "[TYPE ANYTHING TO CONTINUE]");
     }
   }
 }

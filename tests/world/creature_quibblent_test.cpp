@@ -76,10 +76,12 @@ TEST_F(CreatureQuibblent, ChangesFollowTheirBlocksAndCombinations) {
       {"ORC", "FLAMING", "OILY", false, "The FLAMING ORC's FLAMES grow bigger!", "FLAMING", false, 0},
       // Too confused to live, unless mighty enough to shrug it off.
       {"GOBLIN", "CONFUSED", "CONFUSED", false,
-       "The GOBLIN loses all sense of itself...\nIt is just too damn CONFUSED!! It falls over dead.", "CONFUSED",
-       false, 10},
+       "The GOBLIN loses all sense of itself...\n"
+       "It is just too damn CONFUSED!! It falls over dead.",
+       "CONFUSED", false, 10},
       {"OGRE", "CONFUSED", "EXISTENTIAL", false,
-       "The OGRE loses all sense of itself...\nIt is just too damn CONFUSED!! It falls over dead.", "EXISTENTIAL",
+       "The OGRE loses all sense of itself...\n"
+       "It is just too damn CONFUSED!! It falls over dead.", "EXISTENTIAL",
        false, 10},
       {"DRAGON", "CONFUSED", "EXISTENTIAL", false, "The CONFUSED DRAGON reflects the quibblent change.",
        "EXISTENTIAL", false, 0},

@@ -323,7 +323,8 @@ void expectBossFloor(const Floor& floor, int fate, const Names& lines) {
   EXPECT_EQ(boss.type, fate == 99 ? "HELLFUCKER" : "HELLSATAN");
   EXPECT_EQ(boss.quibblent, "ALMIGHTY");
   EXPECT_EQ(floor.tileTexts[0], " stands the fearsome ALMIGHTY " + boss.type +
-                                    ", \nblocking your one exit out of the dungeon!!");
+                                    ", \n"
+                                    "blocking your one exit out of the dungeon!!");
   EXPECT_EQ(floor.tileTexts[3], " is a strange, eerie statue...");
   EXPECT_EQ(floor.tileTexts[4], " is a mythical FOUNTAIN OF " + floor.tileOffers[4].word + "!");
   EXPECT_EQ(floor.secretRoomKind, "Special");

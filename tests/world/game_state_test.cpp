@@ -107,10 +107,12 @@ TEST(GameState, DeletingTheStateClosesItsOpenStreams) {
   state->loadFile.open("run.txt");
   ASSERT_TRUE(state->loadFile.is_open());
   state->outFile.open("half-written.txt");
-  state->outFile << "[META]\n1";
+  state->outFile << "[META]\n"
+                    "1";
   state.reset();
   // Whatever was still buffered reached the file when the stream closed.
-  EXPECT_EQ(slurp("half-written.txt"), "[META]\n1");
+  EXPECT_EQ(slurp("half-written.txt"), "[META]\n"
+                                       "1");
 }
 
 TEST(GameState, OnlyThePotionAchievementChangesHandsEveryOtherSlotKeepsItsFirstHolder) {
@@ -128,7 +130,10 @@ TEST(GameState, OnlyThePotionAchievementChangesHandsEveryOtherSlotKeepsItsFirstH
     EXPECT_EQ(state.achievements[slot], slot == 6 ? "Fay" : "Amy") << slot;
   }
   EXPECT_EQ(state.potionProgress, 2);
-  EXPECT_NE(slurp("saves/meta-save.txt").find("\nFay\n"), std::string::npos);
+  EXPECT_NE(slurp("saves/meta-save.txt")
+                .find("\n"
+                      "Fay\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ namespace {
 // into each other without end.
 constexpr int kMostTimedStepsPerLine = 64;
 
-void printBlock(std::ostream& out, const std::string& reply) { out << reply << "\n----8<----\n" << std::flush; }
+void printBlock(std::ostream& out, const std::string& reply) { out << reply << "\n"
+                                                                               "----8<----\n" << std::flush; }
 
 bool readSeed(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
