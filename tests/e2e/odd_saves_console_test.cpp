@@ -69,37 +69,9 @@ TEST(OddSavesConsole, AMetaSaveTheGameCannotReadOutlivesASettingByteForByte) {
     std::string contents;
     mode_t mode;
   };
-  const std::string prized = "[META]\n"
-                             "0\n"
-                             "0\n"
-                             "1\n"
-                             "2\n"
-                             "0\n"
-                             "[ACHIEVEMENTS]\n"
-                             "Ann\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "\n"
-                             "7\n"
-                             "2\n"
-                             "1";
   const std::vector<Case> cases = {
-      {"far too large to be a meta save", prized + std::string(300000, '\n'), 0644},
-      {"no read permission", prized, 0000},
+      {"far too large to be a meta save", kPrizedMetaSave + std::string(300000, '\n'), 0644},
+      {"no read permission", kPrizedMetaSave, 0000},
   };
   for (const Case& c : cases) {
     // Root reads a file whatever its permissions say.

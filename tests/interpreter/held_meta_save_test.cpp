@@ -9,41 +9,14 @@
 
 #include "persistence/meta_save.h"
 #include "tests/interpreter/prompt_play.h"
+#include "tests/support/odd_files.h"
 #include "tests/support/captured_output.h"
 
 namespace {
 
 // Far larger than a meta save can be, so the game refuses to read it; its
 // first lines are a real profile's.
-const std::string kUnreadableMeta = "[META]\n"
-                                    "0\n"
-                                    "0\n"
-                                    "1\n"
-                                    "2\n"
-                                    "0\n"
-                                    "[ACHIEVEMENTS]\n"
-                                    "Ann\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "\n"
-                                    "7\n"
-                                    "2\n"
-                                    "1" +
-                                    std::string(200000, ' ');
+const std::string kUnreadableMeta = kPrizedMetaSave + std::string(200000, ' ');
 
 class HeldMetaSave : public PromptPlay {
  protected:

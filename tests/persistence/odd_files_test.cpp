@@ -25,37 +25,6 @@ namespace {
 
 constexpr unsigned kSecondsAllowed = 10;
 
-// A meta save with a non-default value in every setting and counter and a
-// name in the first slot, so that a blank file written over it would show.
-const std::string kPrizedMeta = "[META]\n"
-                                "0\n"
-                                "1\n"
-                                "0\n"
-                                "3\n"
-                                "0\n"
-                                "[ACHIEVEMENTS]\n"
-                                "Ann\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "\n"
-                                "7\n"
-                                "2\n"
-                                "1";
-
 class OddSaves : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,8 +70,8 @@ TEST_F(OddSaves, AMetaSaveThatCannotBeReadIsKeptByteForByte) {
   };
   const std::vector<Case> cases = {
       // Far larger than any meta save: a prized one with a long tail added.
-      {"too large", kPrizedMeta + std::string(1 << 17, '\n'), 0644},
-      {"no read permission", kPrizedMeta, 0000},
+      {"too large", kPrizedMetaSave + std::string(1 << 17, '\n'), 0644},
+      {"no read permission", kPrizedMetaSave, 0000},
   };
   for (const Case& c : cases) {
     // Root reads a file whatever its permissions say.
@@ -129,7 +98,7 @@ TEST_F(OddSaves, AMetaSaveThatCannotBeReadIsKeptByteForByte) {
 }
 
 TEST_F(OddSaves, AMetaSaveReachedThroughALinkIsReadAndWrittenInTheSavesFolder) {
-  spit("kept-elsewhere.txt", kPrizedMeta);
+  spit("kept-elsewhere.txt", kPrizedMetaSave);
   ASSERT_EQ(::symlink("../kept-elsewhere.txt", "saves/meta-save.txt"), 0);
   GameState state;
   CapturedOutput out;

@@ -26,6 +26,21 @@ inline constexpr OddFileCase kOddFiles[] = {
     {OddFile::kLinkToNothing, "link to nothing"},
 };
 
+// A meta save with a non-default value in every setting and counter and a
+// name in the first slot, so that a blank file written over it would show.
+inline const std::string kPrizedMetaSave = "[META]\n"
+                                           "0\n"
+                                           "1\n"
+                                           "0\n"
+                                           "3\n"
+                                           "0\n"
+                                           "[ACHIEVEMENTS]\n"
+                                           "Ann\n" +
+                                           std::string(17, '\n') +
+                                           "7\n"
+                                           "2\n"
+                                           "1";
+
 // Puts the odd file at `path`; false when the system would not make it.
 bool makeOddFile(OddFile kind, const std::string& path);
 
